@@ -1,0 +1,45 @@
+#ifndef APPSERVICES_H
+#define APPSERVICES_H
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QWidget;
+
+// What the displays and dialogs may ask of the main window. The main window
+// installs itself when it is constructed; tests install a recording double.
+class AppServices
+{
+public:
+    virtual ~AppServices() = default;
+
+    virtual void recordScore(const QString &id, char letter) = 0;
+    virtual void showBanner(QWidget *target, const QString &text) = 0;
+    virtual void syncVoiceSwitch(bool on) = 0;
+    virtual QString dataDirectory() const = 0;
+    virtual void onWheelStopped() = 0;
+    virtual bool isStudentOfClass(const QString &className, const QString &id) = 0;
+    virtual void calculateScores(int aScore, int fScore, int rounding) = 0;
+    virtual void openScoreFiles() = 0;
+    virtual void openDataDirectory() = 0;
+    virtual void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) = 0;
+};
+
+// Installs the services object the functions below forward to; nullptr removes it.
+void installAppServices(AppServices *services);
+
+// Process-wide functions; each does nothing (or returns an empty or false
+// result) while no services object is installed.
+void recordScore(const QString &id, char letter);
+void showScoreBanner(QWidget *target, const QString &text);
+void syncVoiceSwitch(bool on);
+QString dataDirectory();
+void wheelStopped();
+bool isStudentOfClass(const QString &className, const QString &id);
+void calculateScores(int aScore, int fScore, int rounding);
+void openScoreFiles();
+void openDataDirectory();
+void averageScores(const QStringList &scoreStrings, std::vector<double> &averages);
+
+#endif // APPSERVICES_H

@@ -1,0 +1,71 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include "app/appservices.h"
+#include "app/lotterymode.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <vector>
+
+class QLabel;
+class QTimer;
+class QTranslator;
+class ClassSettingDialog;
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow, public AppServices
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    // AppServices
+    void recordScore(const QString &id, char letter) override;
+    void showBanner(QWidget *target, const QString &text) override;
+    void syncVoiceSwitch(bool on) override;
+    QString dataDirectory() const override;
+    void onWheelStopped() override;
+    bool isStudentOfClass(const QString &className, const QString &id) override;
+    void calculateScores(int aScore, int fScore, int rounding) override;
+    void openScoreFiles() override;
+    void openDataDirectory() override;
+    void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override;
+
+private slots:
+    void showTimeInLCD();
+    void on_actionAbout_triggered();
+    void on_actionOpen_Directory_triggered();
+    void on_actionClass_Settings_triggered();
+    void on_comboBox_currentIndexChanged(int index);
+    void on_actionLED_triggered();
+    void on_actionWheel_triggered();
+    void on_actionMicro_Tile_triggered();
+    void on_actionTV_Roller_triggered();
+
+private:
+    void initDataDir();
+    void refreshRoster(bool reloadStore, bool refillClasses);
+    void checkModeAction(QAction *action);
+    void showPanel(QWidget *panel);
+    QString currentClassName() const;
+
+    Ui::MainWindow *ui = nullptr;
+    QTimer *m_clockTimer = nullptr;
+    int m_ledIndex = 0;
+    ClassSettingDialog *m_classSettingDialog = nullptr;
+    bool m_running = false;
+    QString m_currentText;
+    LotteryMode m_mode = LedSingleMode;
+    QLabel *m_clockLabel = nullptr;
+    QString m_dataDir;
+    std::vector<QString> m_classNames;
+    std::vector<QString> m_studentIDs;
+};
+
+#endif // MAINWINDOW_H

@@ -1,0 +1,33 @@
+#include "roster/datapaths.h"
+
+#include <QDir>
+
+bool isSafePathComponent(const QString &name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && !name.contains(QChar(0));
+}
+
+QString classDirectoryPath(const QString &dataDir, const QString &className)
+{
+    if (!isSafePathComponent(className))
+        return QString();
+    return dataDir + QLatin1Char('/') + className;
+}
+
+QString studentDirectoryPath(const QString &dataDir, const QString &className, const QString &id)
+{
+    const QString classDir = classDirectoryPath(dataDir, className);
+    if (classDir.isEmpty() || !isSafePathComponent(id))
+        return QString();
+    return classDir + QLatin1Char('/') + id;
+}
+
+bool ensureDirectory(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    QDir dir(path);
+    return dir.exists() || QDir().mkdir(path);
+}

@@ -1,0 +1,21 @@
+#ifndef DATAPATHS_H
+#define DATAPATHS_H
+
+#include <QString>
+
+// Class names and student IDs become directory and file names under the data
+// directory. A name that could lead outside it (a path separator, "." or "..",
+// an empty name, a NUL character) is never used as a path.
+bool isSafePathComponent(const QString &name);
+
+// dataDir + "/" + className, or an empty string when the name is not safe.
+QString classDirectoryPath(const QString &dataDir, const QString &className);
+
+// classDirectoryPath + "/" + id, or an empty string when either is not safe.
+QString studentDirectoryPath(const QString &dataDir, const QString &className, const QString &id);
+
+// Creates the directory one level deep when it does not exist yet; an empty
+// path is refused. Returns whether the directory exists afterwards.
+bool ensureDirectory(const QString &path);
+
+#endif // DATAPATHS_H

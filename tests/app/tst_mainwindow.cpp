@@ -1,0 +1,190 @@
+#include "app/mainwindow.h"
+
+#include "../support/modalanswerer.h"
+#include "../support/rosterseeder.h"
+#include "../support/testenvironment.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString dataDir() { return TestEnvironment::homePath() + QStringLiteral("/Brimvale"); }
+
+    template<typename T>
+    static T *child(QWidget &window, const char *name)
+    {
+        T *found = window.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+
+private slots:
+    void init() { TestEnvironment::clearUserData(); }
+
+    void firstStartShowsClassOneAndTheClock()
+    {
+        MainWindow window;
+        window.show();
+        QCOMPARE(window.windowTitle(), QStringLiteral("Zandrel v2.0"));
+        auto *chooser = child<QComboBox>(window, "comboBox");
+        QCOMPARE(chooser->count(), 1);
+        QCOMPARE(chooser->currentText(), QStringLiteral("Class 1"));
+        QCOMPARE(child<QLabel>(window, "label_3")->text(), QStringLiteral("0 Students"));
+        QVERIFY(!child<QPushButton>(window, "pushButton")->isEnabled());
+        QVERIFY(QDir(dataDir() + QStringLiteral("/Class 1")).exists());
+        QCOMPARE(window.height(), 400);
+        QVERIFY(window.width() >= 500 && window.width() <= 540);
+
+        const QList<QLabel *> labels = window.statusBar()->findChildren<QLabel *>();
+        const bool clockShown = std::any_of(labels.cbegin(), labels.cend(), [](QLabel *label) {
+            return QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d $")).match(label->text()).hasMatch();
+        });
+        QVERIFY(clockShown);
+    }
+
+    void idsAreOrderedByValueAndDeduplicated()
+    {
+        seedRoster({{QStringLiteral("Maths"),
+                     {"10", "9", "011", "007", "7", "abc", "x"}, {}, {}}});
+        MainWindow window;
+        QCOMPARE(child<QLabel>(window, "label_3")->text(), QStringLiteral("5 Students"));
+        // The first ID by value is "abc" (0), which the display shows as 0.
+        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->value(), 0.0);
+        const QString classDir = dataDir() + QStringLiteral("/Maths");
+        for (const char *kept : {"10", "9", "011", "007", "abc"})
+            QVERIFY2(QDir(classDir + QLatin1Char('/') + QLatin1String(kept)).exists(), kept);
+        for (const char *dropped : {"7", "x"})
+            QVERIFY2(!QDir(classDir + QLatin1Char('/') + QLatin1String(dropped)).exists(), dropped);
+        QVERIFY(child<QPushButton>(window, "pushButton")->isEnabled());
+    }
+
+    void choosingAnotherClassRefreshesEverything()
+    {
+        seedRoster({{QStringLiteral("A"), {"3", "1", "2"}, {}, {}},
+                    {QStringLiteral("B"), {"42"}, {}, {}}});
+        MainWindow window;
+        auto *chooser = child<QComboBox>(window, "comboBox");
+        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->intValue(), 1);
+        chooser->setCurrentIndex(1);
+        QCOMPARE(child<QLabel>(window, "label_3")->text(), QStringLiteral("1 Students"));
+        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->intValue(), 42);
+        QVERIFY(QDir(dataDir() + QStringLiteral("/B/42")).exists());
+    }
+
+    void chosenClassIsKeptAfterClassSettings()
+    {
+        seedRoster({{QStringLiteral("A"), {"1"}, {}, {}}, {QStringLiteral("B"), {"2"}, {}, {}}});
+        MainWindow window;
+        auto *chooser = child<QComboBox>(window, "comboBox");
+        chooser->setCurrentIndex(1);
+
+        seedRoster({{QStringLiteral("C"), {"3"}, {}, {}}, {QStringLiteral("B"), {"2"}, {}, {}}});
+        {
+            ModalAnswerer answerer([](QWidget *dialog) { dialog->close(); });
+            child<QAction>(window, "actionClass_Settings")->trigger();
+            QVERIFY(answerer.answered());
+        }
+        QCOMPARE(chooser->currentText(), QStringLiteral("B"));
+        QCOMPARE(chooser->currentIndex(), 1);
+
+        seedRoster({{QStringLiteral("D"), {"4"}, {}, {}}});
+        {
+            ModalAnswerer answerer([](QWidget *dialog) { dialog->close(); });
+            child<QAction>(window, "actionClass_Settings")->trigger();
+        }
+        QCOMPARE(chooser->currentText(), QStringLiteral("D"));
+        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->intValue(), 4);
+    }
+
+    void modeActionsShowTheirPanel_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("panel");
+        QTest::newRow("wheel") << "actionWheel" << "widget_2";
+        QTest::newRow("micro tile") << "actionMicro_Tile" << "widget_3";
+        QTest::newRow("tv roller") << "actionTV_Roller" << "widget_4";
+        QTest::newRow("led") << "actionLED" << "widget";
+    }
+
+    void modeActionsShowTheirPanel()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, panel);
+        seedRoster({{QStringLiteral("A"), {"1", "2"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        const QPoint ledPosition = child<QWidget>(window, "widget")->pos();
+        if (action == QLatin1String("actionLED"))
+            child<QAction>(window, "actionWheel")->trigger();
+        child<QAction>(window, action.toLatin1().constData())->trigger();
+
+        for (const char *name : {"widget", "widget_2", "widget_3", "widget_4"}) {
+            QWidget *each = child<QWidget>(window, name);
+            QCOMPARE(each->isVisible(), panel == QLatin1String(name));
+        }
+        QCOMPARE(child<QWidget>(window, panel.toLatin1().constData())->pos(), ledPosition);
+        for (const char *name : {"actionLED", "actionWheel", "actionMicro_Tile", "actionTV_Roller"})
+            QCOMPARE(child<QAction>(window, name)->isChecked(), action == QLatin1String(name));
+    }
+
+    void namesThatLeadOutsideTheDataDirectoryCreateNothing()
+    {
+        seedRoster({{QStringLiteral(".."), {"1"}, {}, {}},
+                    {QStringLiteral("a/b"), {"2"}, {}, {}},
+                    {QStringLiteral("Safe"), {"../../escape", "3"}, {}, {}}});
+        MainWindow window;
+        auto *chooser = child<QComboBox>(window, "comboBox");
+        for (int i = 0; i < chooser->count(); ++i)
+            chooser->setCurrentIndex(i);
+
+        QCOMPARE(QDir(TestEnvironment::homePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Brimvale")});
+        QCOMPARE(QDir(dataDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Safe")});
+        QCOMPARE(QDir(dataDir() + QStringLiteral("/Safe")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("3")});
+    }
+
+    void openDirectoryOpensTheDataDirectory()
+    {
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+        MainWindow window;
+        child<QAction>(window, "actionOpen_Directory")->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dataDir())});
+    }
+
+    void aboutNamesTheProgram()
+    {
+        MainWindow window;
+        ModalAnswerer answerer;
+        child<QAction>(window, "actionAbout")->trigger();
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("About Zandrel"));
+        QVERIFY(answerer.text().startsWith(QStringLiteral("Contact us <a href=\"mailto:")));
+    }
+};
+
+ZANDREL_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,31 @@
+#ifndef TESTENVIRONMENT_H
+#define TESTENVIRONMENT_H
+
+#include <QString>
+#include <QtTest>
+
+// Every test program runs in a temporary HOME and XDG_CONFIG_HOME of its own,
+// set before the application object exists, so no real settings or data are
+// touched. clearUserData() empties both between test functions.
+namespace TestEnvironment {
+void setUp();
+void clearUserData();
+QString homePath();
+QString configPath();
+// The settings file of one settings area of organization "Velmor".
+QString settingsFile(const QString &application);
+}
+
+#define ZANDREL_TEST_MAIN(TestObject)                     \
+    int main(int argc, char *argv[])                      \
+    {                                                     \
+        TestEnvironment::setUp();                         \
+        Q_INIT_RESOURCE(resources);                       \
+        QApplication app(argc, argv);                     \
+        app.setAttribute(Qt::AA_Use96Dpi, true);          \
+        TestObject tc;                                    \
+        QTEST_SET_MAIN_SOURCE_PATH                        \
+        return QTest::qExec(&tc, argc, argv);             \
+    }
+
+#endif // TESTENVIRONMENT_H
