@@ -1,11 +1,13 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/leddraw.h"
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
 #include "roster/studentids.h"
 
 #include <QDesktopServices>
+#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -70,6 +72,8 @@ MainWindow::~MainWindow()
 {
     installAppServices(nullptr);
     delete m_clockTimer;
+    delete m_drawTimer;
+    delete m_readLaterTimer;
     delete ui;
 }
 
@@ -118,12 +122,19 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     for (const QString &id : m_studentIDs)
         ensureDirectory(studentDirectoryPath(m_dataDir, className, id));
 
-    m_currentText = m_studentIDs.empty() ? QString() : m_studentIDs.front();
-    ui->lcdNumber->display(m_currentText);
+    showLedText(m_studentIDs.empty() ? QString() : m_studentIDs.front());
     ui->label_3->setText(QStringLiteral("%1 ").arg(m_studentIDs.size()) + tr("Students"));
+
+    if (m_drawTimer && m_drawTimer->isActive()) {
+        m_drawTimer->stop();
+        startDrawTimer();
+    }
 
     m_classSettingDialog->selectClass(className);
     m_ledIndex = 0;
+
+    if (m_mode == LedRollMode)
+        buildRollerBuffer();
 
     const bool hasStudents = !m_studentIDs.empty();
     ui->pushButton->setEnabled(hasStudents);
@@ -245,4 +256,225 @@ void MainWindow::openScoreFiles()
 void MainWindow::averageScores(const QStringList &scoreStrings, std::vector<double> &averages)
 {
     averages.assign(scoreStrings.size(), 0.0);
+}
+
+int MainWindow::ledDigits() const
+{
+    return ui->lcdNumber->digitCount();
+}
+
+void MainWindow::showLedText(const QString &text)
+{
+    m_currentText = text;
+    ui->lcdNumber->display(text);
+}
+
+void MainWindow::startDrawTimer()
+{
+    m_drawTimer->start(drawIntervalMs(ui->m_timeSpeedSlider->value(), m_mode == LedRollMode));
+}
+
+void MainWindow::on_m_timeSpeedSlider_valueChanged(int)
+{
+    if (m_drawTimer && m_drawTimer->isActive()) {
+        m_drawTimer->stop();
+        startDrawTimer();
+    }
+}
+
+void MainWindow::lotteryScroll()
+{
+    const int count = static_cast<int>(m_studentIDs.size());
+    ++m_ledIndex;
+    if (m_ledIndex >= count)
+        m_ledIndex = 0;
+    if (count > 0)
+        showLedText(m_studentIDs[m_ledIndex]);
+}
+
+void MainWindow::buildRollerBuffer()
+{
+    m_rollerBuffer = buildRollerRing(m_studentIDs, ledDigits());
+    m_rollerPos = 0;
+}
+
+void MainWindow::OnLEDRollerTimer()
+{
+    if (m_rollerBuffer.empty())
+        return;
+    showLedText(rollerWindow(m_rollerBuffer, m_rollerPos, ledDigits()));
+}
+
+void MainWindow::collectShownIDs(std::vector<QString> &ids) const
+{
+    ids.clear();
+    if (m_mode == LedRollMode) {
+        ids = completeIdsShown(m_rollerBuffer, m_rollerPos, m_currentText);
+        return;
+    }
+    // The display shows the ID without its leading zeros; the ID itself is
+    // what names the student's directory, so take the text that was shown.
+    ids.push_back(m_currentText);
+}
+
+void MainWindow::on_pushButton_clicked()
+{
+    if (!m_running) {
+        if (m_studentIDs.empty())
+            return;
+        ui->pushButton->setText(tr("Stop"));
+        delete m_drawTimer;
+        m_drawTimer = new QTimer;
+        if (m_mode == LedRollMode)
+            connect(m_drawTimer, &QTimer::timeout, this, &MainWindow::OnLEDRollerTimer);
+        else
+            connect(m_drawTimer, &QTimer::timeout, this, &MainWindow::lotteryScroll);
+        startDrawTimer();
+        m_running = true;
+        return;
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ui->pushButton->setText(tr("Start"));
+    if (m_drawTimer)
+        m_drawTimer->stop();
+
+    if (m_mode == LedRollMode) {
+        std::vector<QString> ids;
+        collectShownIDs(ids);
+        for (int settle = 1; ids.empty() && settle < ledDigits() && !m_rollerBuffer.empty(); ++settle) {
+            OnLEDRollerTimer();
+            ui->lcdNumber->repaint();
+            collectShownIDs(ids);
+        }
+        if (!ids.empty()) {
+            QString text;
+            for (const QString &id : ids)
+                text += announcementText(id) + QLatin1Char(' ');
+            statusBar()->showMessage(text);
+            readLater(text);
+        }
+    } else {
+        // Read aloud the number as the display shows it.
+        readAloud(announcementText(shownNumberText(ui->lcdNumber->value())));
+    }
+
+    QApplication::restoreOverrideCursor();
+    m_running = false;
+}
+
+void MainWindow::on_pushButton_2_clicked()
+{
+    const int count = static_cast<int>(m_studentIDs.size());
+    if (count == 0)
+        return;
+    if (m_mode == LedSingleMode) {
+        --m_ledIndex;
+        if (m_ledIndex < 0)
+            m_ledIndex = count - 1;
+        showLedText(m_studentIDs[m_ledIndex]);
+    } else if (!m_rollerBuffer.empty()) {
+        const unsigned n = static_cast<unsigned>(m_rollerBuffer.size());
+        m_rollerPos = (n + m_rollerPos - 2) % n;
+        OnLEDRollerTimer();
+    }
+}
+
+void MainWindow::on_pushButton_3_clicked()
+{
+    const int count = static_cast<int>(m_studentIDs.size());
+    if (count == 0)
+        return;
+    if (m_mode == LedSingleMode)
+        lotteryScroll();
+    else
+        OnLEDRollerTimer();
+}
+
+void MainWindow::on_checkBox_clicked()
+{
+    if (ui->checkBox->isChecked()) {
+        m_mode = LedRollMode;
+        buildRollerBuffer();
+    } else {
+        m_mode = LedSingleMode;
+    }
+    if (m_running) {
+        if (m_drawTimer)
+            m_drawTimer->stop();
+        m_running = false;
+        on_pushButton_clicked();
+    }
+}
+
+void MainWindow::readLater(const QString &text)
+{
+    if (!m_readLaterTimer) {
+        m_readLaterTimer = new QTimer;
+        m_readLaterTimer->setSingleShot(true);
+        connect(m_readLaterTimer, &QTimer::timeout, this, &MainWindow::OnVoiceReadLaterTimer);
+    }
+    m_pendingSpeech = text;
+    m_readLaterTimer->start(1);
+}
+
+void MainWindow::OnVoiceReadLaterTimer()
+{
+    if (!m_pendingSpeech.isEmpty())
+        readAloud(m_pendingSpeech);
+}
+
+void MainWindow::readAloud(const QString &)
+{
+}
+
+bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
+{
+    const QByteArray text = box->text().toUpper().toLocal8Bit();
+    if (text.size() == 1 && text[0] >= 'A' && text[0] <= 'F') {
+        letter = text[0];
+        return true;
+    }
+    QMessageBox::warning(this, tr("Warning"), tr("Please input letter 'A','B','C','D','E' or 'F'"));
+    return false;
+}
+
+void MainWindow::scoreShownStudent(char letter)
+{
+    QString target;
+    if (m_mode == LedSingleMode) {
+        if (m_ledIndex < 0 || m_ledIndex >= static_cast<int>(m_studentIDs.size()))
+            return;
+        target = m_studentIDs[m_ledIndex];
+    } else {
+        std::vector<QString> ids;
+        collectShownIDs(ids);
+        if (ids.empty())
+            return;
+        target = ids.front();
+    }
+    m_classSettingDialog->appendScore(target, letter);
+}
+
+void MainWindow::scoreFromButton(QPushButton *button, char letter)
+{
+    scoreShownStudent(letter);
+    showBanner(button, QString(QLatin1Char(letter)));
+}
+
+void MainWindow::on_pushButton_5_clicked() { scoreFromButton(ui->pushButton_5, 'A'); }
+void MainWindow::on_pushButton_6_clicked() { scoreFromButton(ui->pushButton_6, 'B'); }
+void MainWindow::on_pushButton_8_clicked() { scoreFromButton(ui->pushButton_8, 'C'); }
+void MainWindow::on_pushButton_7_clicked() { scoreFromButton(ui->pushButton_7, 'D'); }
+void MainWindow::on_pushButton_9_clicked() { scoreFromButton(ui->pushButton_9, 'E'); }
+void MainWindow::on_pushButton_10_clicked() { scoreFromButton(ui->pushButton_10, 'F'); }
+
+void MainWindow::on_lineEdit_returnPressed()
+{
+    char letter = 0;
+    if (!acceptedScoreLetter(ui->lineEdit, letter))
+        return;
+    scoreShownStudent(letter);
+    ui->lineEdit->clear();
+    showBanner(ui->lineEdit, QStringLiteral("*"));
 }

@@ -9,6 +9,8 @@
 #include <vector>
 
 class QLabel;
+class QLineEdit;
+class QPushButton;
 class QTimer;
 class QTranslator;
 class ClassSettingDialog;
@@ -39,6 +41,21 @@ public:
 
 private slots:
     void showTimeInLCD();
+    void lotteryScroll();
+    void OnLEDRollerTimer();
+    void OnVoiceReadLaterTimer();
+    void on_pushButton_clicked();
+    void on_m_timeSpeedSlider_valueChanged(int value);
+    void on_pushButton_2_clicked();
+    void on_pushButton_3_clicked();
+    void on_checkBox_clicked();
+    void on_lineEdit_returnPressed();
+    void on_pushButton_5_clicked();
+    void on_pushButton_6_clicked();
+    void on_pushButton_8_clicked();
+    void on_pushButton_7_clicked();
+    void on_pushButton_9_clicked();
+    void on_pushButton_10_clicked();
     void on_actionAbout_triggered();
     void on_actionOpen_Directory_triggered();
     void on_actionClass_Settings_triggered();
@@ -50,6 +67,16 @@ private slots:
 
 private:
     void initDataDir();
+    void startDrawTimer();
+    void buildRollerBuffer();
+    void collectShownIDs(std::vector<QString> &ids) const;
+    void readLater(const QString &text);
+    void readAloud(const QString &text);
+    void showLedText(const QString &text);
+    void scoreShownStudent(char letter);
+    void scoreFromButton(QPushButton *button, char letter);
+    bool acceptedScoreLetter(const QLineEdit *box, char &letter);
+    int ledDigits() const;
     void refreshRoster(bool reloadStore, bool refillClasses);
     void checkModeAction(QAction *action);
     void showPanel(QWidget *panel);
@@ -57,12 +84,17 @@ private:
 
     Ui::MainWindow *ui = nullptr;
     QTimer *m_clockTimer = nullptr;
+    QTimer *m_drawTimer = nullptr;
+    QTimer *m_readLaterTimer = nullptr;
     int m_ledIndex = 0;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     bool m_running = false;
     QString m_currentText;
     LotteryMode m_mode = LedSingleMode;
+    std::vector<char> m_rollerBuffer;
+    unsigned int m_rollerPos = 0;
     QLabel *m_clockLabel = nullptr;
+    QString m_pendingSpeech;
     QString m_dataDir;
     std::vector<QString> m_classNames;
     std::vector<QString> m_studentIDs;

@@ -1,0 +1,193 @@
+#include "app/mainwindow.h"
+
+#include "../support/modalanswerer.h"
+#include "../support/rosterseeder.h"
+#include "../support/testenvironment.h"
+
+#include <QCheckBox>
+#include <QLCDNumber>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusBar>
+
+// The draw on the LED display and the score entry of its panel, driven
+// through the window's own controls.
+class TestLedDisplay : public QObject
+{
+    Q_OBJECT
+
+private:
+    template<typename T>
+    static T *child(QWidget &window, const char *name)
+    {
+        T *found = window.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+
+    static void click(QWidget &window, const char *button, int times = 1)
+    {
+        for (int i = 0; i < times; ++i)
+            QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
+    }
+
+    static double shown(QWidget &window) { return child<QLCDNumber>(window, "lcdNumber")->value(); }
+
+    static QStringList scoresOfFirstClass() { return storedRoster().value(0).scores; }
+
+    static void typeScore(QWidget &window, const char *box, const QString &text)
+    {
+        auto *edit = child<QLineEdit>(window, box);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+private slots:
+    void init() { TestEnvironment::clearUserData(); }
+
+    void startRunsAndStopHalts()
+    {
+        seedRoster({{QStringLiteral("A"), {"1", "2", "3", "4"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        child<QSlider>(window, "m_timeSpeedSlider")->setValue(600);
+        auto *start = child<QPushButton>(window, "pushButton");
+        click(window, "pushButton");
+        QCOMPARE(start->text(), QStringLiteral("Stop"));
+        QTRY_VERIFY_WITH_TIMEOUT(shown(window) == 3.0, 5000);
+        click(window, "pushButton");
+        QCOMPARE(start->text(), QStringLiteral("Start"));
+        const double stoppedAt = shown(window);
+        QTest::qWait(200);
+        QCOMPARE(shown(window), stoppedAt);
+    }
+
+    void arrowsStepThroughTheSortedIdsAndWrap()
+    {
+        seedRoster({{QStringLiteral("A"), {"10", "9", "011"}, {}, {}}});
+        MainWindow window;
+        QCOMPARE(shown(window), 9.0);
+        click(window, "pushButton_3");
+        QCOMPARE(shown(window), 10.0);
+        click(window, "pushButton_3");
+        QCOMPARE(shown(window), 11.0);
+        click(window, "pushButton_3");
+        QCOMPARE(shown(window), 9.0);
+        click(window, "pushButton_2");
+        QCOMPARE(shown(window), 11.0);
+        QVERIFY(child<QPushButton>(window, "pushButton_2")->autoRepeat());
+    }
+
+    void emptyClassStartsNothing()
+    {
+        MainWindow window;
+        QVERIFY(!child<QPushButton>(window, "pushButton")->isEnabled());
+        click(window, "pushButton_3");
+        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->value(), 0.0);
+    }
+
+    void rollStopAnnouncesTheWholeIdsInTheStatusBar()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002", "1003"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        click(window, "checkBox");
+        // Seven steps by hand show "    1001  1002".
+        click(window, "pushButton_3", 7);
+        click(window, "pushButton");
+        click(window, "pushButton");
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("1001 1002 "));
+
+        // A window that holds no whole ID rolls on until one appears.
+        click(window, "pushButton_3", 19);
+        click(window, "pushButton");
+        click(window, "pushButton");
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("1001 "));
+    }
+
+    void rollStopWithNoWholeIdAnnouncesNothing()
+    {
+        seedRoster({{QStringLiteral("A"), {"123456789012345"}, {}, {}}});
+        MainWindow window;
+        click(window, "checkBox");
+        click(window, "pushButton");
+        click(window, "pushButton");
+        QCOMPARE(window.statusBar()->currentMessage(), QString());
+        QCOMPARE(child<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
+    }
+
+    void rollModeBoxRestartsARunningDraw()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002"}, {}, {}}});
+        MainWindow window;
+        click(window, "pushButton");
+        click(window, "checkBox");
+        QCOMPARE(child<QPushButton>(window, "pushButton")->text(), QStringLiteral("Stop"));
+        QTRY_VERIFY_WITH_TIMEOUT(child<QLCDNumber>(window, "lcdNumber")->value() != 1001.0, 3000);
+        click(window, "pushButton");
+        QCOMPARE(child<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
+    }
+
+    void letterButtonsScoreTheShownStudent()
+    {
+        seedRoster({{QStringLiteral("A"), {"2", "1"}, {}, {}}});
+        MainWindow window;
+        click(window, "pushButton_6");
+        click(window, "pushButton_3");
+        click(window, "pushButton_8");
+        click(window, "pushButton_10");
+        QCOMPARE(scoresOfFirstClass(), (QStringList{"CF", "B"}));
+    }
+
+    void rollModeScoresTheLeftmostWholeId()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002", "1003"}, {}, {}}});
+        MainWindow window;
+        click(window, "checkBox");
+        click(window, "pushButton_3", 13);  // "001  1002  100"
+        click(window, "pushButton_7");
+        QCOMPARE(scoresOfFirstClass(), (QStringList{"", "D", ""}));
+    }
+
+    void scoreBoxAcceptsOneLetterInEitherCase()
+    {
+        seedRoster({{QStringLiteral("A"), {"0123"}, {}, {}}});
+        MainWindow window;
+        auto *box = child<QLineEdit>(window, "lineEdit");
+        QCOMPARE(box->echoMode(), QLineEdit::Password);
+        typeScore(window, "lineEdit", QStringLiteral("c"));
+        QCOMPARE(box->text(), QString());
+        typeScore(window, "lineEdit", QStringLiteral("A"));
+        QCOMPARE(scoresOfFirstClass(), QStringList{"CA"});
+    }
+
+    void scoreBoxRefusesAnythingElse_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("after F") << QStringLiteral("G");
+        QTest::newRow("two letters") << QStringLiteral("AB");
+        QTest::newRow("nothing") << QString();
+        QTest::newRow("blank") << QStringLiteral(" ");
+        QTest::newRow("non-ASCII") << QStringLiteral("Ä");
+    }
+
+    void scoreBoxRefusesAnythingElse()
+    {
+        QFETCH(QString, typed);
+        seedRoster({{QStringLiteral("A"), {"1"}, {}, {}}});
+        MainWindow window;
+        ModalAnswerer answerer;
+        typeScore(window, "lineEdit", typed);
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Warning"));
+        QCOMPARE(answerer.text(), QStringLiteral("Please input letter 'A','B','C','D','E' or 'F'"));
+        QCOMPARE(child<QLineEdit>(window, "lineEdit")->text(), typed);
+        QCOMPARE(scoresOfFirstClass(), QStringList{QString()});
+    }
+};
+
+ZANDREL_TEST_MAIN(TestLedDisplay)
+#include "tst_leddisplay.moc"
