@@ -1,12 +1,14 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/interfacelanguage.h"
 #include "app/leddraw.h"
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
 #include "roster/studentids.h"
 
 #include <QDesktopServices>
+#include <QActionGroup>
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -14,6 +16,7 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
+#include <QTranslator>
 #include <QUrl>
 
 #include <cstdlib>
@@ -30,6 +33,10 @@ MainWindow::MainWindow(QWidget *parent)
     installAppServices(this);
     initDataDir();
 
+    m_translator = new QTranslator;
+    const QString language = InterfaceLanguage::stored();
+    installTranslation(language);
+
     ui = new Ui::MainWindow;
     ui->setupUi(this);
 
@@ -42,6 +49,12 @@ MainWindow::MainWindow(QWidget *parent)
     m_classSettingDialog = new ClassSettingDialog(this);
 
     refreshRoster(true, true);
+
+    auto *languages = new QActionGroup(ui->menuLanguage_Support_2);
+    languages->setExclusive(true);
+    for (QAction *action : {ui->actionEnglish_2, ui->actionChinese_Simplify, ui->actionChinese_Tranditional})
+        languages->addAction(action);
+    checkLanguageAction(language);
 
     m_running = false;
     g_appTitle = tr("Zandrel v2.0");
@@ -75,6 +88,47 @@ MainWindow::~MainWindow()
     delete m_drawTimer;
     delete m_readLaterTimer;
     delete ui;
+    QCoreApplication::removeTranslator(m_translator);
+    delete m_translator;
+}
+
+void MainWindow::installTranslation(const QString &language)
+{
+    m_translator->load(InterfaceLanguage::translationFile(language));
+    QCoreApplication::installTranslator(m_translator);
+}
+
+void MainWindow::checkLanguageAction(const QString &language)
+{
+    ui->actionEnglish_2->setChecked(language == QLatin1String("english"));
+    ui->actionChinese_Simplify->setChecked(language == QLatin1String("simplify"));
+    ui->actionChinese_Tranditional->setChecked(language == QLatin1String("traditional"));
+}
+
+void MainWindow::changeLanguage(const QString &language)
+{
+    InterfaceLanguage::store(language);
+    if (language == QLatin1String("english"))
+        QCoreApplication::removeTranslator(m_translator);
+    else
+        installTranslation(language);
+    QCoreApplication::quit();
+    InterfaceLanguage::startProgramAgain();
+}
+
+void MainWindow::on_actionChinese_Simplify_triggered()
+{
+    changeLanguage(QStringLiteral("simplify"));
+}
+
+void MainWindow::on_actionEnglish_2_triggered()
+{
+    changeLanguage(QStringLiteral("english"));
+}
+
+void MainWindow::on_actionChinese_Tranditional_triggered()
+{
+    changeLanguage(QStringLiteral("traditional"));
 }
 
 void MainWindow::initDataDir()

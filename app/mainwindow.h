@@ -59,6 +59,9 @@ private slots:
     void on_actionAbout_triggered();
     void on_actionOpen_Directory_triggered();
     void on_actionClass_Settings_triggered();
+    void on_actionChinese_Simplify_triggered();
+    void on_actionEnglish_2_triggered();
+    void on_actionChinese_Tranditional_triggered();
     void on_comboBox_currentIndexChanged(int index);
     void on_actionLED_triggered();
     void on_actionWheel_triggered();
@@ -67,6 +70,9 @@ private slots:
 
 private:
     void initDataDir();
+    void installTranslation(const QString &language);
+    void checkLanguageAction(const QString &language);
+    void changeLanguage(const QString &language);
     void startDrawTimer();
     void buildRollerBuffer();
     void collectShownIDs(std::vector<QString> &ids) const;
@@ -98,6 +104,7 @@ private:
     QString m_dataDir;
     std::vector<QString> m_classNames;
     std::vector<QString> m_studentIDs;
+    QTranslator *m_translator = nullptr;
 };
 
 #endif // MAINWINDOW_H

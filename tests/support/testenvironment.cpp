@@ -1,6 +1,7 @@
 #include "testenvironment.h"
 
 #include <QDir>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <cstdlib>
@@ -13,6 +14,13 @@ void makeEmptyDirectory(const QString &path)
     QDir(path).removeRecursively();
     QDir().mkpath(path);
 }
+
+// The translations lie beside the test programs as beside the program; the
+// tests read the interface in its source language unless they choose another.
+void chooseEnglish()
+{
+    QSettings(QStringLiteral("Velmor"), QStringLiteral("Language")).setValue(QStringLiteral("Language"), QStringLiteral("english"));
+}
 }
 
 namespace TestEnvironment {
@@ -24,6 +32,7 @@ void setUp()
     makeEmptyDirectory(configPath());
     qputenv("HOME", homePath().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", configPath().toLocal8Bit());
+    chooseEnglish();
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                      : qgetenv("QT_QPA_PLATFORM"));
     std::atexit([] { delete g_root; });
@@ -33,6 +42,7 @@ void clearUserData()
 {
     makeEmptyDirectory(homePath());
     makeEmptyDirectory(configPath());
+    chooseEnglish();
 }
 
 QString homePath()

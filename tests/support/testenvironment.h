@@ -6,7 +6,8 @@
 
 // Every test program runs in a temporary HOME and XDG_CONFIG_HOME of its own,
 // set before the application object exists, so no real settings or data are
-// touched. clearUserData() empties both between test functions.
+// touched. clearUserData() empties both between test functions. Both leave
+// the interface language set to English.
 namespace TestEnvironment {
 void setUp();
 void clearUserData();

@@ -1,0 +1,53 @@
+#include "app/interfacelanguage.h"
+
+#include <QCoreApplication>
+#include <QProcess>
+#include <QSettings>
+
+namespace InterfaceLanguage {
+
+namespace {
+const char *const kOrganization = "Velmor";
+const char *const kApplication = "Language";
+const char *const kKey = "Language";
+
+bool startDetached(const QString &program)
+{
+    return QProcess::startDetached(program, QStringList());
+}
+
+ProgramStarter &programStarter()
+{
+    static ProgramStarter starter = startDetached;
+    return starter;
+}
+}
+
+QString stored()
+{
+    QSettings settings(kOrganization, kApplication);
+    return settings.value(kKey, QStringLiteral("simplify")).toString();
+}
+
+void store(const QString &language)
+{
+    QSettings settings(kOrganization, kApplication);
+    settings.setValue(kKey, language);
+}
+
+QString translationFile(const QString &language)
+{
+    return QCoreApplication::applicationDirPath() + QLatin1Char('/') + language + QStringLiteral(".qm");
+}
+
+void setProgramStarter(ProgramStarter starter)
+{
+    programStarter() = starter ? std::move(starter) : ProgramStarter(startDetached);
+}
+
+bool startProgramAgain()
+{
+    return programStarter()(QCoreApplication::applicationFilePath());
+}
+
+}
