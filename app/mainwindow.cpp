@@ -225,6 +225,37 @@ void MainWindow::on_actionClass_Settings_triggered()
     refreshRoster(true, true);
 }
 
+void MainWindow::collectDrawnIDs(std::vector<QString> &ids) const
+{
+    ids.clear();
+    switch (m_mode) {
+    case LedSingleMode:
+    case LedRollMode:
+        collectShownIDs(ids);
+        break;
+    case WheelMode:
+    case MicroTileMode:
+    case TvRollerMode:
+        break;
+    }
+}
+
+void MainWindow::on_actionOpen_Student_Directory_triggered()
+{
+    const QString className = currentClassName();
+    if (className.isNull())
+        return;
+    std::vector<QString> ids;
+    collectDrawnIDs(ids);
+    for (const QString &id : ids) {
+        // An empty ID (nothing drawn yet) opens the class directory.
+        const QString path = id.isEmpty() ? classDirectoryPath(m_dataDir, className)
+                                          : studentDirectoryPath(m_dataDir, className, id);
+        if (ensureDirectory(path))
+            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    }
+}
+
 void MainWindow::openDataDirectory()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_dataDir));

@@ -59,6 +59,7 @@ private slots:
     void on_actionAbout_triggered();
     void on_actionOpen_Directory_triggered();
     void on_actionClass_Settings_triggered();
+    void on_actionOpen_Student_Directory_triggered();
     void on_actionChinese_Simplify_triggered();
     void on_actionEnglish_2_triggered();
     void on_actionChinese_Tranditional_triggered();
@@ -76,6 +77,7 @@ private:
     void startDrawTimer();
     void buildRollerBuffer();
     void collectShownIDs(std::vector<QString> &ids) const;
+    void collectDrawnIDs(std::vector<QString> &ids) const;
     void readLater(const QString &text);
     void readAloud(const QString &text);
     void showLedText(const QString &text);

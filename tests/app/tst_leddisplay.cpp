@@ -4,12 +4,24 @@
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
 
 // The draw on the LED display and the score entry of its panel, driven
 // through the window's own controls.
@@ -162,6 +174,28 @@ private slots:
         QCOMPARE(box->text(), QString());
         typeScore(window, "lineEdit", QStringLiteral("A"));
         QCOMPARE(scoresOfFirstClass(), QStringList{"CA"});
+    }
+
+    void studentDirectoriesOfTheShownIds()
+    {
+        seedRoster({{QStringLiteral("A"), {"0123", "45", "1002"}, {}, {}}});
+        MainWindow window;
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+        const QString classDir = TestEnvironment::homePath() + QStringLiteral("/Brimvale/A/");
+
+        click(window, "pushButton_3");  // 0123: shown as 123, but its own directory opens
+        window.findChild<QAction *>(QStringLiteral("actionOpen_Student_Directory"))->trigger();
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(classDir + QStringLiteral("0123"))});
+        QVERIFY(!QDir(classDir + QStringLiteral("123")).exists());
+
+        recorder.urls.clear();
+        click(window, "checkBox");
+        click(window, "pushButton_3", 7);  // "      45  0123"
+        window.findChild<QAction *>(QStringLiteral("actionOpen_Student_Directory"))->trigger();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.urls, (QList<QUrl>{QUrl::fromLocalFile(classDir + QStringLiteral("45")),
+                                             QUrl::fromLocalFile(classDir + QStringLiteral("0123"))}));
     }
 
     void scoreBoxRefusesAnythingElse_data()
