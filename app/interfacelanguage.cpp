@@ -1,5 +1,7 @@
 #include "app/interfacelanguage.h"
 
+#include "app/instancelock.h"
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QSettings>
@@ -47,6 +49,7 @@ void setProgramStarter(ProgramStarter starter)
 
 bool startProgramAgain()
 {
+    InstanceLock::markNextStartAsRestart();
     return programStarter()(QCoreApplication::applicationFilePath());
 }
 

@@ -1,11 +1,24 @@
+#include "app/instancelock.h"
+#include "app/interfacelanguage.h"
 #include "app/mainwindow.h"
 
 #include <QApplication>
+#include <QTranslator>
 
 int main(int argc, char *argv[])
 {
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
+
+    InstanceLock lock(MainWindow::defaultDataDir());
+    if (!lock.acquire()) {
+        QTranslator translator;
+        translator.load(InterfaceLanguage::translationFile(InterfaceLanguage::stored()));
+        QApplication::installTranslator(&translator);
+        lock.tellAlreadyRunning();
+        return 1;
+    }
+
     MainWindow window;
     window.show();
     return app.exec();

@@ -131,9 +131,14 @@ void MainWindow::on_actionChinese_Tranditional_triggered()
     changeLanguage(QStringLiteral("traditional"));
 }
 
+QString MainWindow::defaultDataDir()
+{
+    return QDir::homePath() + QStringLiteral("/Brimvale");
+}
+
 void MainWindow::initDataDir()
 {
-    m_dataDir = QDir::homePath() + QStringLiteral("/Brimvale");
+    m_dataDir = defaultDataDir();
     ensureDirectory(m_dataDir);
 }
 
