@@ -34,6 +34,9 @@ MoveHomeworkDialog::MoveHomeworkDialog(QWidget *parent)
     , ui(new Ui::MoveHomeworkDialog)
 {
     ui->setupUi(this);
+    // The log is read-only and grows over the whole run; an undo history of
+    // it would only grow with it.
+    ui->textEdit->document()->setUndoRedoEnabled(false);
     m_dataDir = dataDirectory();
 
     const QSettings settings(kOrganization, kApplication);
@@ -64,6 +67,10 @@ void MoveHomeworkDialog::collectHomework(bool move)
         return;
     }
 
+    // One edit block for the whole scan, so that the log is laid out once and
+    // not again for every file.
+    QTextCursor logBatch(ui->textEdit->document());
+    logBatch.beginEditBlock();
     int count = 0;
     const QFileInfoList entries =
         downloadDir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
@@ -75,6 +82,9 @@ void MoveHomeworkDialog::collectHomework(bool move)
     // never told that files were moved.
     appendLog(QString::number(count)
               + (move ? tr(" files moved successfully!") : tr(" files copied successfully!")));
+    logBatch.endEditBlock();
+    ui->textEdit->moveCursor(QTextCursor::End);
+    ui->textEdit->ensureCursorVisible();
 }
 
 bool MoveHomeworkDialog::collectFile(const QString &className, const QString &filePath,
@@ -135,6 +145,4 @@ void MoveHomeworkDialog::appendLog(const QString &text)
     if (!ui->textEdit->document()->isEmpty())
         cursor.insertBlock();
     cursor.insertText(text);
-    ui->textEdit->setTextCursor(cursor);
-    ui->textEdit->ensureCursorVisible();
 }

@@ -12,7 +12,9 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTextCursor>
 #include <QTextEdit>
 
 #include <map>
@@ -431,6 +433,24 @@ private slots:
                      + logLine(QStringLiteral("Copy"), markup, studentDir)
                      + logLine(QStringLiteral("Copy"), QStringLiteral("1002_a.txt"), studentDir)
                      + QStringLiteral("2 files copied successfully!"));
+    }
+
+    void summaryIsInViewAfterALongScan()
+    {
+        makeClass();
+        for (int question = 1; question <= 40; ++question)
+            writeFile(downloads() + QStringLiteral("/1001_1_%1.txt").arg(question), "homework");
+        MoveHomeworkDialog dialog;
+        dialog.setClassName(QStringLiteral("Maths"));
+        dialog.show();
+        scan(dialog, downloads());
+
+        auto *log = child<QTextEdit>(dialog, "textEdit");
+        QVERIFY(log->toPlainText().endsWith(QStringLiteral("\n40 files moved successfully!")));
+        QVERIFY(log->verticalScrollBar()->maximum() > 0);
+        QTextCursor summary(log->document());
+        summary.movePosition(QTextCursor::End);
+        QVERIFY(log->viewport()->rect().contains(log->cursorRect(summary)));
     }
 };
 
