@@ -1,0 +1,148 @@
+#include "homework/movehomeworkdialog.h"
+#include "ui_movehomeworkdialog.h"
+
+#include "app/appservices.h"
+#include "homework/homeworkfiles.h"
+#include "roster/datapaths.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTextCursor>
+#include <QUrl>
+
+namespace {
+const QLatin1String kOrganization("Velmor");
+const QLatin1String kApplication("Velmor Zandrel");
+const QLatin1String kDownloadPathKey("Homework_DownloadPath");
+const QLatin1String kCopyKey("Homework_Copy");
+const QLatin1String kToStudentDirKey("Homework_ToStudentDir");
+
+// Each write opens the settings area afresh, as every settings write of the
+// program does.
+void storeSetting(const QString &key, const QVariant &value)
+{
+    QSettings settings(kOrganization, kApplication);
+    settings.setValue(key, value);
+}
+}
+
+MoveHomeworkDialog::MoveHomeworkDialog(QWidget *parent)
+    : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint)
+    , ui(new Ui::MoveHomeworkDialog)
+{
+    ui->setupUi(this);
+    // The log is read-only and grows over the whole run; an undo history of
+    // it would only grow with it.
+    ui->textEdit->document()->setUndoRedoEnabled(false);
+    m_dataDir = dataDirectory();
+
+    const QSettings settings(kOrganization, kApplication);
+    // The stored default is the number 0, so a first opening shows "0".
+    ui->lineEdit->setText(settings.value(kDownloadPathKey, 0).toString());
+    ui->checkBox->setChecked(settings.value(kCopyKey, false).toBool());
+    ui->checkBox_2->setChecked(settings.value(kToStudentDirKey, true).toBool());
+}
+
+MoveHomeworkDialog::~MoveHomeworkDialog()
+{
+    delete ui;
+}
+
+void MoveHomeworkDialog::setClassName(const QString &className)
+{
+    m_className = className;
+    ui->lineEdit_2->setText(classDirectoryPath(m_dataDir, m_className));
+}
+
+void MoveHomeworkDialog::collectHomework(bool move)
+{
+    const QString path = ui->lineEdit->text().trimmed();
+    const QDir downloadDir(path);
+    if (!downloadDir.exists()) {
+        QMessageBox::information(nullptr, tr("Warning"), tr("\nInvalid Download Path!\n\n"),
+                                 QMessageBox::Ok);
+        return;
+    }
+
+    // One edit block for the whole scan, so that the log is laid out once and
+    // not again for every file.
+    QTextCursor logBatch(ui->textEdit->document());
+    logBatch.beginEditBlock();
+    int count = 0;
+    const QFileInfoList entries =
+        downloadDir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &entry : entries) {
+        if (entry.isFile() && collectFile(m_className, entry.filePath(), entry.fileName(), move))
+            ++count;
+    }
+    // The summary follows what was done, so a caller asking for a copy is
+    // never told that files were moved.
+    appendLog(QString::number(count)
+              + (move ? tr(" files moved successfully!") : tr(" files copied successfully!")));
+    logBatch.endEditBlock();
+    ui->textEdit->moveCursor(QTextCursor::End);
+    ui->textEdit->ensureCursorVisible();
+}
+
+bool MoveHomeworkDialog::collectFile(const QString &className, const QString &filePath,
+                                     const QString &fileName, bool move)
+{
+    const QString id = homeworkStudentId(fileName);
+    const QString destinationDir =
+        homeworkDestinationDirectory(m_dataDir, className, id, ui->checkBox_2->isChecked());
+    if (!isStudentOfClass(className, id) || destinationDir.isEmpty())
+        return false;
+    if (!transferHomeworkFile(filePath, destinationDir + QLatin1Char('/') + fileName, move))
+        return false;
+    appendLog((move ? tr("Move ") : tr("Copy ")) + fileName + tr(" to ") + destinationDir
+              + QLatin1Char('\n'));
+    return true;
+}
+
+void MoveHomeworkDialog::on_pushButton_clicked()
+{
+    QFileDialog dialog(this, tr("Set Download Directory"), ui->lineEdit->text());
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    const QString path = dialog.selectedFiles().constFirst();
+    storeSetting(kDownloadPathKey, path);
+    ui->lineEdit->setText(path);
+}
+
+void MoveHomeworkDialog::on_pushButton_3_clicked()
+{
+    const QString classDir = classDirectoryPath(m_dataDir, m_className);
+    if (!classDir.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(classDir));
+}
+
+void MoveHomeworkDialog::on_checkBox_clicked()
+{
+    storeSetting(kCopyKey, ui->checkBox->isChecked());
+}
+
+void MoveHomeworkDialog::on_checkBox_2_clicked()
+{
+    storeSetting(kToStudentDirKey, ui->checkBox_2->isChecked());
+}
+
+void MoveHomeworkDialog::on_pushButton_2_clicked()
+{
+    collectHomework(!ui->checkBox->isChecked());
+}
+
+void MoveHomeworkDialog::appendLog(const QString &text)
+{
+    // Inserted as plain text: a file name that looks like markup is shown as
+    // it is written, not rendered.
+    QTextCursor cursor(ui->textEdit->document());
+    cursor.movePosition(QTextCursor::End);
+    if (!ui->textEdit->document()->isEmpty())
+        cursor.insertBlock();
+    cursor.insertText(text);
+}
