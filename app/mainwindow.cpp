@@ -3,6 +3,7 @@
 
 #include "app/interfacelanguage.h"
 #include "app/leddraw.h"
+#include "homework/movehomeworkdialog.h"
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
 #include "roster/studentids.h"
@@ -46,6 +47,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
+    m_moveHomeworkDialog = new MoveHomeworkDialog(this);
     m_classSettingDialog = new ClassSettingDialog(this);
 
     refreshRoster(true, true);
@@ -259,6 +261,15 @@ void MainWindow::on_actionOpen_Student_Directory_triggered()
         if (ensureDirectory(path))
             QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     }
+}
+
+void MainWindow::on_actionMove_Homework_triggered()
+{
+    const QString className = currentClassName();
+    if (className.isNull())
+        return;
+    m_moveHomeworkDialog->setClassName(className);
+    m_moveHomeworkDialog->exec();
 }
 
 void MainWindow::openDataDirectory()

@@ -14,6 +14,7 @@ class QPushButton;
 class QTimer;
 class QTranslator;
 class ClassSettingDialog;
+class MoveHomeworkDialog;
 
 namespace Ui {
 class MainWindow;
@@ -63,6 +64,7 @@ private slots:
     void on_actionOpen_Directory_triggered();
     void on_actionClass_Settings_triggered();
     void on_actionOpen_Student_Directory_triggered();
+    void on_actionMove_Homework_triggered();
     void on_actionChinese_Simplify_triggered();
     void on_actionEnglish_2_triggered();
     void on_actionChinese_Tranditional_triggered();
@@ -98,6 +100,7 @@ private:
     QTimer *m_drawTimer = nullptr;
     QTimer *m_readLaterTimer = nullptr;
     int m_ledIndex = 0;
+    MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     bool m_running = false;
     QString m_currentText;

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -173,6 +174,31 @@ private slots:
         child<QAction>(window, "actionOpen_Directory")->trigger();
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dataDir())});
+    }
+
+    void moveHomeworkWorksOnTheChosenClass()
+    {
+        seedRoster({{QStringLiteral("A"), {"1"}, {}, {}}, {QStringLiteral("B"), {"10322015"}, {}, {}}});
+        const QString downloads = TestEnvironment::homePath() + QStringLiteral("/Downloads");
+        QDir().mkpath(downloads);
+        QFile homework(downloads + QStringLiteral("/10322015_2_5.txt"));
+        QVERIFY(homework.open(QIODevice::WriteOnly));
+        homework.write("answer");
+        homework.close();
+
+        MainWindow window;
+        child<QComboBox>(window, "comboBox")->setCurrentIndex(1);
+        ModalAnswerer answerer([&downloads](QWidget *dialog) {
+            auto *path = dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"));
+            path->setText(downloads);
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_2")), Qt::LeftButton);
+            dialog->close();
+        });
+        child<QAction>(window, "actionMove_Homework")->trigger();
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Move Homework to Class Directory"));
+        QVERIFY(QFile::exists(dataDir() + QStringLiteral("/B/10322015/10322015_2_5.txt")));
+        QVERIFY(!QFile::exists(downloads + QStringLiteral("/10322015_2_5.txt")));
     }
 
     void aboutNamesTheProgram()
