@@ -109,7 +109,7 @@ void MicroTileWidget::arrangeTiles(bool randomCorner)
     m_tileColours = std::move(arrangement.colours);
     m_tileFonts.reserve(arrangement.pointSizes.size());
     for (int pointSize : arrangement.pointSizes)
-        m_tileFonts.push_back(pointSize == font().pointSize() ? font() : fontOfSize(pointSize).first);
+        m_tileFonts.push_back(fontOfSize(pointSize).first);
 }
 
 void MicroTileWidget::setShowFrames(bool show)
