@@ -1,0 +1,11 @@
+#ifndef RANDOMSOURCE_H
+#define RANDOMSOURCE_H
+
+#include <functional>
+
+// A source of non-negative random ints, drawn like std::rand(). The widgets
+// pass std::rand, so that they share the process-wide generator; tests pass
+// a generator of their own to get repeatable sequences.
+using RandomSource = std::function<int()>;
+
+#endif // RANDOMSOURCE_H

@@ -1,0 +1,174 @@
+#include "displays/microtilewidget.h"
+
+#include "../support/testenvironment.h"
+#include "displaypanel.h"
+
+#include <QImage>
+
+#include <ctime>
+
+namespace {
+std::vector<QString> studentIds(int count)
+{
+    std::vector<QString> ids;
+    for (int i = 0; i < count; ++i)
+        ids.push_back(QString::number(10320000 + 7 * i));
+    return ids;
+}
+
+QImage paintOnWhite(QWidget &widget)
+{
+    QImage image(widget.size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    widget.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return image;
+}
+
+int inkedPixels(const QImage &image, const QRect &area)
+{
+    int inked = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255))
+                ++inked;
+    return inked;
+}
+}
+
+class TestMicroTileWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void emptyBoardShowsOnlyThePlaceholder()
+    {
+        DisplayPanel panel;
+        auto *board = panel.add<MicroTileWidget>();
+        board->setNames({});
+        board->arrangeTiles(true);
+        QVERIFY(board->tileRects().empty());
+        const QImage image = paintOnWhite(*board);
+        const QRect middle(board->width() / 4, board->height() / 3, board->width() / 2, board->height() / 3);
+        QVERIFY(inkedPixels(image, middle) > 100);
+
+        board->startTrace();
+        QCOMPARE(board->selectedIndex(), -1);
+        board->traceItTimer();
+        QCOMPARE(board->selectedIndex(), -1);
+        QCOMPARE(board->selectedText(), QString());
+    }
+
+    void tilesFillThePanelWithoutOverlap_data()
+    {
+        QTest::addColumn<int>("names");
+        for (int names : {1, 60, 159, 160, 256, 512, 1000})
+            QTest::addRow("%d names", names) << names;
+    }
+
+    void tilesFillThePanelWithoutOverlap()
+    {
+        QFETCH(int, names);
+        DisplayPanel panel;
+        auto *board = panel.add<MicroTileWidget>();
+        QVERIFY(board->width() > 500 && board->height() >= 190);
+        board->setNames(studentIds(names));
+        board->arrangeTiles(true);
+
+        const std::vector<QRect> &tiles = board->tileRects();
+        QCOMPARE(int(tiles.size()), names);
+        const QRect inside(0, 0, board->width() - 2, board->height() - 2);
+        int placed = 0;
+        for (size_t i = 0; i < tiles.size(); ++i) {
+            if (tiles[i].isNull())
+                continue;
+            ++placed;
+            QVERIFY(inside.contains(tiles[i]));
+            for (size_t j = i + 1; j < tiles.size(); ++j)
+                QVERIFY2(!tiles[i].intersects(tiles[j]), qPrintable(QStringLiteral("tiles %1 and %2").arg(i).arg(j)));
+        }
+        // A crowded board may leave a name without a tile; sixty names always find room.
+        QVERIFY(placed == names || names > 60);
+        QVERIFY(placed > names * 9 / 10);
+    }
+
+    void arrangingTwiceInOneSecondGivesTheSameLayout()
+    {
+        DisplayPanel panel;
+        auto *board = panel.add<MicroTileWidget>();
+        board->setNames(studentIds(200));
+        std::vector<QRect> first;
+        std::vector<QRect> second;
+        std::time_t before = 0;
+        do {
+            before = std::time(nullptr);
+            board->arrangeTiles(true);
+            first = board->tileRects();
+            board->arrangeTiles(true);
+            second = board->tileRects();
+        } while (std::time(nullptr) != before);
+        QCOMPARE(first, second);
+    }
+
+    void aTraceHighlightsRandomTilesUntilStopped()
+    {
+        DisplayPanel panel;
+        auto *board = panel.add<MicroTileWidget>();
+        const std::vector<QString> ids = studentIds(30);
+        board->setNames(ids);
+        board->arrangeTiles(true);
+
+        board->startTrace();
+        QCOMPARE(board->selectedIndex(), -1);
+        QTRY_VERIFY(board->selectedIndex() >= 0);
+        board->stopTrace();
+        const int drawn = board->selectedIndex();
+        QVERIFY(drawn < 30);
+        QCOMPARE(board->selectedText(), ids[size_t(drawn)]);
+        QTest::qWait(120);
+        QCOMPARE(board->selectedIndex(), drawn);
+
+        board->startTrace();
+        QCOMPARE(board->selectedIndex(), -1);
+        board->stopTrace();
+    }
+
+    void newNamesClearTheHighlight()
+    {
+        DisplayPanel panel;
+        auto *board = panel.add<MicroTileWidget>();
+        board->setNames(studentIds(10));
+        board->arrangeTiles(true);
+        board->traceItTimer();
+        QVERIFY(board->selectedIndex() >= 0);
+        board->setNames(studentIds(5));
+        QCOMPARE(board->selectedIndex(), -1);
+        QCOMPARE(board->selectedText(), QString());
+    }
+
+    void boundsOutlineEveryTileButTheHighlighted()
+    {
+        DisplayPanel panel;
+        auto *board = panel.add<MicroTileWidget>();
+        board->setNames(studentIds(40));
+        board->arrangeTiles(true);
+        const std::vector<QRect> tiles = board->tileRects();
+        auto corner = [](const QRect &tile) { return tile.topLeft() + QPoint(tile.width(), tile.height()); };
+
+        QImage plain = paintOnWhite(*board);
+        for (const QRect &tile : tiles)
+            QCOMPARE(plain.pixel(corner(tile)), qRgb(255, 255, 255));
+
+        board->setShowFrames(true);
+        board->traceItTimer();
+        const int highlighted = board->selectedIndex();
+        const QImage framed = paintOnWhite(*board);
+        int outlined = 0;
+        for (size_t i = 0; i < tiles.size(); ++i)
+            if (int(i) != highlighted && framed.pixel(corner(tiles[i])) != qRgb(255, 255, 255))
+                ++outlined;
+        QCOMPARE(outlined, int(tiles.size()) - 1);
+    }
+};
+
+ZANDREL_TEST_MAIN(TestMicroTileWidget)
+#include "tst_microtilewidget.moc"
