@@ -3,6 +3,10 @@
 
 #include "app/interfacelanguage.h"
 #include "app/leddraw.h"
+#include "displays/microtilewidget.h"
+#include "displays/scoreletter.h"
+#include "displays/tvrollerwidget.h"
+#include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
@@ -20,6 +24,7 @@
 #include <QTranslator>
 #include <QUrl>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
 
@@ -64,13 +69,32 @@ MainWindow::MainWindow(QWidget *parent)
 
     ui->calendarWidget->hide();
 
+    m_wiggly = new WigglyWidget(ui->centralWidget);
+    m_wiggly->setGeometry(0, 0, 10, 10);
+    m_wiggly->hide();
+
     ui->actionLED->setChecked(true);
     ui->actionMicro_Tile->setChecked(false);
     ui->actionTV_Roller->setChecked(false);
     ui->actionWheel->setChecked(false);
     ui->widget_2->hide();
+
+    m_microTile = new MicroTileWidget(ui->widget_3);
+    ui->horizontalLayout_7->addWidget(m_microTile);
     ui->widget_3->hide();
+    for (const char *letter : {"A", "B", "C", "D", "E", "F"})
+        ui->comboBox_2->addItem(QLatin1String(letter));
+
+    m_tvRoller = new TVRollerWidget(ui->widget_4);
+    ui->horizontalLayout_9->addWidget(m_tvRoller);
     ui->widget_4->hide();
+    for (int count = 1; count <= 15; ++count)
+        ui->comboBox_3->addItem(QString::number(count));
+    ui->comboBox_3->setCurrentIndex(4);
+    m_tvRoller->setVisibleCount(5);
+    fillSelectCounts();
+    ui->comboBox_4->setCurrentIndex(0);
+    m_tvRoller->setSelectCount(1);
 
     setMinimumHeight(400);
     setMaximumHeight(400);
@@ -194,8 +218,20 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     m_classSettingDialog->selectClass(className);
     m_ledIndex = 0;
 
-    if (m_mode == LedRollMode)
+    switch (m_mode) {
+    case LedRollMode:
         buildRollerBuffer();
+        break;
+    case TvRollerMode:
+        feedTvRoller();
+        break;
+    case MicroTileMode:
+        feedMicroTile();
+        break;
+    case WheelMode:
+    case LedSingleMode:
+        break;
+    }
 
     const bool hasStudents = !m_studentIDs.empty();
     ui->pushButton->setEnabled(hasStudents);
@@ -240,9 +276,13 @@ void MainWindow::collectDrawnIDs(std::vector<QString> &ids) const
     case LedRollMode:
         collectShownIDs(ids);
         break;
-    case WheelMode:
     case MicroTileMode:
+        ids.push_back(m_microTile->selectedText());
+        break;
     case TvRollerMode:
+        m_tvRoller->selectedNames(ids);
+        break;
+    case WheelMode:
         break;
     }
 }
@@ -310,6 +350,7 @@ void MainWindow::on_actionMicro_Tile_triggered()
     m_mode = MicroTileMode;
     checkModeAction(ui->actionMicro_Tile);
     showPanel(ui->widget_3);
+    feedMicroTile();
 }
 
 void MainWindow::on_actionTV_Roller_triggered()
@@ -317,6 +358,21 @@ void MainWindow::on_actionTV_Roller_triggered()
     m_mode = TvRollerMode;
     checkModeAction(ui->actionTV_Roller);
     showPanel(ui->widget_4);
+    feedTvRoller();
+}
+
+void MainWindow::feedMicroTile()
+{
+    m_microTile->setNames(m_studentIDs);
+    m_microTile->arrangeTiles(true);
+    m_microTile->update();
+}
+
+void MainWindow::feedTvRoller()
+{
+    m_tvRoller->setNames(m_studentIDs);
+    m_tvRoller->arrangeRows();
+    m_tvRoller->update();
 }
 
 void MainWindow::recordScore(const QString &id, char letter)
@@ -324,8 +380,14 @@ void MainWindow::recordScore(const QString &id, char letter)
     m_classSettingDialog->appendScore(id, letter);
 }
 
-void MainWindow::showBanner(QWidget *, const QString &)
+void MainWindow::showBanner(QWidget *target, const QString &text)
 {
+    m_wiggly->show();
+    QWidget *bannerParent = m_wiggly->parentWidget();
+    m_wiggly->move(bannerParent->mapFromGlobal(target->mapToGlobal(QPoint(0, 0))));
+    m_wiggly->setFixedSize(target->width(), target->height());
+    m_wiggly->setText(text);
+    ui->lineEdit->clear();
 }
 
 void MainWindow::syncVoiceSwitch(bool)
@@ -531,11 +593,8 @@ void MainWindow::readAloud(const QString &)
 
 bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
 {
-    const QByteArray text = box->text().toUpper().toLocal8Bit();
-    if (text.size() == 1 && text[0] >= 'A' && text[0] <= 'F') {
-        letter = text[0];
+    if (parseScoreLetter(box->text(), letter))
         return true;
-    }
     QMessageBox::warning(this, tr("Warning"), tr("Please input letter 'A','B','C','D','E' or 'F'"));
     return false;
 }
@@ -578,4 +637,92 @@ void MainWindow::on_lineEdit_returnPressed()
     scoreShownStudent(letter);
     ui->lineEdit->clear();
     showBanner(ui->lineEdit, QStringLiteral("*"));
+}
+
+void MainWindow::on_comboBox_2_activated(const QString &arg1)
+{
+    const int k = m_microTile->selectedIndex();
+    if (k < 0 || k >= static_cast<int>(m_studentIDs.size()) || arg1.isEmpty())
+        return;
+    m_classSettingDialog->appendScore(m_studentIDs[k], arg1.at(0).toLatin1());
+    showBanner(ui->comboBox_2, arg1);
+}
+
+void MainWindow::on_lineEdit_2_returnPressed()
+{
+    const int k = m_microTile->selectedIndex();
+    if (k < 0 || k >= static_cast<int>(m_studentIDs.size()))
+        return;
+    char letter = 0;
+    if (!acceptedScoreLetter(ui->lineEdit_2, letter))
+        return;
+    ui->lineEdit_2->clear();
+    m_classSettingDialog->appendScore(m_studentIDs[k], letter);
+    showBanner(ui->lineEdit_2, QStringLiteral("*"));
+}
+
+void MainWindow::on_pushButton_11_clicked()
+{
+    if (!m_running) {
+        ui->pushButton_11->setText(tr("Stop Trace!"));
+        m_running = true;
+        m_microTile->startTrace();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ui->pushButton_11->setText(tr("Trace it!"));
+    m_running = false;
+    m_microTile->stopTrace();
+    const int k = m_microTile->selectedIndex();
+    if (k >= 0 && k < static_cast<int>(m_studentIDs.size()))
+        readAloud(announcementText(m_studentIDs[k]));
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::on_checkBox_2_clicked()
+{
+    m_microTile->setShowFrames(ui->checkBox_2->isChecked());
+}
+
+void MainWindow::on_pushButton_12_clicked()
+{
+    if (!m_running) {
+        ui->pushButton_12->setText(tr("Stop Roll!"));
+        m_running = true;
+        m_tvRoller->startTrace();
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    ui->pushButton_12->setText(tr("Roll it!"));
+    m_running = false;
+    m_tvRoller->stopTrace();
+    std::vector<QString> names;
+    m_tvRoller->selectedNames(names);
+    QString text;
+    for (const QString &name : names)
+        text += announcementText(name) + QStringLiteral("  ");
+    readAloud(text);
+    QApplication::restoreOverrideCursor();
+}
+
+void MainWindow::fillSelectCounts()
+{
+    ui->comboBox_4->clear();
+    for (int count = 1; count <= m_tvRoller->visibleCount(); ++count)
+        ui->comboBox_4->addItem(QString::number(count));
+}
+
+void MainWindow::on_comboBox_3_activated(const QString &arg1)
+{
+    m_tvRoller->setVisibleCount(arg1.toInt());
+    const int visible = m_tvRoller->visibleCount();
+    const int selected = std::min(m_tvRoller->selectCount(), visible);
+    fillSelectCounts();
+    ui->comboBox_4->setCurrentIndex(selected - 1);
+    m_tvRoller->setSelectCount(selected);
+}
+
+void MainWindow::on_comboBox_4_activated(const QString &arg1)
+{
+    m_tvRoller->setSelectCount(arg1.toInt());
 }

@@ -14,7 +14,10 @@ class QPushButton;
 class QTimer;
 class QTranslator;
 class ClassSettingDialog;
+class MicroTileWidget;
 class MoveHomeworkDialog;
+class TVRollerWidget;
+class WigglyWidget;
 
 namespace Ui {
 class MainWindow;
@@ -60,6 +63,13 @@ private slots:
     void on_pushButton_7_clicked();
     void on_pushButton_9_clicked();
     void on_pushButton_10_clicked();
+    void on_pushButton_11_clicked();
+    void on_comboBox_2_activated(const QString &arg1);
+    void on_lineEdit_2_returnPressed();
+    void on_checkBox_2_clicked();
+    void on_pushButton_12_clicked();
+    void on_comboBox_3_activated(const QString &arg1);
+    void on_comboBox_4_activated(const QString &arg1);
     void on_actionAbout_triggered();
     void on_actionOpen_Directory_triggered();
     void on_actionClass_Settings_triggered();
@@ -93,6 +103,9 @@ private:
     void refreshRoster(bool reloadStore, bool refillClasses);
     void checkModeAction(QAction *action);
     void showPanel(QWidget *panel);
+    void feedMicroTile();
+    void feedTvRoller();
+    void fillSelectCounts();
     QString currentClassName() const;
 
     Ui::MainWindow *ui = nullptr;
@@ -103,7 +116,10 @@ private:
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     bool m_running = false;
+    WigglyWidget *m_wiggly = nullptr;
     QString m_currentText;
+    MicroTileWidget *m_microTile = nullptr;
+    TVRollerWidget *m_tvRoller = nullptr;
     LotteryMode m_mode = LedSingleMode;
     std::vector<char> m_rollerBuffer;
     unsigned int m_rollerPos = 0;
