@@ -246,5 +246,125 @@
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Stop Trace!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Roll!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MicroTileWidget</name>
+    <message>
+        <source>zzzzzzzzzzzzzzzz!!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MoveHomeworkDialog</name>
+    <message>
+        <source>Move Homework to Class Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Download Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;The student homework should be named as &amp;quot;ID_*&amp;quot; in the Download Path.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Such as, for student 10322015, homework chapter 2, the 5th question, you can ask his homework named as 10322015_2_5.txt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select the homework download directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class Path</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open current class directory.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy homework from Download path to class directory instead of moving.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy Homework</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy or move homework to student directory instead of class directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>To Student Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(Last scan time...)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+Invalid Download Path!
+
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> files moved successfully!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> files copied successfully!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Move </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Download Directory</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TVRollerWidget</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 </TS>
