@@ -50,8 +50,12 @@ void AbstractWheelWidget::setColors(const QColor &frame, const QColor &fill)
 
 void AbstractWheelWidget::scrollTo(int index)
 {
+    // The scroller stops at the end of its range; a farther target is reached
+    // by fewer whole rounds, so that the wheel still lands on the item asked for.
+    const int height = itemHeight();
+    const int target = wheelIndexInRange(index, height, itemCount());
     QScroller *scroller = QScroller::scroller(this);
-    scroller->scrollTo(QPointF(0, wheelContentY(index, 0, itemHeight())), kSpinMs);
+    scroller->scrollTo(QPointF(0, wheelContentY(target, 0, height)), kSpinMs);
     currentItemChanged();
     // The scroller ignores a target the wheel already shows (or one clamped
     // to where it stands); report the rest anyway, once control is back in

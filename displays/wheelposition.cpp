@@ -5,6 +5,19 @@ int wheelContentY(int item, int offset, int itemHeight)
     return kWheelOrigin + item * itemHeight + offset;
 }
 
+int wheelIndexInRange(int index, int itemHeight, int itemCount)
+{
+    if (itemCount <= 0 || itemHeight <= 0)
+        return index;
+    const int lastInRange = (kWheelContentHeight - kWheelOrigin) / itemHeight;
+    const int firstInRange = -(kWheelOrigin / itemHeight);
+    if (index > lastInRange)
+        index -= (index - lastInRange + itemCount - 1) / itemCount * itemCount;
+    if (index < firstInRange)
+        index += (firstInRange - index + itemCount - 1) / itemCount * itemCount;
+    return index;
+}
+
 WheelPosition wheelPositionAt(double contentY, int itemHeight, int itemCount)
 {
     // Above the origin the truncating division and remainder come out

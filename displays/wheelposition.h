@@ -20,6 +20,12 @@ struct WheelPosition
 // The content position at which the wheel shows position item, offset.
 int wheelContentY(int item, int offset, int itemHeight);
 
+// An index of the same item as index (whole rounds away) whose content
+// position lies in the scroller's range, so that a scroll to it lands on item
+// index mod itemCount. Rounds longer than the range cannot always be fitted;
+// index is kept as it is when there are no items.
+int wheelIndexInRange(int index, int itemHeight, int itemCount);
+
 // The position a content position y means, wrapped into 0 ... itemCount - 1
 // in both directions. itemHeight and itemCount must be > 0.
 WheelPosition wheelPositionAt(double contentY, int itemHeight, int itemCount);

@@ -214,6 +214,35 @@ private slots:
         QCOMPARE(wheelContentY(2, 5, 30), 50065);
     }
 
+    void farTargetsAreBroughtIntoTheScrollRangeByWholeRounds_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("itemHeight");
+        QTest::addColumn<int>("itemCount");
+        QTest::addColumn<int>("inRange");
+        QTest::newRow("within the range") << 47 << 30 << 10 << 47;
+        QTest::newRow("last in the range") << 1666 << 30 << 10 << 1666;
+        QTest::newRow("one past the range") << 1667 << 30 << 10 << 1657;
+        QTest::newRow("many rounds past") << 9003 << 30 << 10 << 1663;
+        QTest::newRow("round longer than half the range") << 2000 << 29 << 2500 << -500;
+        QTest::newRow("before the range") << -1667 << 30 << 10 << -1657;
+        QTest::newRow("no items") << 5000 << 30 << 0 << 5000;
+    }
+
+    void farTargetsAreBroughtIntoTheScrollRangeByWholeRounds()
+    {
+        QFETCH(int, index);
+        QFETCH(int, itemHeight);
+        QFETCH(int, itemCount);
+        QFETCH(int, inRange);
+        QCOMPARE(wheelIndexInRange(index, itemHeight, itemCount), inRange);
+        if (itemCount > 0) {
+            QCOMPARE((inRange - index) % itemCount, 0);
+            const int contentY = wheelContentY(inRange, 0, itemHeight);
+            QVERIFY(contentY >= 0 && contentY <= kWheelContentHeight);
+        }
+    }
+
     void onlyVisibleRowsArePainted_data()
     {
         QTest::addColumn<int>("item");

@@ -183,6 +183,7 @@ private slots:
         QTest::newRow("one round on") << 13;
         QTest::newRow("several rounds on") << 47;
         QTest::newRow("the item it shows") << 0;
+        QTest::newRow("beyond the scroller's range") << 2003;
     }
 
     void scrollToEndsOnTheTargetModuloTheCount()
