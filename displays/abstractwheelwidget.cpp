@@ -57,8 +57,8 @@ void AbstractWheelWidget::scrollTo(int index)
     QScroller *scroller = QScroller::scroller(this);
     scroller->scrollTo(QPointF(0, wheelContentY(target, 0, height)), kSpinMs);
     currentItemChanged();
-    // The scroller ignores a target the wheel already shows (or one clamped
-    // to where it stands); report the rest anyway, once control is back in
+    // The scroller ignores a target where the wheel already stands (a whole
+    // number of rounds on, brought into range); report the rest anyway, from
     // the event loop like every other rest, so that no draw waits forever.
     if (scroller->state() == QScroller::Inactive)
         QMetaObject::invokeMethod(this, &AbstractWheelWidget::comeToRest, Qt::QueuedConnection);
