@@ -593,7 +593,8 @@ void MainWindow::readAloud(const QString &)
 
 bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
 {
-    if (parseScoreLetter(box->text(), letter))
+    letter = scoreLetter(box->text());
+    if (letter)
         return true;
     QMessageBox::warning(this, tr("Warning"), tr("Please input letter 'A','B','C','D','E' or 'F'"));
     return false;

@@ -1,10 +1,11 @@
 #include "displays/scoreletter.h"
 
-bool parseScoreLetter(const QString &text, char &letter)
+#include <QByteArray>
+
+char scoreLetter(const QString &text)
 {
-    const QString upper = text.toUpper();
-    if (upper.size() != 1 || upper.at(0) < QLatin1Char('A') || upper.at(0) > QLatin1Char('F'))
-        return false;
-    letter = upper.at(0).toLatin1();
-    return true;
+    const QByteArray letter = text.toUpper().toLatin1();
+    if (letter.size() != 1 || letter.at(0) < 'A' || letter.at(0) > 'F')
+        return 0;
+    return letter.at(0);
 }

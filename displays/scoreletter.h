@@ -3,9 +3,8 @@
 
 #include <QString>
 
-// Reads a typed score: exactly one letter "A" to "F" in either case, given
-// back in upper case. Anything else (empty, a blank, two letters, G) is
-// refused.
-bool parseScoreLetter(const QString &text, char &letter);
+// The score letter a teacher typed into a score box: 'A' ... 'F' for exactly
+// one of those letters in either case, 0 for anything else.
+char scoreLetter(const QString &text);
 
 #endif // SCORELETTER_H

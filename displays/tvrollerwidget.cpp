@@ -291,8 +291,8 @@ void TVRollerWidget::on_lineEdit_returnPressed()
     if (k >= names.size())
         return;
     QLineEdit *lineEdit = m_scoreLineEdits[k];
-    char letter = 0;
-    if (!parseScoreLetter(lineEdit->text(), letter)) {
+    const char letter = scoreLetter(lineEdit->text());
+    if (!letter) {
         QMessageBox::warning(this, tr("Warning"), tr("Please input letter 'A','B','C','D','E' or 'F'"),
                              QMessageBox::Ok);
         return;

@@ -1,5 +1,4 @@
 #include "displays/rollerrows.h"
-#include "displays/scoreletter.h"
 
 #include "fixedrandom.h"
 
@@ -129,34 +128,6 @@ private slots:
         const ScorePanelSpacers spacers = scorePanelSpacers(width, boxWidth);
         QTEST(spacers.left, "left");
         QTEST(spacers.right, "right");
-    }
-
-    void aTypedScoreIsOneLetterAToF_data()
-    {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<char>("letter");
-        QTest::newRow("A") << "A" << true << 'A';
-        QTest::newRow("lower-case b") << "b" << true << 'B';
-        QTest::newRow("lower-case c") << "c" << true << 'C';
-        QTest::newRow("F") << "F" << true << 'F';
-        QTest::newRow("G") << "G" << false << '\0';
-        QTest::newRow("AB") << "AB" << false << '\0';
-        QTest::newRow("empty") << "" << false << '\0';
-        QTest::newRow("blank") << " " << false << '\0';
-        QTest::newRow("trailing blank") << "a " << false << '\0';
-        QTest::newRow("digit") << "1" << false << '\0';
-        QTest::newRow("accented") << QStringLiteral("\u00e4") << false << '\0';
-    }
-
-    void aTypedScoreIsOneLetterAToF()
-    {
-        QFETCH(QString, typed);
-        QFETCH(bool, accepted);
-        QFETCH(char, letter);
-        char read = '\0';
-        QCOMPARE(parseScoreLetter(typed, read), accepted);
-        QCOMPARE(read, letter);
     }
 };
 
