@@ -1,4 +1,384 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
+<context>
+    <name>InstanceLock</name>
+    <message>
+        <source>Zandrel</source>
+        <translation>Zandrel</translation>
+    </message>
+    <message>
+        <source>Zandrel is already running on this computer. Use the open window, so that no score is lost.</source>
+        <translation>Zandrel is already running on this computer. Use the open window, so that no score is lost.</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Zandrel v2.0</source>
+        <translation>Zandrel v2.0</translation>
+    </message>
+    <message>
+        <source>0 Students.</source>
+        <translation>0 Students.</translation>
+    </message>
+    <message>
+        <source>Start lottery</source>
+        <translation>Start lottery</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Speed</translation>
+    </message>
+    <message>
+        <source>Adjust running speed</source>
+        <translation>Adjust running speed</translation>
+    </message>
+    <message>
+        <source>Score(A-F)</source>
+        <translation>Score(A-F)</translation>
+    </message>
+    <message>
+        <source>Input &apos;A&apos;-&apos;F&apos; and press enter key to accept</source>
+        <translation>Input &apos;A&apos;-&apos;F&apos; and press enter key to accept</translation>
+    </message>
+    <message>
+        <source>Input score &apos;A&apos; to current student</source>
+        <translation>Input score &apos;A&apos; to current student</translation>
+    </message>
+    <message>
+        <source>A</source>
+        <translation>A</translation>
+    </message>
+    <message>
+        <source>Input score &apos;B&apos; to current student</source>
+        <translation>Input score &apos;B&apos; to current student</translation>
+    </message>
+    <message>
+        <source>B</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>Input score &apos;C&apos; to current student</source>
+        <translation>Input score &apos;C&apos; to current student</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>Input score &apos;D&apos; to current student</source>
+        <translation>Input score &apos;D&apos; to current student</translation>
+    </message>
+    <message>
+        <source>D</source>
+        <translation>D</translation>
+    </message>
+    <message>
+        <source>Input score &apos;E&apos; to current student</source>
+        <translation>Input score &apos;E&apos; to current student</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>Input score &apos;F&apos; to current student</source>
+        <translation>Input score &apos;F&apos; to current student</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>Set text rolling in LED</source>
+        <translation>Set text rolling in LED</translation>
+    </message>
+    <message>
+        <source>Roll Mode</source>
+        <translation>Roll Mode</translation>
+    </message>
+    <message>
+        <source>Wheel it!</source>
+        <translation>Wheel it!</translation>
+    </message>
+    <message>
+        <source>Choose wheel number</source>
+        <translation>Choose wheel number</translation>
+    </message>
+    <message>
+        <source>Trace it!</source>
+        <translation>Trace it!</translation>
+    </message>
+    <message>
+        <source>Set score to the selected student</source>
+        <translation>Set score to the selected student</translation>
+    </message>
+    <message>
+        <source>Input score to the selected student</source>
+        <translation>Input score to the selected student</translation>
+    </message>
+    <message>
+        <source>Set rectangle shown</source>
+        <translation>Set rectangle shown</translation>
+    </message>
+    <message>
+        <source>Bound</source>
+        <translation>Bound</translation>
+    </message>
+    <message>
+        <source>Roll it!</source>
+        <translation>Roll it!</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Visible</translation>
+    </message>
+    <message>
+        <source>Set visible items in screen</source>
+        <translation>Set visible items in screen</translation>
+    </message>
+    <message>
+        <source>Sel.</source>
+        <translation>Sel.</translation>
+    </message>
+    <message>
+        <source>Set the number of the selected items</source>
+        <translation>Set the number of the selected items</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Class</translation>
+    </message>
+    <message>
+        <source>Speech</source>
+        <translation>Speech</translation>
+    </message>
+    <message>
+        <source>Lottery Mode</source>
+        <translation>Lottery Mode</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Language Support</source>
+        <translation>Language Support</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Open Directory</source>
+        <translation>Open Directory</translation>
+    </message>
+    <message>
+        <source>Open Student Directory</source>
+        <translation>Open Student Directory</translation>
+    </message>
+    <message>
+        <source>Move Homework</source>
+        <translation>Move Homework</translation>
+    </message>
+    <message>
+        <source>Class Settings</source>
+        <translation>Class Settings</translation>
+    </message>
+    <message>
+        <source>Calculate Ave Score</source>
+        <translation>Calculate Ave Score</translation>
+    </message>
+    <message>
+        <source>Chinese Simplify</source>
+        <translation>Chinese Simplify</translation>
+    </message>
+    <message>
+        <source>English</source>
+        <translation>English</translation>
+    </message>
+    <message>
+        <source>Chinese Traditional</source>
+        <translation>Chinese Traditional</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>Setting</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Micro Tile</source>
+        <translation>Micro Tile</translation>
+    </message>
+    <message>
+        <source>TV Roller</source>
+        <translation>TV Roller</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <source>About Zandrel</source>
+        <translation>About Zandrel</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+    <message>
+        <source>Stop Trace!</source>
+        <translation>Stop Trace!</translation>
+    </message>
+    <message>
+        <source>Stop Roll!</source>
+        <translation>Stop Roll!</translation>
+    </message>
+</context>
+<context>
+    <name>MicroTileWidget</name>
+    <message>
+        <source>zzzzzzzzzzzzzzzz!!</source>
+        <translation>zzzzzzzzzzzzzzzz!!</translation>
+    </message>
+</context>
+<context>
+    <name>MoveHomeworkDialog</name>
+    <message>
+        <source>Move Homework to Class Directory</source>
+        <translation>Move Homework to Class Directory</translation>
+    </message>
+    <message>
+        <source>Download Path</source>
+        <translation>Download Path</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;The student homework should be named as &amp;quot;ID_*&amp;quot; in the Download Path.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Such as, for student 10322015, homework chapter 2, the 5th question, you can ask his homework named as 10322015_2_5.txt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;The student homework should be named as &amp;quot;ID_*&amp;quot; in the Download Path.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Such as, for student 10322015, homework chapter 2, the 5th question, you can ask his homework named as 10322015_2_5.txt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Select the homework download directory.</source>
+        <translation>Select the homework download directory.</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>Class Path</source>
+        <translation>Class Path</translation>
+    </message>
+    <message>
+        <source>Open current class directory.</source>
+        <translation>Open current class directory.</translation>
+    </message>
+    <message>
+        <source>Copy homework from Download path to class directory instead of moving.</source>
+        <translation>Copy homework from Download path to class directory instead of moving.</translation>
+    </message>
+    <message>
+        <source>Copy Homework</source>
+        <translation>Copy Homework</translation>
+    </message>
+    <message>
+        <source>Copy or move homework to student directory instead of class directory</source>
+        <translation>Copy or move homework to student directory instead of class directory</translation>
+    </message>
+    <message>
+        <source>To Student Directory</source>
+        <translation>To Student Directory</translation>
+    </message>
+    <message>
+        <source>Log</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>(Last scan time...)</source>
+        <translation>(Last scan time...)</translation>
+    </message>
+    <message>
+        <source>Move</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>
+Invalid Download Path!
+
+</source>
+        <translation>
+Invalid Download Path!
+
+</translation>
+    </message>
+    <message>
+        <source> files moved successfully!</source>
+        <translation> files moved successfully!</translation>
+    </message>
+    <message>
+        <source> files copied successfully!</source>
+        <translation> files copied successfully!</translation>
+    </message>
+    <message>
+        <source>Move </source>
+        <translation>Move </translation>
+    </message>
+    <message>
+        <source>Copy </source>
+        <translation>Copy </translation>
+    </message>
+    <message>
+        <source> to </source>
+        <translation> to </translation>
+    </message>
+    <message>
+        <source>Set Download Directory</source>
+        <translation>Set Download Directory</translation>
+    </message>
+</context>
+<context>
+    <name>TVRollerWidget</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>WheelAssemblyWidget</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+</context>
 </TS>

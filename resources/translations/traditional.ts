@@ -367,4 +367,15 @@ Invalid Download Path!
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>WheelAssemblyWidget</name>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
