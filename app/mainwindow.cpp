@@ -6,6 +6,9 @@
 #include "displays/microtilewidget.h"
 #include "displays/scoreletter.h"
 #include "displays/tvrollerwidget.h"
+#include "displays/wheelassemblywidget.h"
+#include "displays/wheeldraw.h"
+#include "displays/wheelshares.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
 #include "roster/classsettingdialog.h"
@@ -95,6 +98,9 @@ MainWindow::MainWindow(QWidget *parent)
     fillSelectCounts();
     ui->comboBox_4->setCurrentIndex(0);
     m_tvRoller->setSelectCount(1);
+
+    for (int count = 1; count <= 6; ++count)
+        ui->comboBox_5->addItem(QString::number(count));
 
     setMinimumHeight(400);
     setMaximumHeight(400);
@@ -229,6 +235,8 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
         feedMicroTile();
         break;
     case WheelMode:
+        buildWheels(ui->comboBox_5->currentText().toInt());
+        break;
     case LedSingleMode:
         break;
     }
@@ -283,6 +291,8 @@ void MainWindow::collectDrawnIDs(std::vector<QString> &ids) const
         m_tvRoller->selectedNames(ids);
         break;
     case WheelMode:
+        for (const WheelAssemblyWidget *wheel : m_wheels)
+            ids.push_back(wheel->currentText());
         break;
     }
 }
@@ -342,7 +352,7 @@ void MainWindow::on_actionWheel_triggered()
 {
     m_mode = WheelMode;
     checkModeAction(ui->actionWheel);
-    showPanel(ui->widget_2);
+    buildWheels(ui->comboBox_5->currentText().toInt());
 }
 
 void MainWindow::on_actionMicro_Tile_triggered()
@@ -401,6 +411,13 @@ QString MainWindow::dataDirectory() const
 
 void MainWindow::onWheelStopped()
 {
+    if (!m_stoppedWheels.noteRest())
+        return;
+    QString text;
+    for (const WheelAssemblyWidget *wheel : m_wheels)
+        text += announcementText(wheel->currentText()) + QLatin1Char(' ');
+    statusBar()->showMessage(text);
+    readLater(text);
 }
 
 bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
@@ -726,4 +743,52 @@ void MainWindow::on_comboBox_3_activated(const QString &arg1)
 void MainWindow::on_comboBox_4_activated(const QString &arg1)
 {
     m_tvRoller->setSelectCount(arg1.toInt());
+}
+
+void MainWindow::addWheelSpacer(int width, int height)
+{
+    auto *spacer = new QSpacerItem(width, height, QSizePolicy::Minimum, QSizePolicy::Minimum);
+    ui->horizontalLayout_5->addItem(spacer);
+    m_wheelSpacers.push_back(spacer);
+}
+
+void MainWindow::buildWheels(int count)
+{
+    showPanel(ui->widget_2);
+
+    for (WheelAssemblyWidget *wheel : m_wheels) {
+        ui->horizontalLayout_5->removeWidget(wheel);
+        delete wheel;
+    }
+    m_wheels.clear();
+    for (QSpacerItem *spacer : m_wheelSpacers) {
+        ui->horizontalLayout_5->removeItem(spacer);
+        delete spacer;
+    }
+    m_wheelSpacers.clear();
+
+    const int spacerWidth = wheelSpacerWidth(count);
+    if (spacerWidth > 0)
+        addWheelSpacer(spacerWidth, 50);
+    const QStringList ids(m_studentIDs.cbegin(), m_studentIDs.cend());
+    for (WheelAssemblyWidget *wheel : createWheelAssemblies(ids, count)) {
+        ui->horizontalLayout_5->addWidget(wheel);
+        m_wheels.push_back(wheel);
+    }
+    if (spacerWidth > 0)
+        addWheelSpacer(spacerWidth, 30);
+
+    m_stoppedWheels.expect(count);
+}
+
+void MainWindow::on_comboBox_5_activated(const QString &arg1)
+{
+    buildWheels(arg1.toInt());
+}
+
+void MainWindow::on_pushButton_4_clicked()
+{
+    if (m_wheels.empty())
+        return;
+    m_stoppedWheels.expect(spinWheels(m_wheels));
 }

@@ -3,6 +3,7 @@
 
 #include "app/appservices.h"
 #include "app/lotterymode.h"
+#include "displays/wheelrestcount.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -11,12 +12,14 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QSpacerItem;
 class QTimer;
 class QTranslator;
 class ClassSettingDialog;
 class MicroTileWidget;
 class MoveHomeworkDialog;
 class TVRollerWidget;
+class WheelAssemblyWidget;
 class WigglyWidget;
 
 namespace Ui {
@@ -70,6 +73,8 @@ private slots:
     void on_pushButton_12_clicked();
     void on_comboBox_3_activated(const QString &arg1);
     void on_comboBox_4_activated(const QString &arg1);
+    void on_pushButton_4_clicked();
+    void on_comboBox_5_activated(const QString &arg1);
     void on_actionAbout_triggered();
     void on_actionOpen_Directory_triggered();
     void on_actionClass_Settings_triggered();
@@ -106,6 +111,8 @@ private:
     void feedMicroTile();
     void feedTvRoller();
     void fillSelectCounts();
+    void buildWheels(int count);
+    void addWheelSpacer(int width, int height);
     QString currentClassName() const;
 
     Ui::MainWindow *ui = nullptr;
@@ -120,6 +127,11 @@ private:
     QString m_currentText;
     MicroTileWidget *m_microTile = nullptr;
     TVRollerWidget *m_tvRoller = nullptr;
+    std::vector<WheelAssemblyWidget *> m_wheels;
+    std::vector<QSpacerItem *> m_wheelSpacers;
+    // Rest notices of the wheels since the last spin or rebuild; a wheel
+    // without items never turns and is not waited for.
+    WheelRestCount m_stoppedWheels;
     LotteryMode m_mode = LedSingleMode;
     std::vector<char> m_rollerBuffer;
     unsigned int m_rollerPos = 0;
