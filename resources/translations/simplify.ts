@@ -5,366 +5,369 @@
     <name>InstanceLock</name>
     <message>
         <source>Zandrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandrel</translation>
     </message>
     <message>
         <source>Zandrel is already running on this computer. Use the open window, so that no score is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandrel 已在这台电脑上运行。请使用已打开的窗口，以免丢失成绩。</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Zandrel v2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandrel v2.0</translation>
     </message>
     <message>
         <source>0 Students.</source>
-        <translation type="unfinished"></translation>
+        <translation>0 名学生</translation>
     </message>
     <message>
         <source>Start lottery</source>
-        <translation type="unfinished"></translation>
+        <translation>开始抽签</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>开始</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Adjust running speed</source>
-        <translation type="unfinished"></translation>
+        <translation>调整抽签速度</translation>
     </message>
     <message>
         <source>Score(A-F)</source>
-        <translation type="unfinished"></translation>
+        <translation>成绩(A-F)</translation>
     </message>
     <message>
         <source>Input &apos;A&apos;-&apos;F&apos; and press enter key to accept</source>
-        <translation type="unfinished"></translation>
+        <translation>输入“A”到“F”，按回车键确认</translation>
     </message>
     <message>
         <source>Input score &apos;A&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>给当前学生记成绩“A”</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Input score &apos;B&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>给当前学生记成绩“B”</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Input score &apos;C&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>给当前学生记成绩“C”</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Input score &apos;D&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>给当前学生记成绩“D”</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>Input score &apos;E&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>给当前学生记成绩“E”</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>Input score &apos;F&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>给当前学生记成绩“F”</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>Set text rolling in LED</source>
-        <translation type="unfinished"></translation>
+        <translation>让 LED 上的文字滚动显示</translation>
     </message>
     <message>
         <source>Roll Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>滚动模式</translation>
     </message>
     <message>
         <source>Wheel it!</source>
-        <translation type="unfinished"></translation>
+        <translation>转动！</translation>
     </message>
     <message>
         <source>Choose wheel number</source>
-        <translation type="unfinished"></translation>
+        <translation>选择转轮数量</translation>
     </message>
     <message>
         <source>Trace it!</source>
-        <translation type="unfinished"></translation>
+        <translation>点名！</translation>
     </message>
     <message>
         <source>Set score to the selected student</source>
-        <translation type="unfinished"></translation>
+        <translation>为选中的学生选择成绩</translation>
     </message>
     <message>
         <source>Input score to the selected student</source>
-        <translation type="unfinished"></translation>
+        <translation>为选中的学生输入成绩</translation>
     </message>
     <message>
         <source>Set rectangle shown</source>
-        <translation type="unfinished"></translation>
+        <translation>显示方块边框</translation>
     </message>
     <message>
         <source>Bound</source>
-        <translation type="unfinished"></translation>
+        <translation>边框</translation>
     </message>
     <message>
         <source>Roll it!</source>
-        <translation type="unfinished"></translation>
+        <translation>滚动！</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>显示</translation>
     </message>
     <message>
         <source>Set visible items in screen</source>
-        <translation type="unfinished"></translation>
+        <translation>设置屏幕上显示的人数</translation>
     </message>
     <message>
         <source>Sel.</source>
-        <translation type="unfinished"></translation>
+        <translation>抽中</translation>
     </message>
     <message>
         <source>Set the number of the selected items</source>
-        <translation type="unfinished"></translation>
+        <translation>设置每次抽中的人数</translation>
     </message>
     <message>
         <source>Class</source>
-        <translation type="unfinished"></translation>
+        <translation>班级</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>语音</translation>
     </message>
     <message>
         <source>Lottery Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>抽签模式</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Language Support</source>
-        <translation type="unfinished"></translation>
+        <translation>界面语言</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Open Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>打开文件夹</translation>
     </message>
     <message>
         <source>Open Student Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>打开学生文件夹</translation>
     </message>
     <message>
         <source>Move Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>移动作业</translation>
     </message>
     <message>
         <source>Class Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>班级设置</translation>
     </message>
     <message>
         <source>Calculate Ave Score</source>
-        <translation type="unfinished"></translation>
+        <translation>计算平均成绩</translation>
     </message>
     <message>
         <source>Chinese Simplify</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>繁体中文</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>设置</translation>
     </message>
     <message>
         <source>LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED 显示屏</translation>
     </message>
     <message>
         <source>Micro Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>方块墙</translation>
     </message>
     <message>
         <source>TV Roller</source>
-        <translation type="unfinished"></translation>
+        <translation>电视滚屏</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>转轮</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>名学生</translation>
     </message>
     <message>
         <source>About Zandrel</source>
-        <translation type="unfinished"></translation>
+        <translation>关于 Zandrel</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
     <message>
         <source>Stop Trace!</source>
-        <translation type="unfinished"></translation>
+        <translation>停止点名</translation>
     </message>
     <message>
         <source>Stop Roll!</source>
-        <translation type="unfinished"></translation>
+        <translation>停止滚动</translation>
     </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
     <message>
         <source>zzzzzzzzzzzzzzzz!!</source>
-        <translation type="unfinished"></translation>
+        <translation>zzzzzzzzzzzzzzzz!!</translation>
     </message>
 </context>
 <context>
     <name>MoveHomeworkDialog</name>
     <message>
         <source>Move Homework to Class Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>将作业移到班级文件夹</translation>
     </message>
     <message>
         <source>Download Path</source>
-        <translation type="unfinished"></translation>
+        <translation>下载路径</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;The student homework should be named as &amp;quot;ID_*&amp;quot; in the Download Path.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Such as, for student 10322015, homework chapter 2, the 5th question, you can ask his homework named as 10322015_2_5.txt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;下载路径中的学生作业应命名为&amp;quot;学号_*&amp;quot;。&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;例如：学号为 10322015 的学生，第 2 章第 5 题的作业，可要求其命名为 10322015_2_5.txt。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Select the homework download directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>选择作业的下载文件夹。</translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Class Path</source>
-        <translation type="unfinished"></translation>
+        <translation>班级路径</translation>
     </message>
     <message>
         <source>Open current class directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开当前班级的文件夹。</translation>
     </message>
     <message>
         <source>Copy homework from Download path to class directory instead of moving.</source>
-        <translation type="unfinished"></translation>
+        <translation>将作业从下载路径复制到班级文件夹，而不是移动。</translation>
     </message>
     <message>
         <source>Copy Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>复制作业</translation>
     </message>
     <message>
         <source>Copy or move homework to student directory instead of class directory</source>
-        <translation type="unfinished"></translation>
+        <translation>将作业复制或移动到学生文件夹，而不是班级文件夹</translation>
     </message>
     <message>
         <source>To Student Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>放到学生文件夹</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>日志</translation>
     </message>
     <message>
         <source>(Last scan time...)</source>
-        <translation type="unfinished"></translation>
+        <translation>（上次扫描时间……）</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>移动</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>
 Invalid Download Path!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+下载路径无效！
+
+</translation>
     </message>
     <message>
         <source> files moved successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation> 个文件已成功移动！</translation>
     </message>
     <message>
         <source> files copied successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation> 个文件已成功复制！</translation>
     </message>
     <message>
         <source>Move </source>
-        <translation type="unfinished"></translation>
+        <translation>移动 </translation>
     </message>
     <message>
         <source>Copy </source>
-        <translation type="unfinished"></translation>
+        <translation>复制 </translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> 到 </translation>
     </message>
     <message>
         <source>Set Download Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>设置下载文件夹</translation>
     </message>
 </context>
 <context>
     <name>TVRollerWidget</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
 </context>
 <context>

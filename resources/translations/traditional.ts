@@ -5,366 +5,369 @@
     <name>InstanceLock</name>
     <message>
         <source>Zandrel</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandrel</translation>
     </message>
     <message>
         <source>Zandrel is already running on this computer. Use the open window, so that no score is lost.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandrel 已在這台電腦上執行。請使用已開啟的視窗，以免遺失成績。</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>Zandrel v2.0</source>
-        <translation type="unfinished"></translation>
+        <translation>Zandrel v2.0</translation>
     </message>
     <message>
         <source>0 Students.</source>
-        <translation type="unfinished"></translation>
+        <translation>0 名學生</translation>
     </message>
     <message>
         <source>Start lottery</source>
-        <translation type="unfinished"></translation>
+        <translation>開始抽籤</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>開始</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished"></translation>
+        <translation>速度</translation>
     </message>
     <message>
         <source>Adjust running speed</source>
-        <translation type="unfinished"></translation>
+        <translation>調整抽籤速度</translation>
     </message>
     <message>
         <source>Score(A-F)</source>
-        <translation type="unfinished"></translation>
+        <translation>成績(A-F)</translation>
     </message>
     <message>
         <source>Input &apos;A&apos;-&apos;F&apos; and press enter key to accept</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入「A」到「F」，按 Enter 鍵確認</translation>
     </message>
     <message>
         <source>Input score &apos;A&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>給目前的學生記成績「A」</translation>
     </message>
     <message>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <source>Input score &apos;B&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>給目前的學生記成績「B」</translation>
     </message>
     <message>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <source>Input score &apos;C&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>給目前的學生記成績「C」</translation>
     </message>
     <message>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <source>Input score &apos;D&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>給目前的學生記成績「D」</translation>
     </message>
     <message>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <source>Input score &apos;E&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>給目前的學生記成績「E」</translation>
     </message>
     <message>
         <source>E</source>
-        <translation type="unfinished"></translation>
+        <translation>E</translation>
     </message>
     <message>
         <source>Input score &apos;F&apos; to current student</source>
-        <translation type="unfinished"></translation>
+        <translation>給目前的學生記成績「F」</translation>
     </message>
     <message>
         <source>F</source>
-        <translation type="unfinished"></translation>
+        <translation>F</translation>
     </message>
     <message>
         <source>Set text rolling in LED</source>
-        <translation type="unfinished"></translation>
+        <translation>讓 LED 上的文字捲動顯示</translation>
     </message>
     <message>
         <source>Roll Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>捲動模式</translation>
     </message>
     <message>
         <source>Wheel it!</source>
-        <translation type="unfinished"></translation>
+        <translation>轉動！</translation>
     </message>
     <message>
         <source>Choose wheel number</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇轉輪數量</translation>
     </message>
     <message>
         <source>Trace it!</source>
-        <translation type="unfinished"></translation>
+        <translation>點名！</translation>
     </message>
     <message>
         <source>Set score to the selected student</source>
-        <translation type="unfinished"></translation>
+        <translation>為選取的學生選擇成績</translation>
     </message>
     <message>
         <source>Input score to the selected student</source>
-        <translation type="unfinished"></translation>
+        <translation>為選取的學生輸入成績</translation>
     </message>
     <message>
         <source>Set rectangle shown</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示方塊邊框</translation>
     </message>
     <message>
         <source>Bound</source>
-        <translation type="unfinished"></translation>
+        <translation>邊框</translation>
     </message>
     <message>
         <source>Roll it!</source>
-        <translation type="unfinished"></translation>
+        <translation>滾動！</translation>
     </message>
     <message>
         <source>Visible</source>
-        <translation type="unfinished"></translation>
+        <translation>顯示</translation>
     </message>
     <message>
         <source>Set visible items in screen</source>
-        <translation type="unfinished"></translation>
+        <translation>設定畫面上顯示的人數</translation>
     </message>
     <message>
         <source>Sel.</source>
-        <translation type="unfinished"></translation>
+        <translation>抽中</translation>
     </message>
     <message>
         <source>Set the number of the selected items</source>
-        <translation type="unfinished"></translation>
+        <translation>設定每次抽中的人數</translation>
     </message>
     <message>
         <source>Class</source>
-        <translation type="unfinished"></translation>
+        <translation>班級</translation>
     </message>
     <message>
         <source>Speech</source>
-        <translation type="unfinished"></translation>
+        <translation>語音</translation>
     </message>
     <message>
         <source>Lottery Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>抽籤模式</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>說明</translation>
     </message>
     <message>
         <source>Language Support</source>
-        <translation type="unfinished"></translation>
+        <translation>介面語言</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>關於</translation>
     </message>
     <message>
         <source>Open Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟資料夾</translation>
     </message>
     <message>
         <source>Open Student Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟學生資料夾</translation>
     </message>
     <message>
         <source>Move Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>移動作業</translation>
     </message>
     <message>
         <source>Class Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>班級設定</translation>
     </message>
     <message>
         <source>Calculate Ave Score</source>
-        <translation type="unfinished"></translation>
+        <translation>計算平均成績</translation>
     </message>
     <message>
         <source>Chinese Simplify</source>
-        <translation type="unfinished"></translation>
+        <translation>簡體中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Chinese Traditional</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <source>LED</source>
-        <translation type="unfinished"></translation>
+        <translation>LED 顯示幕</translation>
     </message>
     <message>
         <source>Micro Tile</source>
-        <translation type="unfinished"></translation>
+        <translation>方塊牆</translation>
     </message>
     <message>
         <source>TV Roller</source>
-        <translation type="unfinished"></translation>
+        <translation>電視滾動字幕</translation>
     </message>
     <message>
         <source>Wheel</source>
-        <translation type="unfinished"></translation>
+        <translation>轉輪</translation>
     </message>
     <message>
         <source>Students</source>
-        <translation type="unfinished"></translation>
+        <translation>名學生</translation>
     </message>
     <message>
         <source>About Zandrel</source>
-        <translation type="unfinished"></translation>
+        <translation>關於 Zandrel</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
     </message>
     <message>
         <source>Stop Trace!</source>
-        <translation type="unfinished"></translation>
+        <translation>停止點名</translation>
     </message>
     <message>
         <source>Stop Roll!</source>
-        <translation type="unfinished"></translation>
+        <translation>停止滾動</translation>
     </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
     <message>
         <source>zzzzzzzzzzzzzzzz!!</source>
-        <translation type="unfinished"></translation>
+        <translation>zzzzzzzzzzzzzzzz!!</translation>
     </message>
 </context>
 <context>
     <name>MoveHomeworkDialog</name>
     <message>
         <source>Move Homework to Class Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>將作業移到班級資料夾</translation>
     </message>
     <message>
         <source>Download Path</source>
-        <translation type="unfinished"></translation>
+        <translation>下載路徑</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;The student homework should be named as &amp;quot;ID_*&amp;quot; in the Download Path.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Such as, for student 10322015, homework chapter 2, the 5th question, you can ask his homework named as 10322015_2_5.txt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;下載路徑中的學生作業應命名為&amp;quot;學號_*&amp;quot;。&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;例如：學號為 10322015 的學生，第 2 章第 5 題的作業，可要求其命名為 10322015_2_5.txt。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Select the homework download directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>選擇作業的下載資料夾。</translation>
     </message>
     <message>
         <source>.</source>
-        <translation type="unfinished"></translation>
+        <translation>.</translation>
     </message>
     <message>
         <source>Class Path</source>
-        <translation type="unfinished"></translation>
+        <translation>班級路徑</translation>
     </message>
     <message>
         <source>Open current class directory.</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟目前班級的資料夾。</translation>
     </message>
     <message>
         <source>Copy homework from Download path to class directory instead of moving.</source>
-        <translation type="unfinished"></translation>
+        <translation>將作業從下載路徑複製到班級資料夾，而不是移動。</translation>
     </message>
     <message>
         <source>Copy Homework</source>
-        <translation type="unfinished"></translation>
+        <translation>複製作業</translation>
     </message>
     <message>
         <source>Copy or move homework to student directory instead of class directory</source>
-        <translation type="unfinished"></translation>
+        <translation>將作業複製或移動到學生資料夾，而不是班級資料夾</translation>
     </message>
     <message>
         <source>To Student Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>放到學生資料夾</translation>
     </message>
     <message>
         <source>Log</source>
-        <translation type="unfinished"></translation>
+        <translation>記錄</translation>
     </message>
     <message>
         <source>(Last scan time...)</source>
-        <translation type="unfinished"></translation>
+        <translation>（上次掃描時間……）</translation>
     </message>
     <message>
         <source>Move</source>
-        <translation type="unfinished"></translation>
+        <translation>移動</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>
 Invalid Download Path!
 
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+下載路徑無效！
+
+</translation>
     </message>
     <message>
         <source> files moved successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation> 個檔案已成功移動！</translation>
     </message>
     <message>
         <source> files copied successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation> 個檔案已成功複製！</translation>
     </message>
     <message>
         <source>Move </source>
-        <translation type="unfinished"></translation>
+        <translation>移動 </translation>
     </message>
     <message>
         <source>Copy </source>
-        <translation type="unfinished"></translation>
+        <translation>複製 </translation>
     </message>
     <message>
         <source> to </source>
-        <translation type="unfinished"></translation>
+        <translation> 到 </translation>
     </message>
     <message>
         <source>Set Download Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>設定下載資料夾</translation>
     </message>
 </context>
 <context>
     <name>TVRollerWidget</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
     </message>
 </context>
 <context>
