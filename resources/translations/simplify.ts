@@ -374,11 +374,11 @@ Invalid Download Path!
     <name>WheelAssemblyWidget</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
 </context>
 </TS>
