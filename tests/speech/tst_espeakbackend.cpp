@@ -1,8 +1,11 @@
 #include "speech/espeakbackend.h"
 #include "speech/espeakconversions.h"
+#include "speech/speechdialog.h"
 
 #include "../support/testenvironment.h"
 
+#include <QComboBox>
+#include <QSettings>
 
 #include <algorithm>
 #include <chrono>
@@ -230,6 +233,18 @@ private slots:
             qFatal("reading aloud did not return");
 
         QVERIFY(loudest(mandarinSamples(100, 0)) > 1000);
+    }
+
+    void dialogSetsUpTheEngineOnEspeak()
+    {
+        QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("Volume"), 0);
+        SpeechDialog dialog;
+        dialog.initVoice();
+        auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
+        QVERIFY(combo->count() > 1);
+        QCOMPARE(combo->currentText().toStdString(), m_backend.findBestVoice("language=804")->id());
+        dialog.setVoiceEnabled(true, false);
+        dialog.speak(QStringLiteral("1001"), true);
     }
 };
 
