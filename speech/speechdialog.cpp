@@ -1,0 +1,258 @@
+#include "speech/speechdialog.h"
+#include "ui_speechdialog.h"
+
+#include "app/appservices.h"
+
+#include <QSettings>
+#include <QSignalBlocker>
+
+#include <cstdlib>
+#include <ctime>
+#include <initializer_list>
+
+namespace {
+const QLatin1String kOrganization("Velmor");
+const QLatin1String kApplication("Speech");
+const QLatin1String kEnableKey("Enable");
+const QLatin1String kVolumeKey("Volume");
+const QLatin1String kSpeedKey("Speed");
+const QLatin1String kRandomKey("Random");
+const QLatin1String kVoiceLibKey("VoiceLib");
+
+// Windows language identifier 0x0804: Chinese (PRC).
+const char *const kBestVoiceAttributes = "language=804";
+
+// Each write opens the settings area afresh, as every settings write of the
+// program does.
+void storeSetting(const QString &key, const QVariant &value)
+{
+    QSettings settings(kOrganization, kApplication);
+    settings.setValue(key, value);
+}
+
+void reseedRandomGenerator()
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+}
+}
+
+SpeechDialog::SpeechDialog(QWidget *parent)
+    : SpeechDialog(createPlatformSpeechBackend(), parent)
+{
+}
+
+SpeechDialog::SpeechDialog(std::unique_ptr<SpeechBackend> backend, QWidget *parent)
+    : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint)
+    , ui(new Ui::SpeechDialog)
+    , m_backend(std::move(backend))
+{
+    ui->setupUi(this);
+
+    const QSettings settings(kOrganization, kApplication);
+    m_voiceEnabled = settings.value(kEnableKey, true).toBool();
+    m_volume = settings.value(kVolumeKey, 100).toInt();
+    m_rate = settings.value(kSpeedKey, 1).toInt();
+    m_randomVoice = settings.value(kRandomKey, false).toBool();
+    m_voiceLib = settings.value(kVoiceLibKey, QString()).toString();
+
+    // The volume slider ends at 99, so a stored 100 shows as 99 while 100
+    // stays in use until the handle is next released.
+    ui->horizontalSlider->setValue(m_volume);
+    ui->horizontalSlider_2->setValue(m_rate);
+    ui->checkBox->setChecked(m_randomVoice);
+    setVoiceEnabled(m_voiceEnabled, false);
+}
+
+SpeechDialog::~SpeechDialog()
+{
+    releaseVoice();
+    delete ui;
+}
+
+void SpeechDialog::initVoice()
+{
+    if (m_voiceReady)
+        releaseVoice();
+
+    if (!m_backend->initialize())
+        return;
+    m_sessionOpen = true;
+
+    m_voice = m_backend->createVoice();
+    if (!m_voice) {
+        closeSession();
+        return;
+    }
+
+    std::unique_ptr<SpeechBackend::TokenEnumerator> listing = m_backend->enumerateVoices();
+    if (!listing || listing->count() == 0) {
+        // The listing goes before the session that made it.
+        listing.reset();
+        m_voice.reset();
+        closeSession();
+        return;
+    }
+
+    {
+        const QSignalBlocker blocker(ui->comboBox);
+        // Keeps the items in step with the tokens should the engine be set
+        // up a second time.
+        ui->comboBox->clear();
+        while (SpeechBackend::TokenPtr token = listing->next()) {
+            const QString id = QString::fromStdString(token->id());
+            if (id == m_voiceLib) {
+                m_currentToken = token;
+                m_voice->setVoice(*token);
+                m_voiceReady = true;
+            }
+            m_voiceNames.append(id);
+            m_tokens.push_back(token);
+            ui->comboBox->addItem(id);
+        }
+    }
+    listing.reset();
+
+    if (!m_currentToken) {
+        SpeechBackend::TokenPtr chosen = m_backend->findBestVoice(kBestVoiceAttributes);
+        if (!chosen && !m_tokens.empty())
+            chosen = m_tokens.front();
+        if (chosen) {
+            m_currentToken = chosen;
+            m_voiceLib = QString::fromStdString(chosen->id());
+            m_voice->setVoice(*chosen);
+            m_voiceReady = true;
+        }
+    }
+
+    if (m_voiceReady) {
+        const QSignalBlocker blocker(ui->comboBox);
+        ui->comboBox->setCurrentText(m_voiceLib);
+    } else {
+        releaseVoice();
+    }
+}
+
+void SpeechDialog::releaseVoice()
+{
+    m_voiceReady = false;
+    m_voiceNames.clear();
+    m_tokens.clear();
+    m_currentToken.reset();
+    m_voice.reset();
+    closeSession();
+}
+
+void SpeechDialog::closeSession()
+{
+    // A session is closed exactly once for each time it opened: closing a
+    // platform session the engine does not hold would pull it from under
+    // other users of the same thread.
+    if (!m_sessionOpen)
+        return;
+    m_sessionOpen = false;
+    m_backend->shutdown();
+}
+
+void SpeechDialog::speak(const QString &text, bool randomVoice)
+{
+    if (!m_voiceReady || !m_voiceEnabled)
+        return;
+    if (randomVoice && !m_tokens.empty()) {
+        const std::size_t index = static_cast<unsigned>(std::rand()) % m_tokens.size();
+        m_voice->setVoice(*m_tokens[index]);
+    }
+    m_voice->setVolume(m_volume);
+    m_voice->setRate(m_rate);
+    m_voice->speak(text.toStdString());
+}
+
+void SpeechDialog::readAloud(const QString &text)
+{
+    speak(text, m_randomVoice);
+}
+
+bool SpeechDialog::isVoiceEnabled() const
+{
+    return m_voiceEnabled;
+}
+
+void SpeechDialog::setVoiceEnabled(bool enabled, bool save)
+{
+    m_voiceEnabled = enabled;
+    {
+        const QSignalBlocker blocker(ui->checkBox_2);
+        ui->checkBox_2->setChecked(!enabled);
+    }
+    if (save)
+        storeSetting(kEnableKey, enabled);
+    for (QWidget *control : std::initializer_list<QWidget *>{ui->checkBox, ui->horizontalSlider, ui->pushButton,
+                                                              ui->label, ui->label_2, ui->label_3, ui->comboBox,
+                                                              ui->lineEdit})
+        control->setEnabled(enabled);
+}
+
+void SpeechDialog::speakTestText(bool randomVoice)
+{
+    speak(ui->lineEdit->text(), randomVoice);
+}
+
+void SpeechDialog::on_comboBox_currentIndexChanged(int index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= m_tokens.size() || !m_voice)
+        return;
+    m_currentToken = m_tokens[static_cast<std::size_t>(index)];
+    m_voiceLib = m_voiceNames.at(index);
+    m_voice->setVoice(*m_currentToken);
+    storeSetting(kVoiceLibKey, m_voiceLib);
+    speakTestText(false);
+}
+
+void SpeechDialog::on_horizontalSlider_sliderReleased()
+{
+    m_volume = ui->horizontalSlider->value();
+    storeSetting(kVolumeKey, m_volume);
+    speakTestText(false);
+}
+
+void SpeechDialog::on_horizontalSlider_2_sliderReleased()
+{
+    m_rate = ui->horizontalSlider_2->value();
+    storeSetting(kSpeedKey, m_rate);
+    speakTestText(false);
+}
+
+void SpeechDialog::on_pushButton_clicked()
+{
+    speakTestText(false);
+}
+
+void SpeechDialog::on_pushButton_3_clicked()
+{
+    speakTestText(false);
+}
+
+void SpeechDialog::on_lineEdit_returnPressed()
+{
+    speakTestText(m_randomVoice);
+}
+
+void SpeechDialog::on_checkBox_clicked()
+{
+    m_randomVoice = ui->checkBox->isChecked();
+    if (m_randomVoice)
+        reseedRandomGenerator();
+    else if (m_voiceReady)
+        m_voice->setVoice(*m_currentToken);
+    storeSetting(kRandomKey, m_randomVoice);
+}
+
+void SpeechDialog::on_checkBox_2_clicked()
+{
+    setVoiceEnabled(!ui->checkBox_2->isChecked(), true);
+    syncVoiceSwitch(m_voiceEnabled);
+}
+
+void SpeechDialog::on_pushButton_2_clicked()
+{
+    close();
+}

@@ -1,0 +1,33 @@
+#include "speech/voiceswitchbutton.h"
+
+#include <QPainter>
+
+namespace {
+const int kDiscDiameter = 20;
+const int kFullCircle = 360 * 16;
+}
+
+VoiceSwitchButton::VoiceSwitchButton(QWidget *parent)
+    : QPushButton(parent)
+{
+}
+
+QRect VoiceSwitchButton::discRect(const QSize &size)
+{
+    const int w = size.width();
+    const int h = size.height();
+    const QPoint topLeft = w >= h ? QPoint((w - h) / 2, 0) : QPoint(0, (h - w) / 2);
+    return QRect(topLeft, QSize(kDiscDiameter, kDiscDiameter));
+}
+
+void VoiceSwitchButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    const QColor colour = isChecked() ? QColor(0, 255, 0, 255) : QColor(255, 0, 0, 255);
+    painter.setPen(colour);
+    painter.setBrush(QBrush(colour, Qt::SolidPattern));
+    const QRect disc = discRect(size());
+    painter.drawPie(disc, 0, kFullCircle);
+    painter.setPen(QColor(0, 0, 0));
+    painter.drawArc(disc, 0, kFullCircle);
+}

@@ -1,0 +1,281 @@
+#include "speech/speechdialog.h"
+
+#include "app/appservices.h"
+#include "recordingspeechbackend.h"
+#include "../support/testenvironment.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QSlider>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+class SwitchRecorder : public AppServices
+{
+public:
+    QList<bool> switchStates;
+
+    void recordScore(const QString &, char) override {}
+    void showBanner(QWidget *, const QString &) override {}
+    void syncVoiceSwitch(bool on) override { switchStates << on; }
+    QString dataDirectory() const override { return QString(); }
+    void onWheelStopped() override {}
+    bool isStudentOfClass(const QString &, const QString &) override { return false; }
+    void calculateScores(int, int, int) override {}
+    void openScoreFiles() override {}
+    void openDataDirectory() override {}
+    void averageScores(const QStringList &, std::vector<double> &) override {}
+};
+
+class TestSpeechDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::shared_ptr<SpeechRecord> m_record;
+    std::unique_ptr<SpeechDialog> m_dialog;
+
+    // The dialog as the main window has it: built, its engine set up, shown.
+    void openDialog(const QStringList &voices = {"A:409", "B:804", "C:409"})
+    {
+        auto backend = std::make_unique<RecordingSpeechBackend>(voices);
+        m_record = backend->record();
+        m_dialog = std::make_unique<SpeechDialog>(std::move(backend));
+        m_dialog->initVoice();
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+        m_record->calls.clear();
+    }
+
+    template<typename T>
+    T *child(const QString &name) const
+    {
+        T *found = m_dialog->findChild<T *>(name);
+        if (!found)
+            qFatal("no child %s", qPrintable(name));
+        return found;
+    }
+
+    static QVariant stored(const QString &key)
+    {
+        return QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).value(key);
+    }
+
+    static void store(const QString &key, const QVariant &value)
+    {
+        QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(key, value);
+    }
+
+    // Presses the slider's handle and lets it go where it is.
+    static void clickHandle(QSlider *slider)
+    {
+        QStyleOptionSlider option;
+        option.initFrom(slider);
+        option.orientation = slider->orientation();
+        option.minimum = slider->minimum();
+        option.maximum = slider->maximum();
+        option.sliderPosition = slider->sliderPosition();
+        option.sliderValue = slider->value();
+        option.singleStep = slider->singleStep();
+        option.pageStep = slider->pageStep();
+        const QPoint centre = slider->style()
+                                  ->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, slider)
+                                  .center();
+        QTest::mousePress(slider, Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseRelease(slider, Qt::LeftButton, Qt::NoModifier, centre);
+    }
+
+private slots:
+    void init() { TestEnvironment::clearUserData(); }
+    void cleanup()
+    {
+        m_dialog.reset();
+        installAppServices(nullptr);
+    }
+
+    void firstRunShowsTheDefaults()
+    {
+        openDialog();
+        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Speech Setting"));
+        QVERIFY(!m_dialog->windowIcon().isNull());
+        QCOMPARE(m_dialog->minimumHeight(), 240);
+        QCOMPARE(m_dialog->maximumHeight(), 259);
+        QVERIFY(!child<QCheckBox>("checkBox_2")->isChecked());
+        QCOMPARE(child<QSlider>("horizontalSlider")->value(), 99);
+        QCOMPARE(child<QSlider>("horizontalSlider_2")->value(), 1);
+        QVERIFY(!child<QCheckBox>("checkBox")->isChecked());
+        QCOMPARE(child<QLineEdit>("lineEdit")->text(), QStringLiteral("2015"));
+        QCOMPARE(child<QComboBox>("comboBox")->currentText(), QStringLiteral("B"));
+        // Building the dialog stores nothing.
+        QVERIFY(QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).allKeys().isEmpty());
+
+        child<QPushButton>("pushButton")->click();
+        QCOMPARE(m_record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 2015"}));
+    }
+
+    void storedSettingsAreShown()
+    {
+        store(QStringLiteral("Enable"), false);
+        store(QStringLiteral("Volume"), 40);
+        store(QStringLiteral("Speed"), -3);
+        store(QStringLiteral("Random"), true);
+        store(QStringLiteral("VoiceLib"), QStringLiteral("C"));
+        openDialog();
+        QVERIFY(child<QCheckBox>("checkBox_2")->isChecked());
+        QCOMPARE(child<QSlider>("horizontalSlider")->value(), 40);
+        QCOMPARE(child<QSlider>("horizontalSlider_2")->value(), -3);
+        QVERIFY(child<QCheckBox>("checkBox")->isChecked());
+        QCOMPARE(child<QComboBox>("comboBox")->currentText(), QStringLiteral("C"));
+        QVERIFY(!m_dialog->isVoiceEnabled());
+    }
+
+    void releasingASliderStoresAndSpeaks_data()
+    {
+        QTest::addColumn<QString>("slider");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("volume") << "horizontalSlider" << "Volume" << 89
+                                << QStringList{"setVolume 89", "setRate 1", "speak 2015"};
+        QTest::newRow("speed") << "horizontalSlider_2" << "Speed" << -3
+                               << QStringList{"setVolume 100", "setRate -3", "speak 2015"};
+    }
+
+    void releasingASliderStoresAndSpeaks()
+    {
+        QFETCH(QString, slider);
+        QFETCH(QString, key);
+        QFETCH(int, value);
+        QFETCH(QStringList, calls);
+        openDialog();
+        auto *control = child<QSlider>(slider);
+        control->setFocus();
+        QTest::keyClick(control, Qt::Key_PageDown);
+        QCOMPARE(control->value(), value);
+        // The keyboard moves the handle but takes nothing.
+        QVERIFY(!stored(key).isValid());
+        QVERIFY(m_record->calls.isEmpty());
+
+        clickHandle(control);
+        QCOMPARE(stored(key), QVariant(value));
+        QCOMPARE(m_record->calls, calls);
+    }
+
+    void choosingAVoiceStoresItAndSpeaks()
+    {
+        openDialog();
+        auto *combo = child<QComboBox>("comboBox");
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentText(), QStringLiteral("C"));
+        QCOMPARE(stored(QStringLiteral("VoiceLib")).toString(), QStringLiteral("C"));
+        QCOMPARE(m_record->calls, (QStringList{"setVoice C", "setVolume 100", "setRate 1", "speak 2015"}));
+    }
+
+    void randomBoxDrawsVoicesAndGivesTheChosenOneBack()
+    {
+        openDialog();
+        auto *random = child<QCheckBox>("checkBox");
+        random->click();
+        QCOMPARE(stored(QStringLiteral("Random")), QVariant(true));
+        QVERIFY(m_record->calls.isEmpty());
+
+        child<QLineEdit>("lineEdit")->setFocus();
+        QTest::keyClick(child<QLineEdit>("lineEdit"), Qt::Key_Return);
+        QCOMPARE(m_record->calls.size(), 4);
+        QVERIFY(m_record->calls.first().startsWith(QStringLiteral("setVoice ")));
+
+        // The test buttons speak with the voice last drawn and draw none.
+        m_record->calls.clear();
+        child<QPushButton>("pushButton_3")->click();
+        QCOMPARE(m_record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 2015"}));
+
+        m_record->calls.clear();
+        random->click();
+        QCOMPARE(stored(QStringLiteral("Random")), QVariant(false));
+        QCOMPARE(m_record->calls, QStringList{"setVoice B"});
+    }
+
+    void returnReadsTheTestTextOnceAndPressesNoButton()
+    {
+        openDialog();
+        // A button that had the focus would take Return as its own click.
+        child<QPushButton>("pushButton_2")->setFocus();
+        auto *text = child<QLineEdit>("lineEdit");
+        text->setFocus();
+        text->selectAll();
+        QTest::keyClicks(text, QStringLiteral("1001"));
+        QTest::keyClick(text, Qt::Key_Return);
+        QCOMPARE(m_record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 1001"}));
+        QVERIFY(m_dialog->isVisible());
+    }
+
+    void disableVoiceGreysTheVoiceControlsAndSyncsTheSwitch()
+    {
+        SwitchRecorder services;
+        installAppServices(&services);
+        openDialog();
+        const QStringList greyed{"checkBox", "horizontalSlider", "pushButton", "label",
+                                 "label_2", "label_3", "comboBox", "lineEdit"};
+        const QStringList active{"label_4", "horizontalSlider_2", "pushButton_3", "checkBox_2", "pushButton_2"};
+
+        auto *disable = child<QCheckBox>("checkBox_2");
+        disable->click();
+        QCOMPARE(stored(QStringLiteral("Enable")), QVariant(false));
+        QCOMPARE(services.switchStates, QList<bool>{false});
+        QVERIFY(!m_dialog->isVoiceEnabled());
+        for (const QString &name : greyed)
+            QVERIFY2(!child<QWidget>(name)->isEnabled(), qPrintable(name));
+        for (const QString &name : active)
+            QVERIFY2(child<QWidget>(name)->isEnabled(), qPrintable(name));
+
+        // The speed row still works; its test reading says nothing.
+        auto *speed = child<QSlider>("horizontalSlider_2");
+        speed->setFocus();
+        QTest::keyClick(speed, Qt::Key_PageUp);
+        clickHandle(speed);
+        QCOMPARE(stored(QStringLiteral("Speed")), QVariant(5));
+        QVERIFY(m_record->calls.isEmpty());
+
+        disable->click();
+        QCOMPARE(stored(QStringLiteral("Enable")), QVariant(true));
+        QCOMPARE(services.switchStates, (QList<bool>{false, true}));
+        for (const QString &name : greyed + active)
+            QVERIFY2(child<QWidget>(name)->isEnabled(), qPrintable(name));
+    }
+
+    void setVoiceEnabledStoresOnlyWhenAsked_data()
+    {
+        QTest::addColumn<bool>("save");
+        QTest::newRow("from the switch") << true;
+        QTest::newRow("without saving") << false;
+    }
+
+    void setVoiceEnabledStoresOnlyWhenAsked()
+    {
+        QFETCH(bool, save);
+        SwitchRecorder services;
+        installAppServices(&services);
+        openDialog();
+        m_dialog->setVoiceEnabled(false, save);
+        QVERIFY(child<QCheckBox>("checkBox_2")->isChecked());
+        QVERIFY(!child<QComboBox>("comboBox")->isEnabled());
+        QCOMPARE(stored(QStringLiteral("Enable")), save ? QVariant(false) : QVariant());
+        // The main window sets its own switch; the dialog does not call back.
+        QVERIFY(services.switchStates.isEmpty());
+    }
+
+    void closeButtonHidesTheDialog()
+    {
+        openDialog();
+        child<QPushButton>("pushButton_2")->click();
+        QVERIFY(!m_dialog->isVisible());
+    }
+};
+
+ZANDREL_TEST_MAIN(TestSpeechDialog)
+#include "tst_speechdialog.moc"
