@@ -14,6 +14,8 @@
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
 #include "roster/studentids.h"
+#include "speech/speechdialog.h"
+#include "speech/voiceswitchbutton.h"
 
 #include <QDesktopServices>
 #include <QActionGroup>
@@ -57,6 +59,7 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_moveHomeworkDialog = new MoveHomeworkDialog(this);
     m_classSettingDialog = new ClassSettingDialog(this);
+    m_speechDialog = new SpeechDialog(this);
 
     refreshRoster(true, true);
 
@@ -67,6 +70,7 @@ MainWindow::MainWindow(QWidget *parent)
     checkLanguageAction(language);
 
     m_running = false;
+    m_speechDialog->initVoice();
     g_appTitle = tr("Zandrel v2.0");
     setWindowTitle(g_appTitle);
 
@@ -111,6 +115,35 @@ MainWindow::MainWindow(QWidget *parent)
     m_clockLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     statusBar()->addPermanentWidget(m_clockLabel);
     showTimeInLCD();
+
+    m_voiceSwitch = new VoiceSwitchButton(statusBar());
+    m_voiceSwitch->setCheckable(true);
+    m_voiceSwitch->setText(QString());
+    m_voiceSwitch->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+    m_voiceSwitch->setGeometry(0, 0, 20, 20);
+    setVoiceSwitch(m_speechDialog->isVoiceEnabled());
+    statusBar()->addPermanentWidget(m_voiceSwitch);
+    connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
+}
+
+void MainWindow::setVoiceSwitch(bool on)
+{
+    m_speechDialog->setVoiceEnabled(on, true);
+    {
+        const QSignalBlocker blocker(m_voiceSwitch);
+        m_voiceSwitch->setChecked(on);
+    }
+    m_voiceSwitch->setToolTip(on ? tr("Voice Opened") : tr("Voice Closed"));
+}
+
+void MainWindow::OnStatusBarVoiceSwitchClicked()
+{
+    setVoiceSwitch(m_voiceSwitch->isChecked());
+}
+
+void MainWindow::on_actionSetting_triggered()
+{
+    m_speechDialog->exec();
 }
 
 MainWindow::~MainWindow()
@@ -400,8 +433,13 @@ void MainWindow::showBanner(QWidget *target, const QString &text)
     ui->lineEdit->clear();
 }
 
-void MainWindow::syncVoiceSwitch(bool)
+void MainWindow::syncVoiceSwitch(bool on)
 {
+    {
+        const QSignalBlocker blocker(m_voiceSwitch);
+        m_voiceSwitch->setChecked(on);
+    }
+    m_voiceSwitch->update();
 }
 
 QString MainWindow::dataDirectory() const
@@ -604,8 +642,9 @@ void MainWindow::OnVoiceReadLaterTimer()
         readAloud(m_pendingSpeech);
 }
 
-void MainWindow::readAloud(const QString &)
+void MainWindow::readAloud(const QString &text)
 {
+    m_speechDialog->readAloud(text);
 }
 
 bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)

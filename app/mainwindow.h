@@ -18,6 +18,8 @@ class QTranslator;
 class ClassSettingDialog;
 class MicroTileWidget;
 class MoveHomeworkDialog;
+class SpeechDialog;
+class VoiceSwitchButton;
 class TVRollerWidget;
 class WheelAssemblyWidget;
 class WigglyWidget;
@@ -80,6 +82,8 @@ private slots:
     void on_actionClass_Settings_triggered();
     void on_actionOpen_Student_Directory_triggered();
     void on_actionMove_Homework_triggered();
+    void on_actionSetting_triggered();
+    void OnStatusBarVoiceSwitchClicked();
     void on_actionChinese_Simplify_triggered();
     void on_actionEnglish_2_triggered();
     void on_actionChinese_Tranditional_triggered();
@@ -91,6 +95,7 @@ private slots:
 
 private:
     void initDataDir();
+    void setVoiceSwitch(bool on);
     void installTranslation(const QString &language);
     void checkLanguageAction(const QString &language);
     void changeLanguage(const QString &language);
@@ -122,6 +127,7 @@ private:
     int m_ledIndex = 0;
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
+    SpeechDialog *m_speechDialog = nullptr;
     bool m_running = false;
     WigglyWidget *m_wiggly = nullptr;
     QString m_currentText;
@@ -136,6 +142,7 @@ private:
     std::vector<char> m_rollerBuffer;
     unsigned int m_rollerPos = 0;
     QLabel *m_clockLabel = nullptr;
+    VoiceSwitchButton *m_voiceSwitch = nullptr;
     QString m_pendingSpeech;
     QString m_dataDir;
     std::vector<QString> m_classNames;

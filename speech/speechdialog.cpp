@@ -34,10 +34,21 @@ void reseedRandomGenerator()
 {
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
+
+SpeechDialog::BackendFactory &backendFactory()
+{
+    static SpeechDialog::BackendFactory factory = createPlatformSpeechBackend;
+    return factory;
+}
+}
+
+void SpeechDialog::setBackendFactory(BackendFactory factory)
+{
+    backendFactory() = factory ? std::move(factory) : BackendFactory(createPlatformSpeechBackend);
 }
 
 SpeechDialog::SpeechDialog(QWidget *parent)
-    : SpeechDialog(createPlatformSpeechBackend(), parent)
+    : SpeechDialog(backendFactory()(), parent)
 {
 }
 

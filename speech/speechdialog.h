@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -24,7 +25,11 @@ class SpeechDialog : public QDialog
     Q_OBJECT
 
 public:
-    // Speaks through the platform's speech interface.
+    using BackendFactory = std::function<std::unique_ptr<SpeechBackend>()>;
+
+    // Speaks through the platform's speech interface, or through the back
+    // end of the factory set with setBackendFactory (tests use that to hear
+    // what the program reads aloud).
     explicit SpeechDialog(QWidget *parent = nullptr);
     explicit SpeechDialog(std::unique_ptr<SpeechBackend> backend, QWidget *parent = nullptr);
     ~SpeechDialog() override;
@@ -35,6 +40,9 @@ public:
     void readAloud(const QString &text);
     bool isVoiceEnabled() const;
     void setVoiceEnabled(bool enabled, bool save);
+
+    // A null factory brings back the platform's back end.
+    static void setBackendFactory(BackendFactory factory);
 
 private slots:
     void on_comboBox_currentIndexChanged(int index);

@@ -2,6 +2,7 @@
 
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
+#include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
 
 #include <QAction>
@@ -75,6 +76,41 @@ private slots:
         const double stoppedAt = shown(window);
         QTest::qWait(200);
         QCOMPARE(shown(window), stoppedAt);
+    }
+
+    void singleStopReadsTheShownNumber_data()
+    {
+        QTest::addColumn<int>("steps");
+        QTest::addColumn<QString>("spoken");
+        // Sorted by value: abc (0), 45, 0123, 1234567890.
+        QTest::newRow("not a number reads 0") << 0 << "0";
+        QTest::newRow("short ID whole") << 1 << "45";
+        QTest::newRow("leading zeros gone") << 2 << "123";
+        QTest::newRow("last four digits") << 3 << "7890";
+    }
+
+    void singleStopReadsTheShownNumber()
+    {
+        QFETCH(int, steps);
+        QFETCH(QString, spoken);
+        seedRoster({{QStringLiteral("A"), {"0123", "45", "1234567890", "abc"}, {}, {}}});
+        MainWindow window;
+        click(window, "pushButton_3", steps);
+        click(window, "pushButton");
+        click(window, "pushButton");
+        QCOMPARE(SpeechCapture::spokenTexts(), QStringList{spoken});
+    }
+
+    void rollStopReadsTheWholeIdsAMomentLater()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002", "1003"}, {}, {}}});
+        MainWindow window;
+        click(window, "checkBox");
+        click(window, "pushButton_3", 7);
+        click(window, "pushButton");
+        click(window, "pushButton");
+        QVERIFY(SpeechCapture::spokenTexts().isEmpty());
+        QTRY_COMPARE(SpeechCapture::spokenTexts(), QStringList{QStringLiteral("1001 1002 ")});
     }
 
     void arrowsStepThroughTheSortedIdsAndWrap()

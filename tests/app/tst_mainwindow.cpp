@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QSettings>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -199,6 +201,35 @@ private slots:
         QCOMPARE(answerer.title(), QStringLiteral("Move Homework to Class Directory"));
         QVERIFY(QFile::exists(dataDir() + QStringLiteral("/B/10322015/10322015_2_5.txt")));
         QVERIFY(!QFile::exists(downloads + QStringLiteral("/10322015_2_5.txt")));
+    }
+
+    void voiceSwitchTurnsSpeechOnAndOff()
+    {
+        MainWindow window;
+        window.show();
+        auto *voiceSwitch = window.statusBar()->findChild<QPushButton *>();
+        QVERIFY(voiceSwitch->isChecked());
+        QCOMPARE(voiceSwitch->toolTip(), QStringLiteral("Voice Opened"));
+        QSettings speech(QStringLiteral("Velmor"), QStringLiteral("Speech"));
+        QCOMPARE(speech.value(QStringLiteral("Enable")).toBool(), true);
+
+        QTest::mouseClick(voiceSwitch, Qt::LeftButton);
+        QVERIFY(!voiceSwitch->isChecked());
+        QCOMPARE(voiceSwitch->toolTip(), QStringLiteral("Voice Closed"));
+        speech.sync();
+        QCOMPARE(speech.value(QStringLiteral("Enable")).toBool(), false);
+
+        // Turning speech on in the speech settings moves the switch but leaves
+        // its tool tip as it was.
+        ModalAnswerer answerer([](QWidget *dialog) {
+            dialog->findChild<QCheckBox *>(QStringLiteral("checkBox_2"))->click();
+            dialog->close();
+        });
+        child<QAction>(window, "actionSetting")->trigger();
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Speech Setting"));
+        QVERIFY(voiceSwitch->isChecked());
+        QCOMPARE(voiceSwitch->toolTip(), QStringLiteral("Voice Closed"));
     }
 
     void aboutNamesTheProgram()

@@ -5,6 +5,7 @@
 
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
+#include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
 
 #include <QAction>
@@ -86,6 +87,7 @@ private slots:
         const QString drawn = board->selectedText();
         const QStringList sortedIds{"10", "20", "30", "40"};
         QCOMPARE(drawn, sortedIds.at(board->selectedIndex()));
+        QCOMPARE(SpeechCapture::spokenTexts(), QStringList{drawn});
 
         QTest::keyClick(child<QComboBox>(window, "comboBox_2"), Qt::Key_Down);
         auto *banner = window.findChild<WigglyWidget *>();
@@ -147,6 +149,7 @@ private slots:
         std::vector<QString> marked;
         window.findChild<TVRollerWidget *>()->selectedNames(marked);
         QCOMPARE(marked.size(), size_t(1));
+        QCOMPARE(SpeechCapture::spokenTexts(), QStringList{marked[0] + QStringLiteral("  ")});
         UrlRecorder recorder;
         QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         trigger(window, "actionOpen_Student_Directory");

@@ -3,6 +3,7 @@
 #include "displays/wigglywidget.h"
 
 #include "../support/rosterseeder.h"
+#include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
 
 #include <QAction>
@@ -104,6 +105,7 @@ private slots:
             expected += wheel->currentText().right(4) + QLatin1Char(' ');
         QCOMPARE(window.statusBar()->currentMessage(), expected);
         QCOMPARE(expected.count(QLatin1Char(' ')), 3);
+        QTRY_COMPARE(SpeechCapture::spokenTexts(), QStringList{expected});
 
         window.statusBar()->clearMessage();
         QTest::qWait(300);

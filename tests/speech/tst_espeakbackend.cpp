@@ -238,7 +238,7 @@ private slots:
     void dialogSetsUpTheEngineOnEspeak()
     {
         QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("Volume"), 0);
-        SpeechDialog dialog;
+        SpeechDialog dialog(createPlatformSpeechBackend());
         dialog.initVoice();
         auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
         QVERIFY(combo->count() > 1);

@@ -34,7 +34,7 @@ private slots:
 
     void dialogStaysQuiet()
     {
-        SpeechDialog dialog;
+        SpeechDialog dialog(createPlatformSpeechBackend());
         dialog.initVoice();
         QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("comboBox"))->count(), 0);
         dialog.readAloud(QStringLiteral("1001"));

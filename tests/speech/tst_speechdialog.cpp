@@ -1,7 +1,7 @@
 #include "speech/speechdialog.h"
 
 #include "app/appservices.h"
-#include "recordingspeechbackend.h"
+#include "../support/recordingspeechbackend.h"
 #include "../support/testenvironment.h"
 
 #include <QCheckBox>

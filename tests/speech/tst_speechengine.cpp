@@ -1,6 +1,6 @@
 #include "speech/speechdialog.h"
 
-#include "recordingspeechbackend.h"
+#include "../support/recordingspeechbackend.h"
 #include "../support/testenvironment.h"
 
 #include <QComboBox>

@@ -1,5 +1,7 @@
 #include "testenvironment.h"
 
+#include "speechcapture.h"
+
 #include <QDir>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -33,6 +35,7 @@ void setUp()
     qputenv("HOME", homePath().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", configPath().toLocal8Bit());
     chooseEnglish();
+    SpeechCapture::install();
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                      : qgetenv("QT_QPA_PLATFORM"));
     std::atexit([] { delete g_root; });

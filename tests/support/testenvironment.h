@@ -7,7 +7,8 @@
 // Every test program runs in a temporary HOME and XDG_CONFIG_HOME of its own,
 // set before the application object exists, so no real settings or data are
 // touched. clearUserData() empties both between test functions. Both leave
-// the interface language set to English.
+// the interface language set to English. Speech goes to a recording back end
+// (SpeechCapture) instead of the speakers.
 namespace TestEnvironment {
 void setUp();
 void clearUserData();

@@ -1,0 +1,16 @@
+#ifndef SPEECHCAPTURE_H
+#define SPEECHCAPTURE_H
+
+#include <QStringList>
+
+// Every SpeechDialog a test program builds speaks through a recording back
+// end with one Mandarin voice, so nothing is played and a test can read what
+// the program read aloud.
+namespace SpeechCapture {
+void install();
+// The texts spoken by the newest speech dialog, in order.
+QStringList spokenTexts();
+void clear();
+}
+
+#endif // SPEECHCAPTURE_H
