@@ -140,9 +140,10 @@ QString decodeImportFile(const QByteArray &bytes)
     }
     QTextCodec::ConverterState state;
     const QString utf8 = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
-    if (state.invalidChars == 0 && state.remainingChars == 0)
+    QTextCodec *chinese = QTextCodec::codecForName("GB18030");
+    if ((state.invalidChars == 0 && state.remainingChars == 0) || !chinese)
         return utf8;
-    return QTextCodec::codecForName("GB18030")->toUnicode(bytes);
+    return chinese->toUnicode(bytes);
 }
 
 bool readImportLine(const QString &line, bool csv, ImportedStudent &student)

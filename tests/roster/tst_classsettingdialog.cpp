@@ -810,7 +810,7 @@ private slots:
                                 QStringLiteral("--infilter=CSV:44,34,76"), QStringLiteral("--convert-to"),
                                 QStringLiteral("html"), QStringLiteral("--outdir"), out.path(),
                                 dataDir() + QStringLiteral("/Maths_score100.csv")});
-        QVERIFY(process.waitForFinished(240000));
+        QVERIFY(process.waitForFinished(120000));
         const QString html = QString::fromUtf8(fileBytes(out.path() + QStringLiteral("/Maths_score100.html")));
         QVERIFY2(!html.isEmpty(), process.readAll().constData());
 
