@@ -1,0 +1,106 @@
+#include "roster/calculateavescoredialog.h"
+#include "ui_calculateavescoredialog.h"
+
+#include "app/appservices.h"
+#include "roster/averagescores.h"
+
+#include <QActionGroup>
+#include <QMenu>
+#include <QMessageBox>
+
+#include <utility>
+
+namespace {
+const int kDefaultAScore = 30;
+const int kDefaultFScore = 10;
+
+int fieldValue(const QLineEdit *field)
+{
+    bool ok = false;
+    const int value = field->text().toInt(&ok, 10);
+    return ok ? value : 0;
+}
+}
+
+CalculateAveScoreDialog::CalculateAveScoreDialog(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , ui(new Ui::CalculateAveScoreDialog)
+{
+    ui->setupUi(this);
+    auto *roundings = new QActionGroup(this);
+    auto *menu = new QMenu(this);
+    for (QAction *action : {ui->actionDataFormat1, ui->actionDataFormat2, ui->actionDataFormat3}) {
+        roundings->addAction(action);
+        menu->addAction(action);
+    }
+    ui->toolButton->setMenu(menu);
+}
+
+CalculateAveScoreDialog::~CalculateAveScoreDialog()
+{
+    delete ui;
+}
+
+int CalculateAveScoreDialog::rounding() const
+{
+    if (ui->actionDataFormat2->isChecked())
+        return IntegerOnly;
+    if (ui->actionDataFormat3->isChecked())
+        return KeepFloat;
+    return RoundOff;
+}
+
+void CalculateAveScoreDialog::scoreSettings(int &rounding, int &aScore, int &fScore)
+{
+    aScore = fieldValue(ui->lineEdit);
+    fScore = fieldValue(ui->lineEdit_2);
+    if (aScore <= 0 || fScore <= 0) {
+        aScore = kDefaultAScore;
+        fScore = kDefaultFScore;
+    } else if (aScore < fScore) {
+        std::swap(aScore, fScore);
+    }
+    rounding = this->rounding();
+}
+
+void CalculateAveScoreDialog::calculate()
+{
+    const int aScore = fieldValue(ui->lineEdit);
+    const int fScore = fieldValue(ui->lineEdit_2);
+    if (aScore <= 0 || fScore <= 0) {
+        QMessageBox::warning(this, tr("Define A and F score!"),
+                             tr("Please define A and F's score, such as A to 30, F to 10!"), QMessageBox::Ok);
+        return;
+    }
+    calculateScores(aScore, fScore, rounding());
+}
+
+void CalculateAveScoreDialog::on_toolButton_clicked()
+{
+    calculate();
+}
+
+void CalculateAveScoreDialog::on_actionDataFormat1_triggered()
+{
+    calculate();
+}
+
+void CalculateAveScoreDialog::on_actionDataFormat2_triggered()
+{
+    calculate();
+}
+
+void CalculateAveScoreDialog::on_actionDataFormat3_triggered()
+{
+    calculate();
+}
+
+void CalculateAveScoreDialog::on_pushButton_2_clicked()
+{
+    openScoreFiles();
+}
+
+void CalculateAveScoreDialog::on_pushButton_3_clicked()
+{
+    openDataDirectory();
+}

@@ -1,0 +1,169 @@
+#include "roster/importreader.h"
+
+#include <QTextCodec>
+
+#include <limits>
+
+namespace {
+
+// The white space that separates words in a class list line: the ASCII set
+// of a C stream, so that a CR before the line end separates too.
+bool isSeparatorSpace(QChar c)
+{
+    const ushort u = c.unicode();
+    return u == ' ' || u == '\t' || u == '\n' || u == '\v' || u == '\f' || u == '\r';
+}
+
+bool isDigit(QChar c)
+{
+    return c.unicode() >= '0' && c.unicode() <= '9';
+}
+
+int skipSpace(const QString &line, int pos)
+{
+    while (pos < line.size() && isSeparatorSpace(line.at(pos)))
+        ++pos;
+    return pos;
+}
+
+// Reads an optional sign and decimal digits at pos; false when there are no
+// digits or the number leaves the 64-bit range. pos ends after the digits.
+bool readNumber(const QString &line, int &pos, qint64 &value)
+{
+    int i = pos;
+    bool negative = false;
+    if (i < line.size() && (line.at(i) == QLatin1Char('+') || line.at(i) == QLatin1Char('-'))) {
+        negative = line.at(i) == QLatin1Char('-');
+        ++i;
+    }
+    if (i >= line.size() || !isDigit(line.at(i)))
+        return false;
+    // Accumulated as a negative number, whose range reaches one further.
+    const qint64 lowest = std::numeric_limits<qint64>::min();
+    qint64 accumulated = 0;
+    for (; i < line.size() && isDigit(line.at(i)); ++i) {
+        const int digit = line.at(i).unicode() - '0';
+        if (accumulated < (lowest + digit) / 10)
+            return false;
+        accumulated = accumulated * 10 - digit;
+    }
+    if (!negative && accumulated == lowest)
+        return false;
+    value = negative ? accumulated : -accumulated;
+    pos = i;
+    return true;
+}
+
+QString readWord(const QString &line, int &pos)
+{
+    const int start = skipSpace(line, pos);
+    int end = start;
+    while (end < line.size() && !isSeparatorSpace(line.at(end)))
+        ++end;
+    pos = end;
+    return line.mid(start, end - start);
+}
+
+bool readPlainLine(const QString &line, ImportedStudent &student)
+{
+    int pos = skipSpace(line, 0);
+    if (!readNumber(line, pos, student.id))
+        return false;
+    QString name = readWord(line, pos);
+    if (name == QLatin1String(",") || name == QLatin1String("."))
+        name = readWord(line, pos);
+    student.name = name.simplified();
+    return true;
+}
+
+// One CSV field starting at pos (spaces before it skipped); pos ends on the
+// comma after it or at the line end. A quoted field keeps commas, and a
+// doubled quote inside it is one quote.
+QString readCsvField(const QString &line, int &pos)
+{
+    int i = pos;
+    while (i < line.size() && (line.at(i) == QLatin1Char(' ') || line.at(i) == QLatin1Char('\t')))
+        ++i;
+    QString field;
+    if (i < line.size() && line.at(i) == QLatin1Char('"')) {
+        for (++i; i < line.size(); ++i) {
+            if (line.at(i) == QLatin1Char('"')) {
+                if (i + 1 < line.size() && line.at(i + 1) == QLatin1Char('"')) {
+                    field += QLatin1Char('"');
+                    ++i;
+                    continue;
+                }
+                ++i;
+                break;
+            }
+            field += line.at(i);
+        }
+        while (i < line.size() && line.at(i) != QLatin1Char(','))
+            ++i;
+    } else {
+        const int start = i;
+        while (i < line.size() && line.at(i) != QLatin1Char(','))
+            ++i;
+        field = line.mid(start, i - start);
+    }
+    pos = i;
+    return field;
+}
+
+bool readCsvLine(const QString &line, ImportedStudent &student)
+{
+    int pos = 0;
+    const QString idField = readCsvField(line, pos);
+    if (pos >= line.size())
+        return false;
+    const QString idText = idField.trimmed();
+    int idEnd = 0;
+    qint64 id = 0;
+    if (!readNumber(idText, idEnd, id) || idEnd != idText.size())
+        return false;
+    ++pos;
+    student.id = id;
+    student.name = readCsvField(line, pos).simplified();
+    return true;
+}
+
+}
+
+QString decodeImportFile(const QByteArray &bytes)
+{
+    if (QTextCodec *marked = QTextCodec::codecForUtfText(bytes, nullptr)) {
+        // Some codecs hand the mark on as a character; it is not the ID's.
+        QString text = marked->toUnicode(bytes);
+        if (text.startsWith(QChar(QChar::ByteOrderMark)))
+            text.remove(0, 1);
+        return text;
+    }
+    QTextCodec::ConverterState state;
+    const QString utf8 = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    QTextCodec *chinese = QTextCodec::codecForName("GB18030");
+    if ((state.invalidChars == 0 && state.remainingChars == 0) || !chinese)
+        return utf8;
+    return chinese->toUnicode(bytes);
+}
+
+bool readImportLine(const QString &line, bool csv, ImportedStudent &student)
+{
+    return (csv && readCsvLine(line, student)) || readPlainLine(line, student);
+}
+
+std::vector<ImportedStudent> readImportFile(const QByteArray &bytes, bool csv)
+{
+    const QString text = decodeImportFile(bytes);
+    std::vector<ImportedStudent> students;
+    ImportedStudent student;
+    int start = 0;
+    while (start < text.size()) {
+        int end = text.indexOf(QLatin1Char('\n'), start);
+        if (end < 0)
+            end = text.size();
+        if (readImportLine(text.mid(start, end - start), csv, student))
+            students.push_back(student);
+        start = end + 1;
+    }
+    return students;
+}

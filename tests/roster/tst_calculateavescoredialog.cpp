@@ -1,0 +1,217 @@
+#include "app/appservices.h"
+#include "roster/averagescores.h"
+#include "roster/calculateavescoredialog.h"
+
+#include "../support/modalanswerer.h"
+#include "../support/testenvironment.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+struct RecordingServices : AppServices
+{
+    struct Calculation
+    {
+        int aScore, fScore, rounding;
+    };
+    QList<Calculation> calculations;
+    int scoreFileOpenings = 0;
+    int directoryOpenings = 0;
+
+    void recordScore(const QString &, char) override {}
+    void showBanner(QWidget *, const QString &) override {}
+    void syncVoiceSwitch(bool) override {}
+    QString dataDirectory() const override { return QString(); }
+    void onWheelStopped() override {}
+    bool isStudentOfClass(const QString &, const QString &) override { return false; }
+    void calculateScores(int aScore, int fScore, int rounding) override
+    {
+        calculations.append({aScore, fScore, rounding});
+    }
+    void openScoreFiles() override { ++scoreFileOpenings; }
+    void openDataDirectory() override { ++directoryOpenings; }
+    void averageScores(const QStringList &, std::vector<double> &) override {}
+};
+
+}
+
+class TestCalculateAveScoreDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    RecordingServices m_services;
+
+    template<typename T>
+    static T *child(QWidget &window, const char *name)
+    {
+        T *found = window.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+
+    static void enterScores(CalculateAveScoreDialog &dialog, const QString &a, const QString &f)
+    {
+        for (auto field : {std::make_pair("lineEdit", a), std::make_pair("lineEdit_2", f)}) {
+            auto *edit = child<QLineEdit>(dialog, field.first);
+            edit->selectAll();
+            QTest::keyClick(edit, Qt::Key_Delete);
+            QTest::keyClicks(edit, field.second);
+        }
+    }
+
+private slots:
+    void init()
+    {
+        TestEnvironment::clearUserData();
+        m_services = RecordingServices();
+        installAppServices(&m_services);
+    }
+
+    void cleanup() { installAppServices(nullptr); }
+
+    void showsItsTextsAndStartsWithRoundOff()
+    {
+        CalculateAveScoreDialog dialog;
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Calculate Score"));
+        QCOMPARE(dialog.height(), 240);
+        QVERIFY(dialog.width() <= 335);
+        QCOMPARE(child<QLineEdit>(dialog, "lineEdit")->text(), QStringLiteral("30"));
+        QCOMPARE(child<QLineEdit>(dialog, "lineEdit_2")->text(), QStringLiteral("10"));
+        auto *button = child<QToolButton>(dialog, "toolButton");
+        QCOMPARE(button->text(), QStringLiteral("Calculate Score"));
+        QStringList actionTexts;
+        for (QAction *action : button->menu()->actions())
+            actionTexts << action->text();
+        QCOMPARE(actionTexts, (QStringList{"Round Off ([30.1->30] , [30.5->31])",
+                                           "Integer Only ([30.1->30] , [30.5 - 30])",
+                                           "Keep Float ([30.1->30.1], [30.5->30.5])"}));
+        QVERIFY(child<QAction>(dialog, "actionDataFormat1")->isChecked());
+    }
+
+    void calculateSendsTheScoresAsEntered_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("f");
+        QTest::addColumn<QString>("trigger");
+        QTest::addColumn<int>("aScore");
+        QTest::addColumn<int>("fScore");
+        QTest::addColumn<int>("rounding");
+        QTest::newRow("button") << "30" << "10" << "toolButton" << 30 << 10 << int(RoundOff);
+        QTest::newRow("A below F is not swapped") << "10" << "30" << "toolButton" << 10 << 30 << int(RoundOff);
+        QTest::newRow("integer only") << "100" << "60" << "actionDataFormat2" << 100 << 60 << int(IntegerOnly);
+        QTest::newRow("keep float") << "30" << "10" << "actionDataFormat3" << 30 << 10 << int(KeepFloat);
+        QTest::newRow("round off again") << "30" << "10" << "actionDataFormat1" << 30 << 10 << int(RoundOff);
+    }
+
+    void calculateSendsTheScoresAsEntered()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, f);
+        QFETCH(QString, trigger);
+        QFETCH(int, aScore);
+        QFETCH(int, fScore);
+        QFETCH(int, rounding);
+        CalculateAveScoreDialog dialog;
+        dialog.show();
+        child<QAction>(dialog, "actionDataFormat3")->setChecked(true);
+        enterScores(dialog, a, f);
+        if (trigger == QLatin1String("toolButton")) {
+            child<QAction>(dialog, "actionDataFormat1")->setChecked(true);
+            QTest::mouseClick(child<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
+        } else {
+            child<QAction>(dialog, trigger.toLatin1().constData())->trigger();
+        }
+        QCOMPARE(m_services.calculations.size(), 1);
+        QCOMPARE(m_services.calculations[0].aScore, aScore);
+        QCOMPARE(m_services.calculations[0].fScore, fScore);
+        QCOMPARE(m_services.calculations[0].rounding, rounding);
+        QVERIFY(child<QAction>(dialog, trigger == QLatin1String("toolButton") ? "actionDataFormat1"
+                                                                              : trigger.toLatin1().constData())
+                    ->isChecked());
+    }
+
+    void scoresNotAboveZeroAreRefused_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("f");
+        QTest::newRow("A is 0") << "0" << "10";
+        QTest::newRow("F empty") << "30" << "";
+        QTest::newRow("A negative") << "-30" << "10";
+        QTest::newRow("F not a number") << "30" << "ten";
+    }
+
+    void scoresNotAboveZeroAreRefused()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, f);
+        CalculateAveScoreDialog dialog;
+        dialog.show();
+        enterScores(dialog, a, f);
+        ModalAnswerer answerer;
+        QTest::mouseClick(child<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Define A and F score!"));
+        QCOMPARE(answerer.text(), QStringLiteral("Please define A and F's score, such as A to 30, F to 10!"));
+        QVERIFY(m_services.calculations.isEmpty());
+
+        int rounding = -1, aScore = 0, fScore = 0;
+        dialog.scoreSettings(rounding, aScore, fScore);
+        QCOMPARE(aScore, 30);
+        QCOMPARE(fScore, 10);
+    }
+
+    void scoreSettingsNeverGiveAnABelowTheF_data()
+    {
+        QTest::addColumn<QString>("a");
+        QTest::addColumn<QString>("f");
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("aScore");
+        QTest::addColumn<int>("fScore");
+        QTest::addColumn<int>("rounding");
+        QTest::newRow("as entered") << "100" << "40" << "actionDataFormat1" << 100 << 40 << int(RoundOff);
+        QTest::newRow("A=10, F=30 swapped") << "10" << "30" << "actionDataFormat2" << 30 << 10 << int(IntegerOnly);
+        QTest::newRow("blanks around") << " 50 " << "20" << "actionDataFormat3" << 50 << 20 << int(KeepFloat);
+    }
+
+    void scoreSettingsNeverGiveAnABelowTheF()
+    {
+        QFETCH(QString, a);
+        QFETCH(QString, f);
+        QFETCH(QString, action);
+        QFETCH(int, aScore);
+        QFETCH(int, fScore);
+        QFETCH(int, rounding);
+        CalculateAveScoreDialog dialog;
+        enterScores(dialog, a, f);
+        child<QAction>(dialog, action.toLatin1().constData())->setChecked(true);
+        int gotRounding = -1, gotA = 0, gotF = 0;
+        dialog.scoreSettings(gotRounding, gotA, gotF);
+        QCOMPARE(gotA, aScore);
+        QCOMPARE(gotF, fScore);
+        QCOMPARE(gotRounding, rounding);
+        QVERIFY(m_services.calculations.isEmpty());
+    }
+
+    void openButtonsAskTheMainWindow()
+    {
+        CalculateAveScoreDialog dialog;
+        dialog.show();
+        QTest::mouseClick(child<QPushButton>(dialog, "pushButton_2"), Qt::LeftButton);
+        QCOMPARE(m_services.scoreFileOpenings, 1);
+        QCOMPARE(m_services.directoryOpenings, 0);
+        QTest::mouseClick(child<QPushButton>(dialog, "pushButton_3"), Qt::LeftButton);
+        QCOMPARE(m_services.directoryOpenings, 1);
+        QVERIFY(m_services.calculations.isEmpty());
+    }
+};
+
+ZANDREL_TEST_MAIN(TestCalculateAveScoreDialog)
+#include "tst_calculateavescoredialog.moc"

@@ -1,0 +1,841 @@
+#include "app/appservices.h"
+#include "roster/averagescores.h"
+#include "roster/classsettingdialog.h"
+
+#include "../support/modalanswerer.h"
+#include "../support/rosterseeder.h"
+#include "../support/testenvironment.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTextCodec>
+#include <QUrl>
+
+#include <memory>
+
+Q_DECLARE_METATYPE(ScoreRounding)
+Q_DECLARE_METATYPE(QDialogButtonBox::StandardButton)
+
+namespace {
+
+// The main window's side as the dialogs see it: the data directory, and
+// averages on the average dialog's untouched scale (A = 30, F = 10).
+struct MainWindowServices : AppServices
+{
+    void recordScore(const QString &, char) override {}
+    void showBanner(QWidget *, const QString &) override {}
+    void syncVoiceSwitch(bool) override {}
+    QString dataDirectory() const override { return TestEnvironment::homePath() + QStringLiteral("/Brimvale"); }
+    void onWheelStopped() override {}
+    bool isStudentOfClass(const QString &, const QString &) override { return false; }
+    void calculateScores(int, int, int) override {}
+    void openScoreFiles() override {}
+    void openDataDirectory() override {}
+    void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override
+    {
+        computeAverages(scoreStrings, 30, 10, RoundOff, averages);
+    }
+};
+
+}
+
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> urls;
+public slots:
+    void open(const QUrl &url) { urls << url; }
+};
+
+class TestClassSettingDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    MainWindowServices m_services;
+
+    static QString dataDir() { return TestEnvironment::homePath() + QStringLiteral("/Brimvale"); }
+
+    template<typename T>
+    static T *child(QWidget &window, const char *name)
+    {
+        T *found = window.findChild<T *>(QString::fromLatin1(name));
+        if (!found)
+            qFatal("no child %s", name);
+        return found;
+    }
+
+    static void click(QWidget &dialog, const char *button)
+    {
+        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+    }
+
+    static QStringList tableColumn(QWidget &dialog, int column)
+    {
+        QAbstractItemModel *model = child<QTableView>(dialog, "tableView")->model();
+        QStringList texts;
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, column).data().toString();
+        return texts;
+    }
+
+    static QStringList classList(QWidget &dialog)
+    {
+        QAbstractItemModel *model = child<QListView>(dialog, "listView")->model();
+        QStringList texts;
+        for (int row = 0; row < model->rowCount(); ++row)
+            texts << model->index(row, 0).data().toString();
+        return texts;
+    }
+
+    static QList<int> selectedRows(QWidget &dialog)
+    {
+        QList<int> rows;
+        for (const QModelIndex &index : child<QTableView>(dialog, "tableView")->selectionModel()->selectedRows())
+            rows << index.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+
+    // Double-clicks the item, types the text over it and, unless told not
+    // to, presses Enter.
+    static void typeInto(QAbstractItemView *view, const QModelIndex &index, const QString &text, bool enter = true)
+    {
+        const QPoint centre = view->visualRect(index).center();
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        editor->selectAll();
+        QTest::keyClicks(editor, text);
+        if (enter)
+            QTest::keyClick(editor, Qt::Key_Return);
+    }
+
+    static void typeIntoCell(QWidget &dialog, int row, int column, const QString &text, bool enter = true)
+    {
+        auto *table = child<QTableView>(dialog, "tableView");
+        typeInto(table, table->model()->index(row, column), text, enter);
+    }
+
+    static void clickHeader(QWidget &dialog, int column)
+    {
+        QHeaderView *header = child<QTableView>(dialog, "tableView")->horizontalHeader();
+        const QPoint point(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                           header->height() / 2);
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    }
+
+    static void chooseSortMenuEntry(QWidget &dialog, const QString &text)
+    {
+        clickHeader(dialog, 2);
+        QMenu *menu = nullptr;
+        for (QMenu *each : dialog.findChildren<QMenu *>())
+            if (each->isVisible())
+                menu = each;
+        QVERIFY(menu);
+        for (QAction *action : menu->actions())
+            if (action->text() == text)
+                QTest::mouseClick(menu, Qt::LeftButton, Qt::NoModifier, menu->actionGeometry(action).center());
+        QTRY_VERIFY(!menu->isVisible());
+    }
+
+    // Shows the dialog as the main window's menu does and leaves it open.
+    static void open(ClassSettingDialog &dialog)
+    {
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    }
+
+    static QString writeFile(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = TestEnvironment::homePath() + QLatin1Char('/') + name;
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write %s", qPrintable(path));
+        return path;
+    }
+
+    // Presses "Import...", types the path into the file dialog, accepts it
+    // and answers the summary box; returns the summary's text.
+    static QString importThroughTheDialog(QWidget &dialog, const QString &path)
+    {
+        // The summary opens only after the file dialog's own loop has ended,
+        // so its answerer must outlive the action on the file dialog.
+        std::unique_ptr<ModalAnswerer> summaryAnswerer;
+        ModalAnswerer fileAnswerer([&summaryAnswerer, &path](QWidget *modal) {
+            auto *fileDialog = qobject_cast<QFileDialog *>(modal);
+            if (!fileDialog) {
+                modal->close();
+                return;
+            }
+            QCOMPARE(fileDialog->windowTitle(), QStringLiteral("Open ID File"));
+            QCOMPARE(fileDialog->nameFilters(),
+                     (QStringList{"Text/CSV files (*.txt *.csv)", "All files (*.*)"}));
+            auto *nameEdit = fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            QVERIFY(nameEdit);
+            QTest::keyClicks(nameEdit, path);
+            QTest::keyClick(nameEdit, Qt::Key_Return);
+            summaryAnswerer.reset(new ModalAnswerer);
+        });
+        click(dialog, "pushButton_3");
+        if (!fileAnswerer.answered() || !summaryAnswerer || !summaryAnswerer->answered())
+            return QStringLiteral("(no file dialog or no summary)");
+        if (summaryAnswerer->title() != QLatin1String("Warning"))
+            return QStringLiteral("(summary titled %1)").arg(summaryAnswerer->title());
+        return summaryAnswerer->text();
+    }
+
+    // Opens "Batch Add Student", fills the range, presses "Apply" once per
+    // application and closes the window; returns the text of a box that
+    // "Apply" raised, if any.
+    static QString batchAdd(QWidget &dialog, const QString &from, const QString &to, int applications = 1)
+    {
+        QString boxText;
+        ModalAnswerer answerer([&](QWidget *modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("Input ID Range"));
+            auto *first = child<QLineEdit>(*modal, "lineEdit");
+            auto *last = child<QLineEdit>(*modal, "lineEdit_2");
+            first->clear();
+            last->clear();
+            QTest::keyClicks(first, from);
+            QTest::keyClicks(last, to);
+            for (int i = 0; i < applications; ++i) {
+                ModalAnswerer boxAnswerer(QDialogButtonBox::No, 300);
+                click(*modal, "pushButton_2");
+                if (boxAnswerer.answered())
+                    boxText = boxAnswerer.title() + QLatin1Char('|') + boxAnswerer.text();
+            }
+            click(*modal, "pushButton");
+        });
+        click(dialog, "pushButton_5");
+        if (!answerer.answered())
+            qWarning("the batch window never opened");
+        return boxText;
+    }
+
+    static QStringList numbers(int first, int last)
+    {
+        QStringList ids;
+        for (int id = first; id <= last; ++id)
+            ids << QString::number(id);
+        return ids;
+    }
+
+    static QByteArray fileBytes(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void init()
+    {
+        TestEnvironment::clearUserData();
+        QDir().mkpath(dataDir());
+        installAppServices(&m_services);
+    }
+
+    void cleanup() { installAppServices(nullptr); }
+
+    void showingLoadsTheRosterIntoListAndTable()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", QString::fromUtf8("张伟")}, {"AB", ""}},
+                    {QStringLiteral("Art"), {"7"}, {"Ann"}, {"C"}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Class Setting"));
+        QCOMPARE(classList(dialog), (QStringList{"Maths", "Art"}));
+        QCOMPARE(child<QListView>(dialog, "listView")->currentIndex().row(), 0);
+        QAbstractItemModel *model = child<QTableView>(dialog, "tableView")->model();
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("ID"));
+        QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
+        QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Score"));
+        QCOMPARE(child<QTableView>(dialog, "tableView")->columnWidth(0), 150);
+        QCOMPARE(tableColumn(dialog, 1), (QStringList{"Tom", QString::fromUtf8("张伟")}));
+
+        auto *list = child<QListView>(dialog, "listView");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualRect(list->model()->index(1, 0)).center());
+        QCOMPARE(tableColumn(dialog, 0), QStringList{"7"});
+        QCOMPARE(tableColumn(dialog, 2), QStringList{"C"});
+    }
+
+    void addClassTakesTheFirstFreeNumber()
+    {
+        seedRoster({{QStringLiteral("Class 1"), {"1"}, {}, {}}, {QStringLiteral("Class 3"), {}, {}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        click(dialog, "pushButton_7");
+        QCOMPARE(classList(dialog), (QStringList{"Class 1", "Class 3", "Class 2"}));
+        QCOMPARE(child<QListView>(dialog, "listView")->currentIndex().row(), 2);
+        QVERIFY(tableColumn(dialog, 0).isEmpty());
+        click(dialog, "pushButton_7");
+        QCOMPARE(classList(dialog), (QStringList{"Class 1", "Class 3", "Class 2", "Class 4"}));
+
+        click(dialog, "pushButton_2");
+        QVERIFY(dialog.isVisible());
+        const QVector<SeedClass> stored = storedRoster();
+        QCOMPARE(stored.size(), 4);
+        QCOMPARE(stored[3].name, QStringLiteral("Class 4"));
+        QCOMPARE(stored[0].ids, QStringList{"1"});
+    }
+
+    void deletingTheLastClassLeavesClassOne()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}, {QStringLiteral("Art"), {"2"}, {}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        click(dialog, "pushButton_8");
+        QCOMPARE(classList(dialog), QStringList{"Art"});
+        QCOMPARE(tableColumn(dialog, 0), QStringList{"2"});
+        click(dialog, "pushButton_8");
+        QCOMPARE(classList(dialog), QStringList{"Class 1"});
+        QVERIFY(tableColumn(dialog, 0).isEmpty());
+    }
+
+    void renamingAndApplyStoresTheName()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"1001"}, {"Tom"}, {"A"}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        auto *list = child<QListView>(dialog, "listView");
+        typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
+        click(dialog, "pushButton_2");
+        QVERIFY(dialog.isVisible());
+        const QVector<SeedClass> stored = storedRoster();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].name, QStringLiteral("Physics"));
+        QCOMPARE(stored[0].ids, QStringList{"1001"});
+        QCOMPARE(stored[0].scores, QStringList{"A"});
+    }
+
+    void closingAsksOnlyWhenSomethingChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("asked");
+        QTest::addColumn<QDialogButtonBox::StandardButton>("answer");
+        QTest::addColumn<QStringList>("storedIds");
+        QTest::addColumn<QStringList>("storedNames");
+        QTest::addColumn<QString>("storedClass");
+        const QStringList ids{"3", "1", "2"};
+        const QStringList names{"Cy", "Al", "Bo"};
+        QTest::newRow("nothing") << "" << false << QDialogButtonBox::Yes << ids << names << "Maths";
+        QTest::newRow("sorting alone") << "sort" << false << QDialogButtonBox::Yes << ids << names << "Maths";
+        QTest::newRow("typed name, no") << "name" << true << QDialogButtonBox::No << ids << names << "Maths";
+        QTest::newRow("typed name, yes") << "name" << true << QDialogButtonBox::Yes << ids
+                                         << QStringList{"Cy", "Alice", "Bo"} << "Maths";
+        QTest::newRow("name still in its editor") << "editing" << true << QDialogButtonBox::Yes << ids
+                                                  << QStringList{"Cy", "Alice", "Bo"} << "Maths";
+        QTest::newRow("typed name, then sorted") << "name+sort" << true << QDialogButtonBox::Yes
+                                                 << QStringList{"1", "2", "3"} << QStringList{"Alice", "Bo", "Cy"}
+                                                 << "Maths";
+        QTest::newRow("renamed class") << "rename" << true << QDialogButtonBox::Yes << ids << names << "Physics";
+        QTest::newRow("added student, no") << "add" << true << QDialogButtonBox::No << ids << names << "Maths";
+    }
+
+    void closingAsksOnlyWhenSomethingChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(bool, asked);
+        QFETCH(QDialogButtonBox::StandardButton, answer);
+        QFETCH(QStringList, storedIds);
+        QFETCH(QStringList, storedNames);
+        QFETCH(QString, storedClass);
+        seedRoster({{QStringLiteral("Maths"), {"3", "1", "2"}, {"Cy", "Al", "Bo"}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        if (change.startsWith(QLatin1String("name")))
+            typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
+        if (change == QLatin1String("editing"))
+            typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"), false);
+        if (change.endsWith(QLatin1String("sort")))
+            clickHeader(dialog, 0);
+        if (change == QLatin1String("rename")) {
+            auto *list = child<QListView>(dialog, "listView");
+            typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
+        }
+        if (change == QLatin1String("add"))
+            click(dialog, "pushButton_4");
+
+        ModalAnswerer answerer(answer, 500);
+        dialog.close();
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(answerer.answered(), asked);
+        if (asked) {
+            QCOMPARE(answerer.title(), QStringLiteral("Class Setting Information"));
+            QCOMPARE(answerer.text(), QStringLiteral("Class Information has been modified, do you want to save it?"));
+        }
+        const QVector<SeedClass> stored = storedRoster();
+        QCOMPARE(stored.size(), 1);
+        QCOMPARE(stored[0].name, storedClass);
+        QCOMPARE(stored[0].ids, storedIds);
+        QCOMPARE(stored[0].names, storedNames);
+    }
+
+    void escapeAsksLikeClosing()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"1"}, {"Al"}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        click(dialog, "pushButton_4");
+        ModalAnswerer answerer(QDialogButtonBox::Yes);
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QVERIFY(answerer.answered());
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(storedRoster()[0].ids, (QStringList{"1", "2"}));
+    }
+
+    void synchronisingSimplifiesIdsAndKeepsTheFirstOfEach_data()
+    {
+        QTest::addColumn<QString>("typedId");
+        QTest::addColumn<QStringList>("storedIds");
+        QTest::addColumn<QStringList>("storedNames");
+        QTest::newRow("duplicate keeps the first") << "1001" << QStringList{"1001"} << QStringList{"Tom"};
+        QTest::newRow("trimmed") << "  1005 " << QStringList{"1001", "1005"} << QStringList{"Tom", "Ann"};
+        QTest::newRow("inner blanks become one") << " 10  05" << QStringList{"1001", "10 05"}
+                                                 << QStringList{"Tom", "Ann"};
+        QTest::newRow("trimmed duplicate") << " 1001 " << QStringList{"1001"} << QStringList{"Tom"};
+    }
+
+    void synchronisingSimplifiesIdsAndKeepsTheFirstOfEach()
+    {
+        QFETCH(QString, typedId);
+        QFETCH(QStringList, storedIds);
+        QFETCH(QStringList, storedNames);
+        seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Ann"}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        typeIntoCell(dialog, 1, 0, typedId);
+        click(dialog, "pushButton_2");
+        const QVector<SeedClass> stored = storedRoster();
+        QCOMPARE(stored[0].ids, storedIds);
+        QCOMPARE(stored[0].names, storedNames);
+        // The table keeps what was typed until it is filled again.
+        QCOMPARE(tableColumn(dialog, 0), (QStringList{"1001", typedId}));
+    }
+
+    void addStudentTakesTheNextId_data()
+    {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("added");
+        QTest::newRow("empty class") << QStringList{} << "1";
+        QTest::newRow("after the largest") << QStringList{"1003", "1001"} << "1004";
+        QTest::newRow("words count as 0") << QStringList{"abc", " 12 "} << "13";
+    }
+
+    void addStudentTakesTheNextId()
+    {
+        QFETCH(QStringList, ids);
+        QFETCH(QString, added);
+        seedRoster({{QStringLiteral("Maths"), ids, {}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        click(dialog, "pushButton_4");
+        QCOMPARE(tableColumn(dialog, 0), ids + QStringList{added});
+        QCOMPARE(selectedRows(dialog), QList<int>{ids.size()});
+    }
+
+    void headerClicksSortAndTurnTheOrderRound_data()
+    {
+        QTest::addColumn<QString>("sort");
+        QTest::addColumn<QStringList>("ascendingIds");
+        QTest::newRow("by ID") << "0" << QStringList{"abc", "2", "9", "10", "011"};
+        QTest::newRow("by name") << "1" << QStringList{"abc", " 2 ", "011", "9", "10"};
+        QTest::newRow("by score") << "Sort by Score" << QStringList{"9", "10", "abc", "011", " 2 "};
+        QTest::newRow("by number of scores") << "Sort by Number of Score"
+                                             << QStringList{"011", "9", " 2 ", "abc", "10"};
+    }
+
+    void headerClicksSortAndTurnTheOrderRound()
+    {
+        QFETCH(QString, sort);
+        QFETCH(QStringList, ascendingIds);
+        // Names sort upper case first; the averages are 27, 13, 28, 30 and 30
+        // from 3, 1, 2, 0 and 1 characters.
+        seedRoster({{QStringLiteral("Maths"), {"10", "9", "abc", "011", " 2 "}, {"b", "a", "Ann", "Bob", "Ann"},
+                     {"ABC", "F", "AB", "", "x"}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        const auto sortOnce = [&] {
+            if (sort.size() == 1)
+                clickHeader(dialog, sort.toInt());
+            else
+                chooseSortMenuEntry(dialog, sort);
+        };
+        sortOnce();
+        QCOMPARE(tableColumn(dialog, 0), ascendingIds);
+        sortOnce();
+        QStringList descending = ascendingIds;
+        std::reverse(descending.begin(), descending.end());
+        QCOMPARE(tableColumn(dialog, 0), descending);
+        QCOMPARE(storedRoster()[0].ids, (QStringList{"10", "9", "abc", "011", " 2 "}));
+    }
+
+    void sortedOrderIsStoredByApply()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"3", " 1 ", "2"}, {"c", "a", "b"}, {"C", "A", "B"}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        clickHeader(dialog, 0);
+        QCOMPARE(storedRoster()[0].ids, (QStringList{"3", " 1 ", "2"}));
+        click(dialog, "pushButton_2");
+        const QVector<SeedClass> stored = storedRoster();
+        QCOMPARE(stored[0].ids, (QStringList{"1", "2", "3"}));
+        QCOMPARE(stored[0].names, (QStringList{"a", "b", "c"}));
+        QCOMPARE(stored[0].scores, (QStringList{"A", "B", "C"}));
+    }
+
+    void deletingStudentsRemovesTheSelectedRows_data()
+    {
+        QTest::addColumn<QList<int>>("selected");
+        QTest::addColumn<QStringList>("remaining");
+        QTest::addColumn<QList<int>>("selectedAfter");
+        QTest::newRow("rows 2 to 4 of 0 to 6") << QList<int>{2, 3, 4} << QStringList{"0", "1", "5", "6"}
+                                               << QList<int>{2};
+        QTest::newRow("one row") << QList<int>{3} << QStringList{"0", "1", "2", "4", "5", "6"} << QList<int>{3};
+        QTest::newRow("the last row") << QList<int>{6} << QStringList{"0", "1", "2", "3", "4", "5"}
+                                      << QList<int>{5};
+        QTest::newRow("apart") << QList<int>{0, 5} << QStringList{"1", "2", "3", "4", "6"} << QList<int>{4};
+        QTest::newRow("all") << QList<int>{0, 1, 2, 3, 4, 5, 6} << QStringList{} << QList<int>{};
+        QTest::newRow("none") << QList<int>{} << QStringList{"0", "1", "2", "3", "4", "5", "6"} << QList<int>{};
+    }
+
+    void deletingStudentsRemovesTheSelectedRows()
+    {
+        QFETCH(QList<int>, selected);
+        QFETCH(QStringList, remaining);
+        QFETCH(QList<int>, selectedAfter);
+        seedRoster({{QStringLiteral("Maths"), numbers(0, 6), {}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        auto *table = child<QTableView>(dialog, "tableView");
+        table->clearSelection();
+        for (const int row : selected) {
+            const QRect cell = table->visualRect(table->model()->index(row, 1));
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::ControlModifier, cell.center());
+        }
+        QCOMPARE(selectedRows(dialog), selected);
+        click(dialog, "pushButton_6");
+        QCOMPARE(tableColumn(dialog, 0), remaining);
+        QCOMPARE(selectedRows(dialog), selectedAfter);
+
+        click(dialog, "pushButton_2");
+        QCOMPARE(storedRoster()[0].ids, remaining);
+    }
+
+    void importAppendsTheStudentsItRecognises_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QStringList>("existingIds");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("storedIds");
+
+        QTest::newRow("header skipped") << "list.txt" << QByteArray("ID,Name\n1001, Tom\n1002, Ann\n") << QStringList{}
+                                        << "2 record added in this file!" << QStringList{"1001", "1002"}
+                                        << QStringList{"Tom", "Ann"} << QStringList{"1001", "1002"};
+        QTest::newRow("all there already") << "list.txt" << QByteArray("1001 Tom\r\n1002 Ann\r\n")
+                                           << QStringList{"1001", "1002"} << "0 record added in this file!"
+                                           << QStringList{"1001", "1002"} << QStringList{"", ""}
+                                           << QStringList{"1001", "1002"};
+        QTest::newRow("nothing recognised") << "list.txt" << QByteArray("Tom 1001\nAnn\n") << QStringList{"5"}
+                                            << "Sorry, no ID and Name recognized in this file!" << QStringList{"5"}
+                                            << QStringList{""} << QStringList{"5"};
+        QTest::newRow("007 blocks 7") << "list.txt" << QByteArray("7 Tom\n") << QStringList{"007"}
+                                      << "0 record added in this file!" << QStringList{"007"} << QStringList{""}
+                                      << QStringList{"007"};
+        QTest::newRow("a word counts as 0") << "list.txt" << QByteArray("0 Zero\n12 Bob\n") << QStringList{"abc"}
+                                            << "1 record added in this file!" << QStringList{"abc", "12"}
+                                            << QStringList{"", "Bob"} << QStringList{"abc", "12"};
+        QTest::newRow("same new ID twice") << "list.txt" << QByteArray("+12 Bob\n012 Ben\n") << QStringList{}
+                                           << "2 record added in this file!" << QStringList{"12", "12"}
+                                           << QStringList{"Bob", "Ben"} << QStringList{"12"};
+        QTest::newRow("glued comma in a text file") << "list.txt" << QByteArray("1001,Tom\n") << QStringList{}
+                                                    << "1 record added in this file!" << QStringList{"1001"}
+                                                    << QStringList{",Tom"} << QStringList{"1001"};
+        QTest::newRow("spreadsheet CSV") << "list.CSV" << QByteArray("1001,Tom\r\n20230101,\"张伟\"\r\n")
+                                         << QStringList{} << "2 record added in this file!"
+                                         << QStringList{"1001", "20230101"}
+                                         << QStringList{"Tom", QString::fromUtf8("张伟")}
+                                         << QStringList{"1001", "20230101"};
+        QTest::newRow("CSV UTF-8 with byte-order mark")
+            << "list.csv" << QByteArray("\xEF\xBB\xBF" "1001,Tom\r\n1002,Ann\r\n") << QStringList{}
+            << "2 record added in this file!" << QStringList{"1001", "1002"} << QStringList{"Tom", "Ann"}
+            << QStringList{"1001", "1002"};
+        QTest::newRow("GB18030 CSV") << "list.csv"
+                                     << QTextCodec::codecForName("GB18030")->fromUnicode(
+                                            QString::fromUtf8("学号,姓名\r\n1001,张伟\r\n1002,李娜\r\n"))
+                                     << QStringList{} << "2 record added in this file!"
+                                     << QStringList{"1001", "1002"}
+                                     << QStringList{QString::fromUtf8("张伟"), QString::fromUtf8("李娜")}
+                                     << QStringList{"1001", "1002"};
+    }
+
+    void importAppendsTheStudentsItRecognises()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QStringList, existingIds);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, ids);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, storedIds);
+        seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        const QString path = writeFile(fileName, bytes);
+        QCOMPARE(importThroughTheDialog(dialog, path), summary);
+        QCOMPARE(tableColumn(dialog, 0), ids);
+        QCOMPARE(tableColumn(dialog, 1), names);
+        QCOMPARE(tableColumn(dialog, 2), QStringList(QVector<QString>(ids.size()).toList()));
+        const bool added = ids.size() > existingIds.size();
+        if (added)
+            QCOMPARE(selectedRows(dialog), QList<int>{ids.size() - 1});
+
+        ModalAnswerer closeAnswerer(QDialogButtonBox::Yes, 500);
+        dialog.close();
+        QCOMPARE(closeAnswerer.answered(), added);
+        const QVector<SeedClass> stored = storedRoster();
+        QCOMPARE(stored[0].ids, storedIds);
+        QCOMPARE(stored[1].ids, QStringList{"1"});
+    }
+
+    void badFilesAreReadWithoutHarm_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("lastName");
+        QByteArray binary("\x89PNG\r\n\x1a\n");
+        for (int i = 0; i < 1 << 16; ++i)
+            binary.append(char((i * 7919) & 0xff) == '\n' ? '\0' : char((i * 7919) & 0xff));
+        QTest::newRow("binary") << binary << "Sorry, no ID and Name recognized in this file!" << 0 << "";
+        QTest::newRow("lines of a megabyte") << "5 " + QByteArray(1 << 20, 'x') + "\n" + QByteArray(1 << 20, '9')
+                                             << "1 record added in this file!" << 1
+                                             << QString(1 << 20, QLatin1Char('x'));
+        QTest::newRow("IDs beyond 64 bits") << QByteArray("9223372036854775808 Tom\n-9223372036854775809 Ann\n")
+                                            << "Sorry, no ID and Name recognized in this file!" << 0 << "";
+        QByteArray many;
+        for (int i = 1; i <= 100000; ++i)
+            many += QByteArray::number(i) + " Name" + QByteArray::number(i) + "\n";
+        QTest::newRow("100,000 lines") << many << "100000 record added in this file!" << 100000
+                                       << "Name100000";
+    }
+
+    void badFilesAreReadWithoutHarm()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, summary);
+        QFETCH(int, rows);
+        QFETCH(QString, lastName);
+        ClassSettingDialog dialog;
+        open(dialog);
+        QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("bad.txt"), bytes)), summary);
+        QCOMPARE(tableColumn(dialog, 0).size(), rows);
+        if (rows > 0)
+            QCOMPARE(tableColumn(dialog, 1).constLast(), lastName);
+        QVERIFY(!dialog.grab().isNull());
+    }
+
+    void cancelledImportChangesNothing()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        ModalAnswerer answerer([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
+        click(dialog, "pushButton_3");
+        QVERIFY(answerer.answered());
+        QCOMPARE(tableColumn(dialog, 0), QStringList{"1"});
+        ModalAnswerer closeAnswerer(QDialogButtonBox::Yes, 300);
+        dialog.close();
+        QVERIFY(!closeAnswerer.answered());
+    }
+
+    void batchAddAppendsTheMissingIds_data()
+    {
+        QTest::addColumn<QStringList>("existing");
+        QTest::addColumn<QString>("from");
+        QTest::addColumn<QString>("to");
+        QTest::addColumn<int>("applications");
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<QStringList>("ids");
+        QTest::newRow("1001 to 1030") << QStringList{} << "1001" << "1030" << 1 << "" << numbers(1001, 1030);
+        QTest::newRow("reversed") << QStringList{} << "1030" << " 1001 " << 1 << "" << numbers(1001, 1030);
+        QTest::newRow("1000 IDs") << QStringList{} << "1" << "1000" << 1 << "" << numbers(1, 1000);
+        QTest::newRow("1001 IDs refused") << QStringList{"5"} << "1" << "1001" << 1
+                                          << "Warning!|You can't add more than 1000 students!" << QStringList{"5"};
+        QTest::newRow("whole 64-bit span refused") << QStringList{} << "-9223372036854775808"
+                                                   << "9223372036854775807" << 1
+                                                   << "Warning!|You can't add more than 1000 students!"
+                                                   << QStringList{};
+        QTest::newRow("top of the 64-bit range") << QStringList{} << "9223372036854775806" << "9223372036854775807"
+                                                 << 1 << ""
+                                                 << QStringList{"9223372036854775806", "9223372036854775807"};
+        QTest::newRow("existing skipped, appended after")
+            << QStringList{"1010", "1005"} << "1001" << "1010" << 1 << ""
+            << QStringList{"1010", "1005", "1001", "1002", "1003", "1004", "1006", "1007", "1008", "1009"};
+        QTest::newRow("007 blocks 7") << QStringList{"007"} << "5" << "8" << 1 << ""
+                                      << QStringList{"007", "5", "6", "8"};
+        QTest::newRow("twice adds nothing more") << QStringList{} << "1" << "3" << 2 << "" << numbers(1, 3);
+        QTest::newRow("a word counts as 0") << QStringList{} << "none" << "2" << 1 << "" << numbers(0, 2);
+        QTest::newRow("empty field") << QStringList{"5"} << "1" << "  " << 1 << "Input ID Range|ID should not be empty!"
+                                     << QStringList{"5"};
+    }
+
+    void batchAddAppendsTheMissingIds()
+    {
+        QFETCH(QStringList, existing);
+        QFETCH(QString, from);
+        QFETCH(QString, to);
+        QFETCH(int, applications);
+        QFETCH(QString, box);
+        QFETCH(QStringList, ids);
+        seedRoster({{QStringLiteral("Maths"), existing, {}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        QCOMPARE(batchAdd(dialog, from, to, applications), box);
+        QCOMPARE(tableColumn(dialog, 0), ids);
+        click(dialog, "pushButton_2");
+        QCOMPARE(storedRoster()[0].ids, ids);
+    }
+
+    void batchWindowKeepsItsFields()
+    {
+        ClassSettingDialog dialog;
+        open(dialog);
+        batchAdd(dialog, QStringLiteral("1"), QStringLiteral("2"));
+        QString first, last;
+        ModalAnswerer answerer([&](QWidget *modal) {
+            first = child<QLineEdit>(*modal, "lineEdit")->text();
+            last = child<QLineEdit>(*modal, "lineEdit_2")->text();
+            modal->close();
+        });
+        click(dialog, "pushButton_5");
+        QCOMPARE(first, QStringLiteral("1"));
+        QCOMPARE(last, QStringLiteral("2"));
+    }
+
+    void scoreFilesHoldTheFirstClassOfTheName_data()
+    {
+        QTest::addColumn<ScoreRounding>("rounding");
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QByteArray>("csv");
+        QTest::newRow("round off") << RoundOff << QByteArray("1001 28\r\n1002 19\r\n10,03 30\r\n")
+                                   << QByteArray("1001, 28\r\n1002, 19\r\n\"10,03\", 30\r\n");
+        QTest::newRow("keep float") << KeepFloat << QByteArray("1001 28.3\r\n1002 18.8\r\n10,03 30\r\n")
+                                    << QByteArray("1001, 28.3\r\n1002, 18.8\r\n\"10,03\", 30\r\n");
+    }
+
+    void scoreFilesHoldTheFirstClassOfTheName()
+    {
+        QFETCH(ScoreRounding, rounding);
+        QFETCH(QByteArray, text);
+        QFETCH(QByteArray, csv);
+        const QString className = QString::fromUtf8("三年级 2");
+        seedRoster({{className, {"1001", "1002", "10,03"}, {}, {"AB", "cdf", ""}},
+                    {className, {"9"}, {}, {"F"}}});
+        ClassSettingDialog store;
+        store.loadClasses();
+        store.writeScoreFile(className, 30, 10, rounding, false);
+        store.writeScoreFile(className, 30, 10, rounding, true);
+        QCOMPARE(fileBytes(dataDir() + QLatin1Char('/') + className + QStringLiteral("_score100.txt")), text);
+        QCOMPARE(fileBytes(dataDir() + QLatin1Char('/') + className + QStringLiteral("_score100.csv")), csv);
+    }
+
+    void scoreFilesOfUnknownOrUnsafeClassesAreNotWritten()
+    {
+        seedRoster({{QStringLiteral(".."), {"1"}, {}, {}}, {QStringLiteral("a/b"), {"2"}, {}, {}},
+                    {QStringLiteral("Empty"), {}, {}, {}}});
+        ClassSettingDialog store;
+        store.loadClasses();
+        for (const QString &name : {QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("Nobody")}) {
+            store.writeScoreFile(name, 30, 10, RoundOff, false);
+            store.writeScoreFile(name, 30, 10, RoundOff, true);
+        }
+        QCOMPARE(QDir(TestEnvironment::homePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Brimvale")});
+        QVERIFY(QDir(dataDir()).isEmpty());
+
+        store.writeScoreFile(QStringLiteral("Empty"), 30, 10, RoundOff, true);
+        QVERIFY(QFile::exists(dataDir() + QStringLiteral("/Empty_score100.csv")));
+        QCOMPARE(fileBytes(dataDir() + QStringLiteral("/Empty_score100.csv")), QByteArray());
+    }
+
+    void openScoreFilesOpensTextThenCsv()
+    {
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+        ClassSettingDialog store;
+        store.loadClasses();
+        store.openScoreFiles(QStringLiteral("Not stored"));
+        store.openScoreFiles(QStringLiteral(".."));
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.urls,
+                 (QList<QUrl>{QUrl::fromLocalFile(dataDir() + QStringLiteral("/Not stored_score100.txt")),
+                              QUrl::fromLocalFile(dataDir() + QStringLiteral("/Not stored_score100.csv"))}));
+    }
+
+    void spreadsheetReadsIdAndAverageIntoTwoColumns()
+    {
+        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+        if (soffice.isEmpty())
+            QSKIP("LibreOffice (soffice) is not installed");
+        seedRoster({{QStringLiteral("Maths"), {"1001", "20230102", "10,03", "a\"b", QString::fromUtf8("张伟")}, {},
+                     {"AB", "CDF", "", "E", "F"}}});
+        ClassSettingDialog store;
+        store.loadClasses();
+        store.writeScoreFile(QStringLiteral("Maths"), 30, 10, KeepFloat, true);
+
+        // Converted to HTML, every cell that the spreadsheet took for a number
+        // carries its value, so the check sees columns and values as read.
+        QTemporaryDir out;
+        QProcess process;
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://")
+                                    + TestEnvironment::homePath() + QStringLiteral("/lo"),
+                                QStringLiteral("--infilter=CSV:44,34,76"), QStringLiteral("--convert-to"),
+                                QStringLiteral("html"), QStringLiteral("--outdir"), out.path(),
+                                dataDir() + QStringLiteral("/Maths_score100.csv")});
+        QVERIFY(process.waitForFinished(120000));
+        const QString html = QString::fromUtf8(fileBytes(out.path() + QStringLiteral("/Maths_score100.html")));
+        QVERIFY2(!html.isEmpty(), process.readAll().constData());
+
+        QRegularExpression rowPattern(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
+                                      QRegularExpression::DotMatchesEverythingOption);
+        QRegularExpression cellPattern(QStringLiteral("<td([^>]*)>(.*?)</td>"),
+                                       QRegularExpression::DotMatchesEverythingOption);
+        QStringList rows;
+        auto rowMatches = rowPattern.globalMatch(html);
+        while (rowMatches.hasNext()) {
+            QStringList cells;
+            auto cellMatches = cellPattern.globalMatch(rowMatches.next().captured(1));
+            while (cellMatches.hasNext()) {
+                const auto cell = cellMatches.next();
+                const auto value = QRegularExpression(QStringLiteral("sdval=\"([^\"]*)\"")).match(cell.captured(1));
+                QString text = cell.captured(2);
+                text.remove(QRegularExpression(QStringLiteral("<[^>]*>")));
+                cells << (value.hasMatch() ? QStringLiteral("=") + value.captured(1) : text.trimmed());
+            }
+            rows << cells.join(QLatin1Char('|'));
+        }
+        QCOMPARE(rows, (QStringList{"=1001|=28.3", "=20230102|=18.8", "10,03|=30", "a&quot;b|=16.6",
+                                    QString::fromUtf8("张伟|=13.3")}));
+    }
+};
+
+ZANDREL_TEST_MAIN(TestClassSettingDialog)
+#include "tst_classsettingdialog.moc"
