@@ -11,6 +11,8 @@
 #include "displays/wheelshares.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
+#include "roster/averagescores.h"
+#include "roster/calculateavescoredialog.h"
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
 #include "roster/studentids.h"
@@ -58,6 +60,7 @@ MainWindow::MainWindow(QWidget *parent)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     m_moveHomeworkDialog = new MoveHomeworkDialog(this);
+    m_calcAveScoreDialog = new CalculateAveScoreDialog(this);
     m_classSettingDialog = new ClassSettingDialog(this);
     m_speechDialog = new SpeechDialog(this);
 
@@ -207,12 +210,10 @@ void MainWindow::initDataDir()
     ensureDirectory(m_dataDir);
 }
 
-QString MainWindow::currentClassName() const
+int MainWindow::currentClassIndex() const
 {
     const int i = ui->comboBox->currentIndex();
-    if (i < 0 || i >= static_cast<int>(m_classNames.size()))
-        return QString();
-    return m_classNames[i];
+    return i < static_cast<int>(m_classNames.size()) ? i : -1;
 }
 
 void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
@@ -233,8 +234,8 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
         ui->comboBox->setCurrentIndex(chosen);
     }
 
-    const int i = ui->comboBox->currentIndex();
-    if (i < 0 || i >= static_cast<int>(m_classNames.size()))
+    const int i = currentClassIndex();
+    if (i < 0)
         return;
     const QString className = m_classNames[i];
 
@@ -332,9 +333,10 @@ void MainWindow::collectDrawnIDs(std::vector<QString> &ids) const
 
 void MainWindow::on_actionOpen_Student_Directory_triggered()
 {
-    const QString className = currentClassName();
-    if (className.isNull())
+    const int i = currentClassIndex();
+    if (i < 0)
         return;
+    const QString &className = m_classNames[i];
     std::vector<QString> ids;
     collectDrawnIDs(ids);
     for (const QString &id : ids) {
@@ -348,10 +350,10 @@ void MainWindow::on_actionOpen_Student_Directory_triggered()
 
 void MainWindow::on_actionMove_Homework_triggered()
 {
-    const QString className = currentClassName();
-    if (className.isNull())
+    const int i = currentClassIndex();
+    if (i < 0)
         return;
-    m_moveHomeworkDialog->setClassName(className);
+    m_moveHomeworkDialog->setClassName(m_classNames[i]);
     m_moveHomeworkDialog->exec();
 }
 
@@ -463,17 +465,35 @@ bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
     return m_classSettingDialog->hasStudent(className, id);
 }
 
-void MainWindow::calculateScores(int, int, int)
+void MainWindow::calculateScores(int aScore, int fScore, int rounding)
 {
+    const int i = currentClassIndex();
+    if (i < 0)
+        return;
+    const auto mode = static_cast<ScoreRounding>(rounding);
+    m_classSettingDialog->writeScoreFile(m_classNames[i], aScore, fScore, mode, false);
+    m_classSettingDialog->writeScoreFile(m_classNames[i], aScore, fScore, mode, true);
 }
 
 void MainWindow::openScoreFiles()
 {
+    const int i = currentClassIndex();
+    if (i >= 0)
+        m_classSettingDialog->openScoreFiles(m_classNames[i]);
 }
 
 void MainWindow::averageScores(const QStringList &scoreStrings, std::vector<double> &averages)
 {
-    averages.assign(scoreStrings.size(), 0.0);
+    int rounding = 0;
+    int aScore = 0;
+    int fScore = 0;
+    m_calcAveScoreDialog->scoreSettings(rounding, aScore, fScore);
+    computeAverages(scoreStrings, aScore, fScore, static_cast<ScoreRounding>(rounding), averages);
+}
+
+void MainWindow::on_actionCalculate_Ave_Score_triggered()
+{
+    m_calcAveScoreDialog->exec();
 }
 
 int MainWindow::ledDigits() const

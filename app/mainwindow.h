@@ -15,6 +15,7 @@ class QPushButton;
 class QSpacerItem;
 class QTimer;
 class QTranslator;
+class CalculateAveScoreDialog;
 class ClassSettingDialog;
 class MicroTileWidget;
 class MoveHomeworkDialog;
@@ -83,6 +84,7 @@ private slots:
     void on_actionOpen_Student_Directory_triggered();
     void on_actionMove_Homework_triggered();
     void on_actionSetting_triggered();
+    void on_actionCalculate_Ave_Score_triggered();
     void OnStatusBarVoiceSwitchClicked();
     void on_actionChinese_Simplify_triggered();
     void on_actionEnglish_2_triggered();
@@ -118,7 +120,8 @@ private:
     void fillSelectCounts();
     void buildWheels(int count);
     void addWheelSpacer(int width, int height);
-    QString currentClassName() const;
+    // The class chooser's index into m_classNames, -1 when none is chosen.
+    int currentClassIndex() const;
 
     Ui::MainWindow *ui = nullptr;
     QTimer *m_clockTimer = nullptr;
@@ -127,6 +130,7 @@ private:
     int m_ledIndex = 0;
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
+    CalculateAveScoreDialog *m_calcAveScoreDialog = nullptr;
     SpeechDialog *m_speechDialog = nullptr;
     bool m_running = false;
     WigglyWidget *m_wiggly = nullptr;

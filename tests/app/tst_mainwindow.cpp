@@ -13,6 +13,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSettings>
+#include <QToolButton>
 #include <QPushButton>
 #include <QStatusBar>
 
@@ -230,6 +231,29 @@ private slots:
         QCOMPARE(answerer.title(), QStringLiteral("Speech Setting"));
         QVERIFY(voiceSwitch->isChecked());
         QCOMPARE(voiceSwitch->toolTip(), QStringLiteral("Voice Closed"));
+    }
+
+    void averageScoresAreWrittenForTheChosenClass()
+    {
+        seedRoster({{QStringLiteral("Other"), {"1"}, {}, {"F"}},
+                    {QStringLiteral("Maths"), {"1001", "1002"}, {}, {"AB", "CDF"}}});
+        MainWindow window;
+        child<QComboBox>(window, "comboBox")->setCurrentIndex(1);
+        ModalAnswerer answerer([](QWidget *dialog) {
+            QTest::mouseClick(dialog->findChild<QToolButton *>(QStringLiteral("toolButton")), Qt::LeftButton);
+            dialog->close();
+        });
+        child<QAction>(window, "actionCalculate_Ave_Score")->trigger();
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Calculate Score"));
+
+        QFile text(dataDir() + QStringLiteral("/Maths_score100.txt"));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QCOMPARE(text.readAll(), QByteArray("1001 28\r\n1002 19\r\n"));
+        QFile csv(dataDir() + QStringLiteral("/Maths_score100.csv"));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QCOMPARE(csv.readAll(), QByteArray("1001, 28\r\n1002, 19\r\n"));
+        QVERIFY(!QFile::exists(dataDir() + QStringLiteral("/Other_score100.txt")));
     }
 
     void aboutNamesTheProgram()
