@@ -2,6 +2,205 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BatchAddIDDialog</name>
+    <message>
+        <source>Input ID Range</source>
+        <translation>Input ID Range</translation>
+    </message>
+    <message>
+        <source>ID From</source>
+        <translation>ID From</translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ID should not be empty!</source>
+        <translation>ID should not be empty!</translation>
+    </message>
+</context>
+<context>
+    <name>CalculateAveScoreDialog</name>
+    <message>
+        <source>Calculate Score</source>
+        <translation>Calculate Score</translation>
+    </message>
+    <message>
+        <source>Set Base Score (If ave score takes 30 points, 
+you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
+        <translation>Set Base Score (If ave score takes 30 points, 
+you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</translation>
+    </message>
+    <message>
+        <source>&apos;A&apos;=</source>
+        <translation>&apos;A&apos;=</translation>
+    </message>
+    <message>
+        <source>&apos;F&apos;=</source>
+        <translation>&apos;F&apos;=</translation>
+    </message>
+    <message>
+        <source>Calculate students&apos; average score for current class</source>
+        <translation>Calculate students&apos; average score for current class</translation>
+    </message>
+    <message>
+        <source>Open the [ClassName]_score100.txt and [ClassName]_score100.csv in working directory. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
+        <translation>Open the [ClassName]_score100.txt and [ClassName]_score100.csv in working directory. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</translation>
+    </message>
+    <message>
+        <source>Open Score</source>
+        <translation>Open Score</translation>
+    </message>
+    <message>
+        <source>Open the current working directory containing [ClassName]_score100.txt and [ClassName]_score100.csv. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
+        <translation>Open the current working directory containing [ClassName]_score100.txt and [ClassName]_score100.csv. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</translation>
+    </message>
+    <message>
+        <source>Open Score Dir</source>
+        <translation>Open Score Dir</translation>
+    </message>
+    <message>
+        <source>Round Off ([30.1-&gt;30] , [30.5-&gt;31])</source>
+        <translation>Round Off ([30.1-&gt;30] , [30.5-&gt;31])</translation>
+    </message>
+    <message>
+        <source>[30.1-&gt;30] , [30.5-&gt;31]</source>
+        <translation>[30.1-&gt;30] , [30.5-&gt;31]</translation>
+    </message>
+    <message>
+        <source>Integer Only ([30.1-&gt;30] , [30.5 - 30])</source>
+        <translation>Integer Only ([30.1-&gt;30] , [30.5 - 30])</translation>
+    </message>
+    <message>
+        <source>[30.1-&gt;30] , [30.5 - 30]</source>
+        <translation>[30.1-&gt;30] , [30.5 - 30]</translation>
+    </message>
+    <message>
+        <source>Keep Float ([30.1-&gt;30.1], [30.5-&gt;30.5])</source>
+        <translation>Keep Float ([30.1-&gt;30.1], [30.5-&gt;30.5])</translation>
+    </message>
+    <message>
+        <source>[30.1-&gt;30.1], [30.5-&gt;30.5]</source>
+        <translation>[30.1-&gt;30.1], [30.5-&gt;30.5]</translation>
+    </message>
+    <message>
+        <source>Define A and F score!</source>
+        <translation>Define A and F score!</translation>
+    </message>
+    <message>
+        <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
+        <translation>Please define A and F&apos;s score, such as A to 30, F to 10!</translation>
+    </message>
+</context>
+<context>
+    <name>ClassSettingDialog</name>
+    <message>
+        <source>Class Setting</source>
+        <translation>Class Setting</translation>
+    </message>
+    <message>
+        <source>Class List</source>
+        <translation>Class List</translation>
+    </message>
+    <message>
+        <source>Add  Class</source>
+        <translation>Add  Class</translation>
+    </message>
+    <message>
+        <source>Delete Class</source>
+        <translation>Delete Class</translation>
+    </message>
+    <message>
+        <source>ID, Name List</source>
+        <translation>ID, Name List</translation>
+    </message>
+    <message>
+        <source>Add Student</source>
+        <translation>Add Student</translation>
+    </message>
+    <message>
+        <source>Batch Add Student</source>
+        <translation>Batch Add Student</translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation>Delete Student</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Import students information from .txt or .csv file</source>
+        <translation>Import students information from .txt or .csv file</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Sort by Score</source>
+        <translation>Sort by Score</translation>
+    </message>
+    <message>
+        <source>Sort by Number of Score</source>
+        <translation>Sort by Number of Score</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Class Setting Information</source>
+        <translation>Class Setting Information</translation>
+    </message>
+    <message>
+        <source>Class Information has been modified, do you want to save it?</source>
+        <translation>Class Information has been modified, do you want to save it?</translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation>Warning!</translation>
+    </message>
+    <message>
+        <source>You can&apos;t add more than 1000 students!</source>
+        <translation>You can&apos;t add more than 1000 students!</translation>
+    </message>
+    <message>
+        <source>Open ID File</source>
+        <translation>Open ID File</translation>
+    </message>
+    <message>
+        <source>Text/CSV files (*.txt *.csv);;All files (*.*)</source>
+        <translation>Text/CSV files (*.txt *.csv);;All files (*.*)</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">Warning</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>Zandrel</source>
@@ -254,6 +453,14 @@
         <source>Stop Roll!</source>
         <translation>Stop Roll!</translation>
     </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation>Voice Opened</translation>
+    </message>
+    <message>
+        <source>Voice Closed</source>
+        <translation>Voice Closed</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -357,6 +564,57 @@ Invalid Download Path!
     <message>
         <source>Set Download Directory</source>
         <translation>Set Download Directory</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechDialog</name>
+    <message>
+        <source>Speech Setting</source>
+        <translation>Speech Setting</translation>
+    </message>
+    <message>
+        <source>Voice Library</source>
+        <translation>Voice Library</translation>
+    </message>
+    <message>
+        <source>Test Text</source>
+        <translation>Test Text</translation>
+    </message>
+    <message>
+        <source>2015</source>
+        <translation>2015</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Test it !</source>
+        <translation>Test it !</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished">Speed</translation>
+    </message>
+    <message>
+        <source>Test it!</source>
+        <translation>Test it!</translation>
+    </message>
+    <message>
+        <source>Random select voice library for every reading</source>
+        <translation>Random select voice library for every reading</translation>
+    </message>
+    <message>
+        <source>Random select voice library</source>
+        <translation>Random select voice library</translation>
+    </message>
+    <message>
+        <source>Disable Voice</source>
+        <translation>Disable Voice</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,204 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>BatchAddIDDialog</name>
+    <message>
+        <source>Input ID Range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>to</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID should not be empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CalculateAveScoreDialog</name>
+    <message>
+        <source>Calculate Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Base Score (If ave score takes 30 points, 
+you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;A&apos;=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&apos;F&apos;=</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculate students&apos; average score for current class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the [ClassName]_score100.txt and [ClassName]_score100.csv in working directory. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open the current working directory containing [ClassName]_score100.txt and [ClassName]_score100.csv. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open Score Dir</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Round Off ([30.1-&gt;30] , [30.5-&gt;31])</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[30.1-&gt;30] , [30.5-&gt;31]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Integer Only ([30.1-&gt;30] , [30.5 - 30])</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[30.1-&gt;30] , [30.5 - 30]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Float ([30.1-&gt;30.1], [30.5-&gt;30.5])</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[30.1-&gt;30.1], [30.5-&gt;30.5]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Define A and F score!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ClassSettingDialog</name>
+    <message>
+        <source>Class Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add  Class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Class</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID, Name List</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Batch Add Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete Student</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import students information from .txt or .csv file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sort by Number of Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class Setting Information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Class Information has been modified, do you want to save it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You can&apos;t add more than 1000 students!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open ID File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text/CSV files (*.txt *.csv);;All files (*.*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation type="unfinished">警告</translation>
+    </message>
+</context>
+<context>
     <name>InstanceLock</name>
     <message>
         <source>Zandrel</source>
@@ -254,6 +452,14 @@
         <source>Stop Roll!</source>
         <translation>停止滾動</translation>
     </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Closed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -357,6 +563,57 @@ Invalid Download Path!
     <message>
         <source>Set Download Directory</source>
         <translation>設定下載資料夾</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechDialog</name>
+    <message>
+        <source>Speech Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Voice Library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2015</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test it !</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation type="unfinished">速度</translation>
+    </message>
+    <message>
+        <source>Test it!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random select voice library for every reading</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Random select voice library</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Voice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
