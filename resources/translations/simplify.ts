@@ -5,198 +5,199 @@
     <name>BatchAddIDDialog</name>
     <message>
         <source>Input ID Range</source>
-        <translation type="unfinished"></translation>
+        <translation>输入学号范围</translation>
     </message>
     <message>
         <source>ID From</source>
-        <translation type="unfinished"></translation>
+        <translation>学号从</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>到</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>ID should not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>学号不能为空！</translation>
     </message>
 </context>
 <context>
     <name>CalculateAveScoreDialog</name>
     <message>
         <source>Calculate Score</source>
-        <translation type="unfinished"></translation>
+        <translation>计算成绩</translation>
     </message>
     <message>
         <source>Set Base Score (If ave score takes 30 points, 
 you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>设置基准分数（如果平均成绩占 30 分， 
+可以把“A”设为 30，“F”设为 10）</translation>
     </message>
     <message>
         <source>&apos;A&apos;=</source>
-        <translation type="unfinished"></translation>
+        <translation>“A”=</translation>
     </message>
     <message>
         <source>&apos;F&apos;=</source>
-        <translation type="unfinished"></translation>
+        <translation>“F”=</translation>
     </message>
     <message>
         <source>Calculate students&apos; average score for current class</source>
-        <translation type="unfinished"></translation>
+        <translation>计算当前班级学生的平均成绩</translation>
     </message>
     <message>
         <source>Open the [ClassName]_score100.txt and [ClassName]_score100.csv in working directory. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开工作文件夹中的 [ClassName]_score100.txt 和 [ClassName]_score100.csv。.csv 文件可以用 Microsoft Office Excel, OpenOffice, WPS 或记事本打开。</translation>
     </message>
     <message>
         <source>Open Score</source>
-        <translation type="unfinished"></translation>
+        <translation>打开成绩</translation>
     </message>
     <message>
         <source>Open the current working directory containing [ClassName]_score100.txt and [ClassName]_score100.csv. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>打开存放 [ClassName]_score100.txt 和 [ClassName]_score100.csv 的当前工作文件夹。.csv 文件可以用 Microsoft Office Excel, OpenOffice, WPS 或记事本打开。</translation>
     </message>
     <message>
         <source>Open Score Dir</source>
-        <translation type="unfinished"></translation>
+        <translation>打开成绩文件夹</translation>
     </message>
     <message>
         <source>Round Off ([30.1-&gt;30] , [30.5-&gt;31])</source>
-        <translation type="unfinished"></translation>
+        <translation>四舍五入 ([30.1-&gt;30] , [30.5-&gt;31])</translation>
     </message>
     <message>
         <source>[30.1-&gt;30] , [30.5-&gt;31]</source>
-        <translation type="unfinished"></translation>
+        <translation>[30.1-&gt;30] , [30.5-&gt;31]</translation>
     </message>
     <message>
         <source>Integer Only ([30.1-&gt;30] , [30.5 - 30])</source>
-        <translation type="unfinished"></translation>
+        <translation>只取整数 ([30.1-&gt;30] , [30.5 - 30])</translation>
     </message>
     <message>
         <source>[30.1-&gt;30] , [30.5 - 30]</source>
-        <translation type="unfinished"></translation>
+        <translation>[30.1-&gt;30] , [30.5 - 30]</translation>
     </message>
     <message>
         <source>Keep Float ([30.1-&gt;30.1], [30.5-&gt;30.5])</source>
-        <translation type="unfinished"></translation>
+        <translation>保留小数 ([30.1-&gt;30.1], [30.5-&gt;30.5])</translation>
     </message>
     <message>
         <source>[30.1-&gt;30.1], [30.5-&gt;30.5]</source>
-        <translation type="unfinished"></translation>
+        <translation>[30.1-&gt;30.1], [30.5-&gt;30.5]</translation>
     </message>
     <message>
         <source>Define A and F score!</source>
-        <translation type="unfinished"></translation>
+        <translation>请设置 A 和 F 的分数！</translation>
     </message>
     <message>
         <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
-        <translation type="unfinished"></translation>
+        <translation>请设置 A 和 F 对应的分数，例如 A 为 30，F 为 10！</translation>
     </message>
 </context>
 <context>
     <name>ClassSettingDialog</name>
     <message>
         <source>Class Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>班级设置</translation>
     </message>
     <message>
         <source>Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>班级列表</translation>
     </message>
     <message>
         <source>Add  Class</source>
-        <translation type="unfinished"></translation>
+        <translation>添加班级</translation>
     </message>
     <message>
         <source>Delete Class</source>
-        <translation type="unfinished"></translation>
+        <translation>删除班级</translation>
     </message>
     <message>
         <source>ID, Name List</source>
-        <translation type="unfinished"></translation>
+        <translation>学号、姓名列表</translation>
     </message>
     <message>
         <source>Add Student</source>
-        <translation type="unfinished"></translation>
+        <translation>添加学生</translation>
     </message>
     <message>
         <source>Batch Add Student</source>
-        <translation type="unfinished"></translation>
+        <translation>批量添加学生</translation>
     </message>
     <message>
         <source>Delete Student</source>
-        <translation type="unfinished"></translation>
+        <translation>删除学生</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>导入...</translation>
     </message>
     <message>
         <source>Import students information from .txt or .csv file</source>
-        <translation type="unfinished"></translation>
+        <translation>从 .txt 或 .csv 文件导入学生信息</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>应用</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
     <message>
         <source>Sort by Score</source>
-        <translation type="unfinished"></translation>
+        <translation>按成绩排序</translation>
     </message>
     <message>
         <source>Sort by Number of Score</source>
-        <translation type="unfinished"></translation>
+        <translation>按成绩次数排序</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>学号</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓名</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>成绩</translation>
     </message>
     <message>
         <source>Class Setting Information</source>
-        <translation type="unfinished"></translation>
+        <translation>班级设置提示</translation>
     </message>
     <message>
         <source>Class Information has been modified, do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>班级信息已修改，是否保存？</translation>
     </message>
     <message>
         <source>Warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>警告！</translation>
     </message>
     <message>
         <source>You can&apos;t add more than 1000 students!</source>
-        <translation type="unfinished"></translation>
+        <translation>一次最多只能添加 1000 名学生！</translation>
     </message>
     <message>
         <source>Open ID File</source>
-        <translation type="unfinished"></translation>
+        <translation>打开学号文件</translation>
     </message>
     <message>
         <source>Text/CSV files (*.txt *.csv);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>文本/CSV 文件 (*.txt *.csv);;所有文件 (*.*)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -454,11 +455,11 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
     </message>
     <message>
         <source>Voice Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>语音已开启</translation>
     </message>
     <message>
         <source>Voice Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>语音已关闭</translation>
     </message>
 </context>
 <context>
@@ -569,51 +570,51 @@ Invalid Download Path!
     <name>SpeechDialog</name>
     <message>
         <source>Speech Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>语音设置</translation>
     </message>
     <message>
         <source>Voice Library</source>
-        <translation type="unfinished"></translation>
+        <translation>语音库</translation>
     </message>
     <message>
         <source>Test Text</source>
-        <translation type="unfinished"></translation>
+        <translation>测试文本</translation>
     </message>
     <message>
         <source>2015</source>
-        <translation type="unfinished"></translation>
+        <translation>2015</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <source>Test it !</source>
-        <translation type="unfinished"></translation>
+        <translation>试听</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">速度</translation>
+        <translation>语速</translation>
     </message>
     <message>
         <source>Test it!</source>
-        <translation type="unfinished"></translation>
+        <translation>试听</translation>
     </message>
     <message>
         <source>Random select voice library for every reading</source>
-        <translation type="unfinished"></translation>
+        <translation>每次朗读时随机选择语音库</translation>
     </message>
     <message>
         <source>Random select voice library</source>
-        <translation type="unfinished"></translation>
+        <translation>随机选择语音库</translation>
     </message>
     <message>
         <source>Disable Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭语音</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -631,11 +632,11 @@ Invalid Download Path!
     <name>WheelAssemblyWidget</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation type="unfinished">请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
+        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
 </context>
 </TS>

@@ -5,198 +5,199 @@
     <name>BatchAddIDDialog</name>
     <message>
         <source>Input ID Range</source>
-        <translation type="unfinished"></translation>
+        <translation>輸入學號範圍</translation>
     </message>
     <message>
         <source>ID From</source>
-        <translation type="unfinished"></translation>
+        <translation>學號從</translation>
     </message>
     <message>
         <source>to</source>
-        <translation type="unfinished"></translation>
+        <translation>到</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>套用</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>ID should not be empty!</source>
-        <translation type="unfinished"></translation>
+        <translation>學號不可為空白！</translation>
     </message>
 </context>
 <context>
     <name>CalculateAveScoreDialog</name>
     <message>
         <source>Calculate Score</source>
-        <translation type="unfinished"></translation>
+        <translation>計算成績</translation>
     </message>
     <message>
         <source>Set Base Score (If ave score takes 30 points, 
 you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>設定基準分數（如果平均成績占 30 分， 
+可以把「A」設為 30，「F」設為 10）</translation>
     </message>
     <message>
         <source>&apos;A&apos;=</source>
-        <translation type="unfinished"></translation>
+        <translation>「A」=</translation>
     </message>
     <message>
         <source>&apos;F&apos;=</source>
-        <translation type="unfinished"></translation>
+        <translation>「F」=</translation>
     </message>
     <message>
         <source>Calculate students&apos; average score for current class</source>
-        <translation type="unfinished"></translation>
+        <translation>計算目前班級學生的平均成績</translation>
     </message>
     <message>
         <source>Open the [ClassName]_score100.txt and [ClassName]_score100.csv in working directory. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟工作資料夾中的 [ClassName]_score100.txt 和 [ClassName]_score100.csv。.csv 檔案可以用 Microsoft Office Excel, OpenOffice, WPS 或記事本開啟。</translation>
     </message>
     <message>
         <source>Open Score</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟成績</translation>
     </message>
     <message>
         <source>Open the current working directory containing [ClassName]_score100.txt and [ClassName]_score100.csv. You can open .csv file using Microsoft Office Excel, OpenOffice, WPS or notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟存放 [ClassName]_score100.txt 和 [ClassName]_score100.csv 的目前工作資料夾。.csv 檔案可以用 Microsoft Office Excel, OpenOffice, WPS 或記事本開啟。</translation>
     </message>
     <message>
         <source>Open Score Dir</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟成績資料夾</translation>
     </message>
     <message>
         <source>Round Off ([30.1-&gt;30] , [30.5-&gt;31])</source>
-        <translation type="unfinished"></translation>
+        <translation>四捨五入 ([30.1-&gt;30] , [30.5-&gt;31])</translation>
     </message>
     <message>
         <source>[30.1-&gt;30] , [30.5-&gt;31]</source>
-        <translation type="unfinished"></translation>
+        <translation>[30.1-&gt;30] , [30.5-&gt;31]</translation>
     </message>
     <message>
         <source>Integer Only ([30.1-&gt;30] , [30.5 - 30])</source>
-        <translation type="unfinished"></translation>
+        <translation>只取整數 ([30.1-&gt;30] , [30.5 - 30])</translation>
     </message>
     <message>
         <source>[30.1-&gt;30] , [30.5 - 30]</source>
-        <translation type="unfinished"></translation>
+        <translation>[30.1-&gt;30] , [30.5 - 30]</translation>
     </message>
     <message>
         <source>Keep Float ([30.1-&gt;30.1], [30.5-&gt;30.5])</source>
-        <translation type="unfinished"></translation>
+        <translation>保留小數 ([30.1-&gt;30.1], [30.5-&gt;30.5])</translation>
     </message>
     <message>
         <source>[30.1-&gt;30.1], [30.5-&gt;30.5]</source>
-        <translation type="unfinished"></translation>
+        <translation>[30.1-&gt;30.1], [30.5-&gt;30.5]</translation>
     </message>
     <message>
         <source>Define A and F score!</source>
-        <translation type="unfinished"></translation>
+        <translation>請設定 A 和 F 的分數！</translation>
     </message>
     <message>
         <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
-        <translation type="unfinished"></translation>
+        <translation>請設定 A 和 F 對應的分數，例如 A 為 30，F 為 10！</translation>
     </message>
 </context>
 <context>
     <name>ClassSettingDialog</name>
     <message>
         <source>Class Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>班級設定</translation>
     </message>
     <message>
         <source>Class List</source>
-        <translation type="unfinished"></translation>
+        <translation>班級清單</translation>
     </message>
     <message>
         <source>Add  Class</source>
-        <translation type="unfinished"></translation>
+        <translation>新增班級</translation>
     </message>
     <message>
         <source>Delete Class</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除班級</translation>
     </message>
     <message>
         <source>ID, Name List</source>
-        <translation type="unfinished"></translation>
+        <translation>學號、姓名清單</translation>
     </message>
     <message>
         <source>Add Student</source>
-        <translation type="unfinished"></translation>
+        <translation>新增學生</translation>
     </message>
     <message>
         <source>Batch Add Student</source>
-        <translation type="unfinished"></translation>
+        <translation>批次新增學生</translation>
     </message>
     <message>
         <source>Delete Student</source>
-        <translation type="unfinished"></translation>
+        <translation>刪除學生</translation>
     </message>
     <message>
         <source>Import...</source>
-        <translation type="unfinished"></translation>
+        <translation>匯入...</translation>
     </message>
     <message>
         <source>Import students information from .txt or .csv file</source>
-        <translation type="unfinished"></translation>
+        <translation>從 .txt 或 .csv 檔案匯入學生資料</translation>
     </message>
     <message>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>套用</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
     <message>
         <source>Sort by Score</source>
-        <translation type="unfinished"></translation>
+        <translation>依成績排序</translation>
     </message>
     <message>
         <source>Sort by Number of Score</source>
-        <translation type="unfinished"></translation>
+        <translation>依成績次數排序</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>學號</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>姓名</translation>
     </message>
     <message>
         <source>Score</source>
-        <translation type="unfinished"></translation>
+        <translation>成績</translation>
     </message>
     <message>
         <source>Class Setting Information</source>
-        <translation type="unfinished"></translation>
+        <translation>班級設定提示</translation>
     </message>
     <message>
         <source>Class Information has been modified, do you want to save it?</source>
-        <translation type="unfinished"></translation>
+        <translation>班級資料已修改，是否儲存？</translation>
     </message>
     <message>
         <source>Warning!</source>
-        <translation type="unfinished"></translation>
+        <translation>警告！</translation>
     </message>
     <message>
         <source>You can&apos;t add more than 1000 students!</source>
-        <translation type="unfinished"></translation>
+        <translation>一次最多只能新增 1000 名學生！</translation>
     </message>
     <message>
         <source>Open ID File</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟學號檔案</translation>
     </message>
     <message>
         <source>Text/CSV files (*.txt *.csv);;All files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>文字/CSV 檔案 (*.txt *.csv);;所有檔案 (*.*)</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
 </context>
 <context>
@@ -454,11 +455,11 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
     </message>
     <message>
         <source>Voice Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>語音已開啟</translation>
     </message>
     <message>
         <source>Voice Closed</source>
-        <translation type="unfinished"></translation>
+        <translation>語音已關閉</translation>
     </message>
 </context>
 <context>
@@ -569,51 +570,51 @@ Invalid Download Path!
     <name>SpeechDialog</name>
     <message>
         <source>Speech Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>語音設定</translation>
     </message>
     <message>
         <source>Voice Library</source>
-        <translation type="unfinished"></translation>
+        <translation>語音庫</translation>
     </message>
     <message>
         <source>Test Text</source>
-        <translation type="unfinished"></translation>
+        <translation>測試文字</translation>
     </message>
     <message>
         <source>2015</source>
-        <translation type="unfinished"></translation>
+        <translation>2015</translation>
     </message>
     <message>
         <source>Volume</source>
-        <translation type="unfinished"></translation>
+        <translation>音量</translation>
     </message>
     <message>
         <source>Test it !</source>
-        <translation type="unfinished"></translation>
+        <translation>試聽</translation>
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">速度</translation>
+        <translation>語速</translation>
     </message>
     <message>
         <source>Test it!</source>
-        <translation type="unfinished"></translation>
+        <translation>試聽</translation>
     </message>
     <message>
         <source>Random select voice library for every reading</source>
-        <translation type="unfinished"></translation>
+        <translation>每次朗讀時隨機選擇語音庫</translation>
     </message>
     <message>
         <source>Random select voice library</source>
-        <translation type="unfinished"></translation>
+        <translation>隨機選擇語音庫</translation>
     </message>
     <message>
         <source>Disable Voice</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉語音</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>關閉</translation>
     </message>
 </context>
 <context>
@@ -631,11 +632,11 @@ Invalid Download Path!
     <name>WheelAssemblyWidget</name>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">警告</translation>
+        <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation type="unfinished">請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
+        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
     </message>
 </context>
 </TS>
