@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -63,20 +64,58 @@ ClassSettingDialog::~ClassSettingDialog()
     delete ui;
 }
 
+namespace {
+// A damaged file may claim far more entries than it holds; every entry past
+// the last one present would read empty, so reading ends there.
+int presentEntryCount(const QSettings &settings, int claimedSize)
+{
+    int last = 0;
+    const QStringList groups = settings.childGroups();
+    for (const QString &group : groups) {
+        bool isIndex = false;
+        const int index = group.toInt(&isIndex);
+        if (isIndex && index > last && index <= claimedSize)
+            last = index;
+    }
+    return last;
+}
+
+// A save killed at the wrong moment can leave the settings lock file empty,
+// naming no process; the settings store would then wait half a minute before
+// taking it over, and the program would hang at the next score. Only one copy
+// of the program writes the roster, so such a file is always left over.
+void removeAbandonedLock(const QSettings &settings)
+{
+    const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
+    if (lock.exists() && lock.size() == 0)
+        QFile::remove(lock.filePath());
+}
+}
+
 void ClassSettingDialog::loadClasses()
 {
+    // Scores that could not be saved stay in memory until a save succeeds.
+    if (m_saveFailed) {
+        writeRoster();
+        if (m_saveFailed) {
+            m_currentClass = 0;
+            m_modified = false;
+            return;
+        }
+    }
+
     m_classNames.clear();
     m_ids.clear();
     m_names.clear();
     m_scores.clear();
 
     QSettings settings(kOrganization, kRosterApplication);
-    const int classCount = settings.beginReadArray(QStringLiteral("Classes"));
+    const int classCount = presentEntryCount(settings, settings.beginReadArray(QStringLiteral("Classes")));
     for (int k = 0; k < classCount; ++k) {
         settings.setArrayIndex(k);
         m_classNames.append(settings.value(QStringLiteral("Name")).toString());
         QStringList ids, names, scores;
-        const int studentCount = settings.beginReadArray(QStringLiteral("StudentInfor"));
+        const int studentCount = presentEntryCount(settings, settings.beginReadArray(QStringLiteral("StudentInfor")));
         for (int i = 0; i < studentCount; ++i) {
             settings.setArrayIndex(i);
             ids.append(settings.value(QStringLiteral("ID")).toString());
@@ -116,6 +155,7 @@ void ClassSettingDialog::saveClasses(bool syncFirst)
 void ClassSettingDialog::writeRoster()
 {
     QSettings settings(kOrganization, kRosterApplication);
+    removeAbandonedLock(settings);
     settings.beginWriteArray(QStringLiteral("Classes"));
     for (int k = 0; k < m_classNames.size(); ++k) {
         settings.setArrayIndex(k);
@@ -132,7 +172,26 @@ void ClassSettingDialog::writeRoster()
     }
     settings.endArray();
     settings.sync();
-    rememberStoredCopy();
+    if (checkSaved(settings))
+        rememberStoredCopy();
+}
+
+bool ClassSettingDialog::checkSaved(QSettings &settings)
+{
+    m_saveFailed = settings.status() != QSettings::NoError;
+    if (!m_saveFailed)
+        return true;
+    m_storedCopyKnown = false;
+    if (!m_saveFailureReported) {
+        m_saveFailureReported = true;
+        QMessageBox::warning(parentWidget() ? parentWidget() : this, tr("Scores Not Saved"),
+                             tr("Zandrel cannot save the classes and scores to\n%1\n\n"
+                                "The scores given are kept while Zandrel runs, and every new score "
+                                "tries to save them again. Check that the disk has free space and "
+                                "that this folder can be written to.")
+                                 .arg(QDir::toNativeSeparators(settings.fileName())));
+    }
+    return false;
 }
 
 void ClassSettingDialog::rememberStoredCopy()
@@ -155,6 +214,7 @@ bool ClassSettingDialog::writeOneScore(int classIndex, int studentIndex)
     // The same key a full save writes for this student, so the file ends up
     // exactly as a full save would leave it.
     QSettings settings(kOrganization, kRosterApplication);
+    removeAbandonedLock(settings);
     if (!settings.contains(QStringLiteral("Classes/size")))
         return false;
     if (studentIndex >= 0) {
@@ -163,7 +223,8 @@ bool ClassSettingDialog::writeOneScore(int classIndex, int studentIndex)
                               .arg(studentIndex + 1),
                           m_scores.at(classIndex).at(studentIndex));
         settings.sync();
-        m_storedScores[classIndex][studentIndex] = m_scores.at(classIndex).at(studentIndex);
+        if (checkSaved(settings))
+            m_storedScores[classIndex][studentIndex] = m_scores.at(classIndex).at(studentIndex);
     }
     return true;
 }

@@ -13,6 +13,7 @@
 class BatchAddIDDialog;
 class QMenu;
 class QModelIndex;
+class QSettings;
 class QStandardItemModel;
 class QStringListModel;
 
@@ -97,6 +98,9 @@ private:
     // when the stored roster is missing and a full save is needed.
     bool writeOneScore(int classIndex, int studentIndex);
     void rememberStoredCopy();
+    // Whether the last write reached the disk; tells the teacher once per run
+    // when it did not.
+    bool checkSaved(QSettings &settings);
     void syncFromTable();
 
     QStringList m_classNames;
@@ -114,6 +118,8 @@ private:
     QList<QStringList> m_storedNames;
     QList<QStringList> m_storedScores;
     bool m_storedCopyKnown = false;
+    bool m_saveFailed = false;
+    bool m_saveFailureReported = false;
 
     Ui::ClassSettingDialog *ui;
     QStringListModel *m_classListModel;

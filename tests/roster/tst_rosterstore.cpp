@@ -67,25 +67,41 @@ private slots:
             QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
             settings.remove(QStringLiteral("Classes/1/StudentInfor/1/Score"));
             settings.remove(QStringLiteral("Classes/1/Name"));
-            // A size larger than the entries present reads the missing ones as empty.
-            settings.setValue(QStringLiteral("Classes/1/StudentInfor/size"), 5);
         }
         ClassSettingDialog store;
         store.loadClasses();
         std::vector<QString> ids;
         store.studentIds(QString(), ids);
-        QCOMPARE(ids.size(), size_t(5));
-        QCOMPARE(ids[0], QStringLiteral("1001"));
-        QCOMPARE(ids[1], QStringLiteral("1001"));
-        QVERIFY(ids[2].isEmpty() && ids[4].isEmpty());
+        QCOMPARE(ids, (std::vector<QString>{"1001", "1001", ""}));
 
         store.saveClasses(false);
         const QVector<SeedClass> stored = storedRoster();
         QCOMPARE(stored.size(), 1);
-        QCOMPARE(stored[0].ids.size(), 5);
+        QCOMPARE(stored[0].ids.size(), 3);
         QCOMPARE(stored[0].scores[0], QString());
         QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
         QVERIFY(settings.contains(QStringLiteral("Classes/1/StudentInfor/1/Score")));
+    }
+
+    void claimedSizesBeyondTheEntriesPresentAreNotBelieved()
+    {
+        seedRoster({{QStringLiteral("A"), {QStringLiteral("1"), QStringLiteral("2")}, {}, {}},
+                    {QStringLiteral("B"), {QStringLiteral("3")}, {}, {}}});
+        {
+            QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
+            settings.setValue(QStringLiteral("Classes/size"), 2000000000);
+            settings.setValue(QStringLiteral("Classes/1/StudentInfor/size"), 2000000000);
+            settings.setValue(QStringLiteral("Classes/2/StudentInfor/size"), -5);
+        }
+        ClassSettingDialog store;
+        store.loadClasses();
+        std::vector<QString> names, ids;
+        store.classNames(names);
+        QCOMPARE(names, (std::vector<QString>{"A", "B"}));
+        store.studentIds(QStringLiteral("A"), ids);
+        QCOMPARE(ids, (std::vector<QString>{"1", "2"}));
+        store.studentIds(QStringLiteral("B"), ids);
+        QVERIFY(ids.empty());
     }
 
     void lookupsByNameTakeTheFirstClass()
