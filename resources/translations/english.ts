@@ -197,7 +197,21 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</translatio
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished">Warning</translation>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>Scores Not Saved</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot save the classes and scores to
+%1
+
+The scores given are kept while Zandrel runs, and every new score tries to save them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel cannot save the classes and scores to
+%1
+
+The scores given are kept while Zandrel runs, and every new score tries to save them again. Check that the disk has free space and that this folder can be written to.</translation>
     </message>
 </context>
 <context>
@@ -594,7 +608,7 @@ Invalid Download Path!
     </message>
     <message>
         <source>Speed</source>
-        <translation type="unfinished">Speed</translation>
+        <translation>Speed</translation>
     </message>
     <message>
         <source>Test it!</source>

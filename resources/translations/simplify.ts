@@ -199,6 +199,20 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>成绩未保存</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot save the classes and scores to
+%1
+
+The scores given are kept while Zandrel runs, and every new score tries to save them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel 无法将班级和成绩保存到
+%1
+
+已给出的成绩在 Zandrel 运行期间会保留，每给出一个新成绩都会再次尝试保存。请检查磁盘是否有剩余空间，以及该文件夹是否可以写入。</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>

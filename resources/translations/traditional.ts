@@ -199,6 +199,20 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>成績未儲存</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot save the classes and scores to
+%1
+
+The scores given are kept while Zandrel runs, and every new score tries to save them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel 無法將班級和成績儲存到
+%1
+
+已給出的成績在 Zandrel 執行期間會保留，每給出一個新成績都會再次嘗試儲存。請檢查磁碟是否還有可用空間，以及該資料夾是否可以寫入。</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>
