@@ -243,9 +243,7 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     m_classSettingDialog->studentIds(className, rosterIds);
     m_studentIDs = sortedUniqueIds(rosterIds);
 
-    ensureDirectory(classDirectoryPath(m_dataDir, className));
-    for (const QString &id : m_studentIDs)
-        ensureDirectory(studentDirectoryPath(m_dataDir, className, id));
+    ensureClassDirectories(m_dataDir, className, m_studentIDs);
 
     showLedText(m_studentIDs.empty() ? QString() : m_studentIDs.front());
     ui->label_3->setText(QStringLiteral("%1 ").arg(m_studentIDs.size()) + tr("Students"));

@@ -1,6 +1,7 @@
 #include "roster/datapaths.h"
 
 #include <QDir>
+#include <QSet>
 
 bool isSafePathComponent(const QString &name)
 {
@@ -30,4 +31,19 @@ bool ensureDirectory(const QString &path)
         return false;
     QDir dir(path);
     return dir.exists() || QDir().mkdir(path);
+}
+
+void ensureClassDirectories(const QString &dataDir, const QString &className, const std::vector<QString> &ids)
+{
+    const QString classDir = classDirectoryPath(dataDir, className);
+    if (!ensureDirectory(classDir))
+        return;
+    // One listing instead of a look-up per student keeps a class change
+    // quick for big classes.
+    const QStringList present = QDir(classDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QSet<QString> existing(present.cbegin(), present.cend());
+    for (const QString &id : ids) {
+        if (!existing.contains(id) && isSafePathComponent(id))
+            QDir().mkdir(classDir + QLatin1Char('/') + id);
+    }
 }

@@ -2,6 +2,7 @@
 #define DATAPATHS_H
 
 #include <QString>
+#include <vector>
 
 // Class names and student IDs become directory and file names under the data
 // directory. A name that could lead outside it (a path separator, "." or "..",
@@ -17,5 +18,9 @@ QString studentDirectoryPath(const QString &dataDir, const QString &className, c
 // Creates the directory one level deep when it does not exist yet; an empty
 // path is refused. Returns whether the directory exists afterwards.
 bool ensureDirectory(const QString &path);
+
+// Creates the class directory and, inside it, the directory of every ID
+// that does not have one yet; unsafe names are passed over.
+void ensureClassDirectories(const QString &dataDir, const QString &className, const std::vector<QString> &ids);
 
 #endif // DATAPATHS_H

@@ -1,0 +1,17 @@
+// libFuzzer entry for the class list reader.
+#include "fuzztargets.h"
+
+#include <QApplication>
+
+extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    new QApplication(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    readImportBytes(data, size);
+    return 0;
+}

@@ -1,0 +1,16 @@
+#ifndef FUZZTARGETS_H
+#define FUZZTARGETS_H
+
+#include <cstddef>
+#include <cstdint>
+
+// What the fuzzers feed with arbitrary bytes; the corpus replay test feeds
+// them the inputs the fuzzers kept. Both need a QApplication.
+
+// A class list file, read both as text and as CSV.
+void readImportBytes(const std::uint8_t *data, std::size_t size);
+
+// A damaged roster settings file, loaded by the roster store.
+void loadRosterBytes(const std::uint8_t *data, std::size_t size);
+
+#endif // FUZZTARGETS_H
