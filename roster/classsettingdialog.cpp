@@ -25,6 +25,7 @@
 #include <QStringListModel>
 #include <QUrl>
 
+#include <algorithm>
 #include <limits>
 #include <set>
 
@@ -65,19 +66,23 @@ ClassSettingDialog::~ClassSettingDialog()
 }
 
 namespace {
-// A damaged file may claim far more entries than it holds; every entry past
-// the last one present would read empty, so reading ends there.
-int presentEntryCount(const QSettings &settings, int claimedSize)
+// The array entries a file holds, as indices from 0, in order. A damaged
+// file may claim far more entries than it holds (a size of two billion with
+// a handful of entries); only entries that hold a key are read, so loading
+// never walks through entries that are not there.
+std::vector<int> presentEntries(const QSettings &settings, int claimedSize)
 {
-    int last = 0;
+    std::vector<int> entries;
     const QStringList groups = settings.childGroups();
     for (const QString &group : groups) {
         bool isIndex = false;
         const int index = group.toInt(&isIndex);
-        if (isIndex && index > last && index <= claimedSize)
-            last = index;
+        if (isIndex && index >= 1 && index <= claimedSize)
+            entries.push_back(index - 1);
     }
-    return last;
+    std::sort(entries.begin(), entries.end());
+    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    return entries;
 }
 
 // A save killed at the wrong moment can leave the settings lock file empty,
@@ -110,13 +115,13 @@ void ClassSettingDialog::loadClasses()
     m_scores.clear();
 
     QSettings settings(kOrganization, kRosterApplication);
-    const int classCount = presentEntryCount(settings, settings.beginReadArray(QStringLiteral("Classes")));
-    for (int k = 0; k < classCount; ++k) {
+    const std::vector<int> classEntries = presentEntries(settings, settings.beginReadArray(QStringLiteral("Classes")));
+    for (int k : classEntries) {
         settings.setArrayIndex(k);
         m_classNames.append(settings.value(QStringLiteral("Name")).toString());
         QStringList ids, names, scores;
-        const int studentCount = presentEntryCount(settings, settings.beginReadArray(QStringLiteral("StudentInfor")));
-        for (int i = 0; i < studentCount; ++i) {
+        const std::vector<int> studentEntries = presentEntries(settings, settings.beginReadArray(QStringLiteral("StudentInfor")));
+        for (int i : studentEntries) {
             settings.setArrayIndex(i);
             ids.append(settings.value(QStringLiteral("ID")).toString());
             names.append(settings.value(QStringLiteral("Name")).toString());
