@@ -24,8 +24,8 @@ struct SpaceNode
 
 // The free space of one arrangement of the tile board: a tree of cells cut
 // from the board, each item claiming a free leaf. The tree owns its cells
-// and frees them all with itself; it draws from `random`, which must outlive
-// it.
+// and frees them all with itself; it draws from its copy of `random` (a
+// source that wraps a generator by reference keeps drawing from that one).
 class SpaceTree
 {
 public:
@@ -52,7 +52,7 @@ private:
     int paddedExtent(int item, int room);
 
     int m_tileGap;
-    const RandomSource &m_random;
+    RandomSource m_random;
     std::deque<SpaceNode> m_nodes;
     SpaceNode *m_root = nullptr;
     FreeLeafIndex m_free;

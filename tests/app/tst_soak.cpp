@@ -28,6 +28,23 @@ private:
     static const int kScoreEvery = 100;
     static constexpr qint64 kAllowedGrowth = 2 * 1024 * 1024;
 
+    // AddressSanitizer keeps freed memory in quarantine, so the resident size
+    // says nothing there; the long runs still look for errors and leaks.
+    static bool memoryIsMeasurable()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        return false;
+#else
+        return true;
+#endif
+    }
+
+    static void verifyFlat(qint64 growth)
+    {
+        if (memoryIsMeasurable())
+            QVERIFY2(growth < kAllowedGrowth, qPrintable(QStringLiteral("grew by %1 bytes").arg(growth)));
+    }
+
     static qint64 residentBytes()
     {
         QFile statm(QStringLiteral("/proc/self/statm"));
@@ -83,8 +100,8 @@ private slots:
         QCOMPARE(givenScores(), kSteps / kScoreEvery);
         QTest::mouseClick(window.findChild<QCheckBox *>(QStringLiteral("checkBox")), Qt::LeftButton);
         const qint64 roll = growthOver([&window](int) { QMetaObject::invokeMethod(&window, "OnLEDRollerTimer"); }, score);
-        QVERIFY2(single < kAllowedGrowth, qPrintable(QString::number(single)));
-        QVERIFY2(roll < kAllowedGrowth, qPrintable(QString::number(roll)));
+        verifyFlat(single);
+        verifyFlat(roll);
         // In roll mode a letter given while no ID shows whole is dropped.
         QVERIFY(givenScores() > kSteps / kScoreEvery);
     }
@@ -99,7 +116,7 @@ private slots:
         auto *letters = window.findChild<QComboBox *>(QStringLiteral("comboBox_2"));
         const qint64 growth = growthOver([board](int) { board->traceItTimer(); },
                                          [letters] { QTest::keyClick(letters, Qt::Key_Down); QTest::keyClick(letters, Qt::Key_Up); });
-        QVERIFY2(growth < kAllowedGrowth, qPrintable(QString::number(growth)));
+        verifyFlat(growth);
         QCOMPARE(givenScores(), 2 * kSteps / kScoreEvery);
     }
 
@@ -113,7 +130,7 @@ private slots:
         auto *letters = roller->findChild<QComboBox *>();
         const qint64 growth = growthOver([roller](int) { roller->traceItTimer(); },
                                          [letters] { QTest::keyClick(letters, Qt::Key_Down); QTest::keyClick(letters, Qt::Key_Up); });
-        QVERIFY2(growth < kAllowedGrowth, qPrintable(QString::number(growth)));
+        verifyFlat(growth);
         QCOMPARE(givenScores(), 2 * kSteps / kScoreEvery);
     }
 
@@ -131,7 +148,7 @@ private slots:
         auto *letters = wheels.first()->findChild<QComboBox *>(QStringLiteral("comboBox"));
         const qint64 growth = growthOver([&wheels](int i) { wheels[i % wheels.size()]->scrollTo(i % 97); },
                                          [letters] { QTest::keyClick(letters, Qt::Key_Down); });
-        QVERIFY2(growth < kAllowedGrowth, qPrintable(QString::number(growth)));
+        verifyFlat(growth);
     }
 };
 
