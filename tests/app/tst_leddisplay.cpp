@@ -4,25 +4,17 @@
 #include "../support/rosterseeder.h"
 #include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
+#include "../support/urlrecorder.h"
+#include "../support/widgetlookup.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 // The draw on the LED display and the score entry of its panel, driven
 // through the window's own controls.
@@ -31,28 +23,19 @@ class TestLedDisplay : public QObject
     Q_OBJECT
 
 private:
-    template<typename T>
-    static T *child(QWidget &window, const char *name)
-    {
-        T *found = window.findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
-
     static void click(QWidget &window, const char *button, int times = 1)
     {
         for (int i = 0; i < times; ++i)
-            QTest::mouseClick(child<QAbstractButton>(window, button), Qt::LeftButton);
+            QTest::mouseClick(findByName<QAbstractButton>(window, button), Qt::LeftButton);
     }
 
-    static double shown(QWidget &window) { return child<QLCDNumber>(window, "lcdNumber")->value(); }
+    static double shown(QWidget &window) { return findByName<QLCDNumber>(window, "lcdNumber")->value(); }
 
     static QStringList scoresOfFirstClass() { return storedRoster().value(0).scores; }
 
     static void typeScore(QWidget &window, const char *box, const QString &text)
     {
-        auto *edit = child<QLineEdit>(window, box);
+        auto *edit = findByName<QLineEdit>(window, box);
         edit->clear();
         QTest::keyClicks(edit, text);
         QTest::keyClick(edit, Qt::Key_Return);
@@ -66,8 +49,8 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"1", "2", "3", "4"}, {}, {}}});
         MainWindow window;
         window.show();
-        child<QSlider>(window, "m_timeSpeedSlider")->setValue(600);
-        auto *start = child<QPushButton>(window, "pushButton");
+        findByName<QSlider>(window, "m_timeSpeedSlider")->setValue(600);
+        auto *start = findByName<QPushButton>(window, "pushButton");
         click(window, "pushButton");
         QCOMPARE(start->text(), QStringLiteral("Stop"));
         QTRY_VERIFY_WITH_TIMEOUT(shown(window) == 3.0, 5000);
@@ -126,15 +109,15 @@ private slots:
         QCOMPARE(shown(window), 9.0);
         click(window, "pushButton_2");
         QCOMPARE(shown(window), 11.0);
-        QVERIFY(child<QPushButton>(window, "pushButton_2")->autoRepeat());
+        QVERIFY(findByName<QPushButton>(window, "pushButton_2")->autoRepeat());
     }
 
     void emptyClassStartsNothing()
     {
         MainWindow window;
-        QVERIFY(!child<QPushButton>(window, "pushButton")->isEnabled());
+        QVERIFY(!findByName<QPushButton>(window, "pushButton")->isEnabled());
         click(window, "pushButton_3");
-        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->value(), 0.0);
+        QCOMPARE(findByName<QLCDNumber>(window, "lcdNumber")->value(), 0.0);
     }
 
     void rollStopAnnouncesTheWholeIdsInTheStatusBar()
@@ -164,7 +147,7 @@ private slots:
         click(window, "pushButton");
         click(window, "pushButton");
         QCOMPARE(window.statusBar()->currentMessage(), QString());
-        QCOMPARE(child<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
     }
 
     void rollModeBoxRestartsARunningDraw()
@@ -173,10 +156,10 @@ private slots:
         MainWindow window;
         click(window, "pushButton");
         click(window, "checkBox");
-        QCOMPARE(child<QPushButton>(window, "pushButton")->text(), QStringLiteral("Stop"));
-        QTRY_VERIFY_WITH_TIMEOUT(child<QLCDNumber>(window, "lcdNumber")->value() != 1001.0, 3000);
+        QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Stop"));
+        QTRY_VERIFY_WITH_TIMEOUT(findByName<QLCDNumber>(window, "lcdNumber")->value() != 1001.0, 3000);
         click(window, "pushButton");
-        QCOMPARE(child<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
     }
 
     void letterButtonsScoreTheShownStudent()
@@ -204,7 +187,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("A"), {"0123"}, {}, {}}});
         MainWindow window;
-        auto *box = child<QLineEdit>(window, "lineEdit");
+        auto *box = findByName<QLineEdit>(window, "lineEdit");
         QCOMPARE(box->echoMode(), QLineEdit::Password);
         typeScore(window, "lineEdit", QStringLiteral("c"));
         QCOMPARE(box->text(), QString());
@@ -217,7 +200,6 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"0123", "45", "1002"}, {}, {}}});
         MainWindow window;
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         const QString classDir = TestEnvironment::homePath() + QStringLiteral("/Brimvale/A/");
 
         click(window, "pushButton_3");  // 0123: shown as 123, but its own directory opens
@@ -229,7 +211,6 @@ private slots:
         click(window, "checkBox");
         click(window, "pushButton_3", 7);  // "      45  0123"
         window.findChild<QAction *>(QStringLiteral("actionOpen_Student_Directory"))->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.urls, (QList<QUrl>{QUrl::fromLocalFile(classDir + QStringLiteral("45")),
                                              QUrl::fromLocalFile(classDir + QStringLiteral("0123"))}));
     }
@@ -254,7 +235,7 @@ private slots:
         QVERIFY(answerer.answered());
         QCOMPARE(answerer.title(), QStringLiteral("Warning"));
         QCOMPARE(answerer.text(), QStringLiteral("Please input letter 'A','B','C','D','E' or 'F'"));
-        QCOMPARE(child<QLineEdit>(window, "lineEdit")->text(), typed);
+        QCOMPARE(findByName<QLineEdit>(window, "lineEdit")->text(), typed);
         QCOMPARE(scoresOfFirstClass(), QStringList{QString()});
     }
 };

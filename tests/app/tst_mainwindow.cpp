@@ -3,10 +3,11 @@
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
+#include "../support/urlrecorder.h"
+#include "../support/widgetlookup.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QLCDNumber>
 #include <QLabel>
@@ -17,30 +18,12 @@
 #include <QPushButton>
 #include <QStatusBar>
 
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT
 
 private:
     static QString dataDir() { return TestEnvironment::homePath() + QStringLiteral("/Brimvale"); }
-
-    template<typename T>
-    static T *child(QWidget &window, const char *name)
-    {
-        T *found = window.findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
 
 private slots:
     void init() { TestEnvironment::clearUserData(); }
@@ -50,11 +33,11 @@ private slots:
         MainWindow window;
         window.show();
         QCOMPARE(window.windowTitle(), QStringLiteral("Zandrel v2.0"));
-        auto *chooser = child<QComboBox>(window, "comboBox");
+        auto *chooser = findByName<QComboBox>(window, "comboBox");
         QCOMPARE(chooser->count(), 1);
         QCOMPARE(chooser->currentText(), QStringLiteral("Class 1"));
-        QCOMPARE(child<QLabel>(window, "label_3")->text(), QStringLiteral("0 Students"));
-        QVERIFY(!child<QPushButton>(window, "pushButton")->isEnabled());
+        QCOMPARE(findByName<QLabel>(window, "label_3")->text(), QStringLiteral("0 Students"));
+        QVERIFY(!findByName<QPushButton>(window, "pushButton")->isEnabled());
         QVERIFY(QDir(dataDir() + QStringLiteral("/Class 1")).exists());
         QCOMPARE(window.height(), 400);
         QVERIFY(window.width() >= 500 && window.width() <= 540);
@@ -71,15 +54,15 @@ private slots:
         seedRoster({{QStringLiteral("Maths"),
                      {"10", "9", "011", "007", "7", "abc", "x"}, {}, {}}});
         MainWindow window;
-        QCOMPARE(child<QLabel>(window, "label_3")->text(), QStringLiteral("5 Students"));
+        QCOMPARE(findByName<QLabel>(window, "label_3")->text(), QStringLiteral("5 Students"));
         // The first ID by value is "abc" (0), which the display shows as 0.
-        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->value(), 0.0);
+        QCOMPARE(findByName<QLCDNumber>(window, "lcdNumber")->value(), 0.0);
         const QString classDir = dataDir() + QStringLiteral("/Maths");
         for (const char *kept : {"10", "9", "011", "007", "abc"})
             QVERIFY2(QDir(classDir + QLatin1Char('/') + QLatin1String(kept)).exists(), kept);
         for (const char *dropped : {"7", "x"})
             QVERIFY2(!QDir(classDir + QLatin1Char('/') + QLatin1String(dropped)).exists(), dropped);
-        QVERIFY(child<QPushButton>(window, "pushButton")->isEnabled());
+        QVERIFY(findByName<QPushButton>(window, "pushButton")->isEnabled());
     }
 
     void choosingAnotherClassRefreshesEverything()
@@ -87,11 +70,11 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"3", "1", "2"}, {}, {}},
                     {QStringLiteral("B"), {"42"}, {}, {}}});
         MainWindow window;
-        auto *chooser = child<QComboBox>(window, "comboBox");
-        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->intValue(), 1);
+        auto *chooser = findByName<QComboBox>(window, "comboBox");
+        QCOMPARE(findByName<QLCDNumber>(window, "lcdNumber")->intValue(), 1);
         chooser->setCurrentIndex(1);
-        QCOMPARE(child<QLabel>(window, "label_3")->text(), QStringLiteral("1 Students"));
-        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->intValue(), 42);
+        QCOMPARE(findByName<QLabel>(window, "label_3")->text(), QStringLiteral("1 Students"));
+        QCOMPARE(findByName<QLCDNumber>(window, "lcdNumber")->intValue(), 42);
         QVERIFY(QDir(dataDir() + QStringLiteral("/B/42")).exists());
     }
 
@@ -99,13 +82,13 @@ private slots:
     {
         seedRoster({{QStringLiteral("A"), {"1"}, {}, {}}, {QStringLiteral("B"), {"2"}, {}, {}}});
         MainWindow window;
-        auto *chooser = child<QComboBox>(window, "comboBox");
+        auto *chooser = findByName<QComboBox>(window, "comboBox");
         chooser->setCurrentIndex(1);
 
         seedRoster({{QStringLiteral("C"), {"3"}, {}, {}}, {QStringLiteral("B"), {"2"}, {}, {}}});
         {
             ModalAnswerer answerer([](QWidget *dialog) { dialog->close(); });
-            child<QAction>(window, "actionClass_Settings")->trigger();
+            findByName<QAction>(window, "actionClass_Settings")->trigger();
             QVERIFY(answerer.answered());
         }
         QCOMPARE(chooser->currentText(), QStringLiteral("B"));
@@ -114,10 +97,10 @@ private slots:
         seedRoster({{QStringLiteral("D"), {"4"}, {}, {}}});
         {
             ModalAnswerer answerer([](QWidget *dialog) { dialog->close(); });
-            child<QAction>(window, "actionClass_Settings")->trigger();
+            findByName<QAction>(window, "actionClass_Settings")->trigger();
         }
         QCOMPARE(chooser->currentText(), QStringLiteral("D"));
-        QCOMPARE(child<QLCDNumber>(window, "lcdNumber")->intValue(), 4);
+        QCOMPARE(findByName<QLCDNumber>(window, "lcdNumber")->intValue(), 4);
     }
 
     void modeActionsShowTheirPanel_data()
@@ -137,18 +120,18 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"1", "2"}, {}, {}}});
         MainWindow window;
         window.show();
-        const QPoint ledPosition = child<QWidget>(window, "widget")->pos();
+        const QPoint ledPosition = findByName<QWidget>(window, "widget")->pos();
         if (action == QLatin1String("actionLED"))
-            child<QAction>(window, "actionWheel")->trigger();
-        child<QAction>(window, action.toLatin1().constData())->trigger();
+            findByName<QAction>(window, "actionWheel")->trigger();
+        findByName<QAction>(window, action.toLatin1().constData())->trigger();
 
         for (const char *name : {"widget", "widget_2", "widget_3", "widget_4"}) {
-            QWidget *each = child<QWidget>(window, name);
+            QWidget *each = findByName<QWidget>(window, name);
             QCOMPARE(each->isVisible(), panel == QLatin1String(name));
         }
-        QCOMPARE(child<QWidget>(window, panel.toLatin1().constData())->pos(), ledPosition);
+        QCOMPARE(findByName<QWidget>(window, panel.toLatin1().constData())->pos(), ledPosition);
         for (const char *name : {"actionLED", "actionWheel", "actionMicro_Tile", "actionTV_Roller"})
-            QCOMPARE(child<QAction>(window, name)->isChecked(), action == QLatin1String(name));
+            QCOMPARE(findByName<QAction>(window, name)->isChecked(), action == QLatin1String(name));
     }
 
     void namesThatLeadOutsideTheDataDirectoryCreateNothing()
@@ -157,7 +140,7 @@ private slots:
                     {QStringLiteral("a/b"), {"2"}, {}, {}},
                     {QStringLiteral("Safe"), {"../../escape", "3"}, {}, {}}});
         MainWindow window;
-        auto *chooser = child<QComboBox>(window, "comboBox");
+        auto *chooser = findByName<QComboBox>(window, "comboBox");
         for (int i = 0; i < chooser->count(); ++i)
             chooser->setCurrentIndex(i);
 
@@ -172,10 +155,8 @@ private slots:
     void openDirectoryOpensTheDataDirectory()
     {
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         MainWindow window;
-        child<QAction>(window, "actionOpen_Directory")->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        findByName<QAction>(window, "actionOpen_Directory")->trigger();
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dataDir())});
     }
 
@@ -190,14 +171,14 @@ private slots:
         homework.close();
 
         MainWindow window;
-        child<QComboBox>(window, "comboBox")->setCurrentIndex(1);
+        findByName<QComboBox>(window, "comboBox")->setCurrentIndex(1);
         ModalAnswerer answerer([&downloads](QWidget *dialog) {
             auto *path = dialog->findChild<QLineEdit *>(QStringLiteral("lineEdit"));
             path->setText(downloads);
             QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_2")), Qt::LeftButton);
             dialog->close();
         });
-        child<QAction>(window, "actionMove_Homework")->trigger();
+        findByName<QAction>(window, "actionMove_Homework")->trigger();
         QVERIFY(answerer.answered());
         QCOMPARE(answerer.title(), QStringLiteral("Move Homework to Class Directory"));
         QVERIFY(QFile::exists(dataDir() + QStringLiteral("/B/10322015/10322015_2_5.txt")));
@@ -226,7 +207,7 @@ private slots:
             dialog->findChild<QCheckBox *>(QStringLiteral("checkBox_2"))->click();
             dialog->close();
         });
-        child<QAction>(window, "actionSetting")->trigger();
+        findByName<QAction>(window, "actionSetting")->trigger();
         QVERIFY(answerer.answered());
         QCOMPARE(answerer.title(), QStringLiteral("Speech Setting"));
         QVERIFY(voiceSwitch->isChecked());
@@ -238,12 +219,12 @@ private slots:
         seedRoster({{QStringLiteral("Other"), {"1"}, {}, {"F"}},
                     {QStringLiteral("Maths"), {"1001", "1002"}, {}, {"AB", "CDF"}}});
         MainWindow window;
-        child<QComboBox>(window, "comboBox")->setCurrentIndex(1);
+        findByName<QComboBox>(window, "comboBox")->setCurrentIndex(1);
         ModalAnswerer answerer([](QWidget *dialog) {
             QTest::mouseClick(dialog->findChild<QToolButton *>(QStringLiteral("toolButton")), Qt::LeftButton);
             dialog->close();
         });
-        child<QAction>(window, "actionCalculate_Ave_Score")->trigger();
+        findByName<QAction>(window, "actionCalculate_Ave_Score")->trigger();
         QVERIFY(answerer.answered());
         QCOMPARE(answerer.title(), QStringLiteral("Calculate Score"));
 
@@ -260,7 +241,7 @@ private slots:
     {
         MainWindow window;
         ModalAnswerer answerer;
-        child<QAction>(window, "actionAbout")->trigger();
+        findByName<QAction>(window, "actionAbout")->trigger();
         QVERIFY(answerer.answered());
         QCOMPARE(answerer.title(), QStringLiteral("About Zandrel"));
         QVERIFY(answerer.text().startsWith(QStringLiteral("Contact us <a href=\"mailto:")));

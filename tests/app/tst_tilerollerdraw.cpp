@@ -7,22 +7,14 @@
 #include "../support/rosterseeder.h"
 #include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
+#include "../support/urlrecorder.h"
+#include "../support/widgetlookup.h"
 
 #include <QAction>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QPushButton>
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 // The main window's side of the tile board and the TV roller: their draw
 // buttons, the tile panel's score controls and the roller's counts.
@@ -31,21 +23,12 @@ class TestTileRollerDraw : public QObject
     Q_OBJECT
 
 private:
-    template<typename T>
-    static T *child(QWidget &window, const char *name)
-    {
-        T *found = window.findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
-
     static void click(QWidget &window, const char *button)
     {
-        QTest::mouseClick(child<QPushButton>(window, button), Qt::LeftButton);
+        QTest::mouseClick(findByName<QPushButton>(window, button), Qt::LeftButton);
     }
 
-    static void trigger(QWidget &window, const char *action) { child<QAction>(window, action)->trigger(); }
+    static void trigger(QWidget &window, const char *action) { findByName<QAction>(window, action)->trigger(); }
 
     static void seedClass()
     {
@@ -61,14 +44,14 @@ private slots:
         MainWindow window;
         window.show();
         trigger(window, "actionMicro_Tile");
-        auto *box = child<QLineEdit>(window, "lineEdit_2");
+        auto *box = findByName<QLineEdit>(window, "lineEdit_2");
         QTest::keyClicks(box, QStringLiteral("x"));
         ModalAnswerer answerer(QDialogButtonBox::Ok, 300);
         QTest::keyClick(box, Qt::Key_Return);
         QTest::qWait(400);
         QVERIFY(!answerer.answered());
         QCOMPARE(box->text(), QStringLiteral("x"));
-        QTest::keyClick(child<QComboBox>(window, "comboBox_2"), Qt::Key_Down);
+        QTest::keyClick(findByName<QComboBox>(window, "comboBox_2"), Qt::Key_Down);
         QCOMPARE(storedRoster()[0].scores, (QStringList{"", "", "", ""}));
     }
 
@@ -80,21 +63,21 @@ private slots:
         trigger(window, "actionMicro_Tile");
         auto *board = window.findChild<MicroTileWidget *>();
         click(window, "pushButton_11");
-        QCOMPARE(child<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Stop Trace!"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Stop Trace!"));
         QTRY_VERIFY(board->selectedIndex() >= 0);
         click(window, "pushButton_11");
-        QCOMPARE(child<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Trace it!"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Trace it!"));
         const QString drawn = board->selectedText();
         const QStringList sortedIds{"10", "20", "30", "40"};
         QCOMPARE(drawn, sortedIds.at(board->selectedIndex()));
         QCOMPARE(SpeechCapture::spokenTexts(), QStringList{drawn});
 
-        QTest::keyClick(child<QComboBox>(window, "comboBox_2"), Qt::Key_Down);
+        QTest::keyClick(findByName<QComboBox>(window, "comboBox_2"), Qt::Key_Down);
         auto *banner = window.findChild<WigglyWidget *>();
         QVERIFY(banner->isVisible());
         QCOMPARE(banner->text(), QStringLiteral("B"));
 
-        auto *box = child<QLineEdit>(window, "lineEdit_2");
+        auto *box = findByName<QLineEdit>(window, "lineEdit_2");
         QTest::keyClicks(box, QStringLiteral("e"));
         QTest::keyClick(box, Qt::Key_Return);
         QCOMPARE(box->text(), QString());
@@ -116,8 +99,8 @@ private slots:
         MainWindow window;
         window.show();
         trigger(window, "actionTV_Roller");
-        auto *visible = child<QComboBox>(window, "comboBox_3");
-        auto *selected = child<QComboBox>(window, "comboBox_4");
+        auto *visible = findByName<QComboBox>(window, "comboBox_3");
+        auto *selected = findByName<QComboBox>(window, "comboBox_4");
         QCOMPARE(visible->currentText(), QStringLiteral("5"));
         QCOMPARE(selected->count(), 5);
         QCOMPARE(selected->currentText(), QStringLiteral("1"));
@@ -141,19 +124,17 @@ private slots:
         window.show();
         trigger(window, "actionTV_Roller");
         click(window, "pushButton_12");
-        QCOMPARE(child<QPushButton>(window, "pushButton_12")->text(), QStringLiteral("Stop Roll!"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton_12")->text(), QStringLiteral("Stop Roll!"));
         QTest::qWait(250);
         click(window, "pushButton_12");
-        QCOMPARE(child<QPushButton>(window, "pushButton_12")->text(), QStringLiteral("Roll it!"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton_12")->text(), QStringLiteral("Roll it!"));
 
         std::vector<QString> marked;
         window.findChild<TVRollerWidget *>()->selectedNames(marked);
         QCOMPARE(marked.size(), size_t(1));
         QCOMPARE(SpeechCapture::spokenTexts(), QStringList{marked[0] + QStringLiteral("  ")});
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         trigger(window, "actionOpen_Student_Directory");
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(
                                     TestEnvironment::homePath() + QStringLiteral("/Brimvale/A/") + marked[0])});
     }
@@ -164,9 +145,7 @@ private slots:
         MainWindow window;
         trigger(window, "actionMicro_Tile");
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         trigger(window, "actionOpen_Student_Directory");
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(TestEnvironment::homePath() + QStringLiteral("/Brimvale/A"))});
     }
 
@@ -178,25 +157,25 @@ private slots:
         click(window, "pushButton");  // the LED display runs on
         trigger(window, "actionMicro_Tile");
         click(window, "pushButton_11");  // takes the stop path
-        QCOMPARE(child<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Trace it!"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Trace it!"));
         QCOMPARE(window.findChild<MicroTileWidget *>()->selectedIndex(), -1);
 
         // The LED display was never stopped: it still steps.
-        const double shown = child<QLCDNumber>(window, "lcdNumber")->value();
-        QTRY_VERIFY_WITH_TIMEOUT(child<QLCDNumber>(window, "lcdNumber")->value() != shown, 3000);
+        const double shown = findByName<QLCDNumber>(window, "lcdNumber")->value();
+        QTRY_VERIFY_WITH_TIMEOUT(findByName<QLCDNumber>(window, "lcdNumber")->value() != shown, 3000);
 
         click(window, "pushButton_11");
-        QCOMPARE(child<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Stop Trace!"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton_11")->text(), QStringLiteral("Stop Trace!"));
         trigger(window, "actionTV_Roller");
         click(window, "pushButton_12");
-        QCOMPARE(child<QPushButton>(window, "pushButton_12")->text(), QStringLiteral("Roll it!"));
+        QCOMPARE(findByName<QPushButton>(window, "pushButton_12")->text(), QStringLiteral("Roll it!"));
     }
 
     void emptyClassDisablesTheDrawButtons()
     {
         MainWindow window;
         for (const char *button : {"pushButton", "pushButton_4", "pushButton_11", "pushButton_12"})
-            QVERIFY(!child<QPushButton>(window, button)->isEnabled());
+            QVERIFY(!findByName<QPushButton>(window, button)->isEnabled());
     }
 };
 

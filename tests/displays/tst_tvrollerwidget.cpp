@@ -1,8 +1,8 @@
-#include "app/appservices.h"
 #include "displays/rollerrows.h"
 #include "displays/tvrollerwidget.h"
 
 #include "../support/modalanswerer.h"
+#include "../support/recordingservices.h"
 #include "../support/testenvironment.h"
 #include "displaypanel.h"
 
@@ -10,6 +10,7 @@
 #include <QLineEdit>
 
 #include <algorithm>
+#include <optional>
 #include <set>
 
 namespace {
@@ -20,35 +21,6 @@ std::vector<QString> studentIds(int count)
         ids.push_back(QString::number(10320000 + 7 * i));
     return ids;
 }
-
-// Records what the roller asks of the main window.
-class RecordingServices : public AppServices
-{
-public:
-    struct Score
-    {
-        QString id;
-        char letter;
-    };
-    struct Banner
-    {
-        QWidget *target;
-        QString text;
-    };
-    std::vector<Score> scores;
-    std::vector<Banner> banners;
-
-    void recordScore(const QString &id, char letter) override { scores.push_back({id, letter}); }
-    void showBanner(QWidget *target, const QString &text) override { banners.push_back({target, text}); }
-    void syncVoiceSwitch(bool) override {}
-    QString dataDirectory() const override { return QString(); }
-    void onWheelStopped() override {}
-    bool isStudentOfClass(const QString &, const QString &) override { return false; }
-    void calculateScores(int, int, int) override {}
-    void openScoreFiles() override {}
-    void openDataDirectory() override {}
-    void averageScores(const QStringList &, std::vector<double> &) override {}
-};
 
 std::vector<QString> marked(const TVRollerWidget &roller)
 {
@@ -89,15 +61,12 @@ private:
         }
     };
 
-    RecordingServices m_services;
+    // Installed anew for each test, so that each starts with an empty record.
+    std::optional<RecordingServices> m_services;
 
 private slots:
-    void init()
-    {
-        m_services = RecordingServices();
-        installAppServices(&m_services);
-    }
-    void cleanup() { installAppServices(nullptr); }
+    void init() { m_services.emplace(); }
+    void cleanup() { m_services.reset(); }
 
     void eachStepMovesTheColumnUpOneRow()
     {
@@ -204,13 +173,13 @@ private slots:
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, Qt::Key_Return);
 
-        QCOMPARE(m_services.scores.size(), size_t(1));
-        QCOMPARE(m_services.scores[0].id, drawn[size_t(row)]);
-        QCOMPARE(m_services.scores[0].letter, letter);
+        QCOMPARE(m_services->scores.size(), 1);
+        QCOMPARE(m_services->scores[0].id, drawn[size_t(row)]);
+        QCOMPARE(m_services->scores[0].letter, letter);
         QCOMPARE(edit->text(), QString());
-        QCOMPARE(m_services.banners.size(), size_t(1));
-        QCOMPARE(m_services.banners[0].target, static_cast<QWidget *>(edit));
-        QCOMPARE(m_services.banners[0].text, QStringLiteral("*"));
+        QCOMPARE(m_services->banners.size(), 1);
+        QCOMPARE(m_services->banners[0].target.data(), static_cast<QWidget *>(edit));
+        QCOMPARE(m_services->banners[0].text, QStringLiteral("*"));
     }
 
     void anythingButOneLetterWarns_data()
@@ -233,8 +202,8 @@ private slots:
         QCOMPARE(answerer.title(), QStringLiteral("Warning"));
         QCOMPARE(answerer.text(), QStringLiteral("Please input letter 'A','B','C','D','E' or 'F'"));
         QCOMPARE(edit->text(), typed);
-        QVERIFY(m_services.scores.empty());
-        QVERIFY(m_services.banners.empty());
+        QVERIFY(m_services->scores.empty());
+        QVERIFY(m_services->banners.empty());
     }
 
     void aChosenLetterScoresItsMarkedRow()
@@ -248,13 +217,13 @@ private slots:
         QCOMPARE(chooser->itemText(5), QStringLiteral("F"));
         QTest::keyClick(chooser, Qt::Key_Down);
 
-        QCOMPARE(m_services.scores.size(), size_t(1));
-        QCOMPARE(m_services.scores[0].id, drawn[1]);
-        QCOMPARE(m_services.scores[0].letter, 'B');
+        QCOMPARE(m_services->scores.size(), 1);
+        QCOMPARE(m_services->scores[0].id, drawn[1]);
+        QCOMPARE(m_services->scores[0].letter, 'B');
         QCOMPARE(edit->text(), QString());
-        QCOMPARE(m_services.banners.size(), size_t(1));
-        QCOMPARE(m_services.banners[0].target, static_cast<QWidget *>(chooser));
-        QCOMPARE(m_services.banners[0].text, QStringLiteral("B"));
+        QCOMPARE(m_services->banners.size(), 1);
+        QCOMPARE(m_services->banners[0].target.data(), static_cast<QWidget *>(chooser));
+        QCOMPARE(m_services->banners[0].text, QStringLiteral("B"));
     }
 
     void aScoreDuringARollGoesToTheNameMarkedThen()
@@ -266,8 +235,8 @@ private slots:
         QLineEdit *edit = fixture.lineEdits().front();
         QTest::keyClicks(edit, QStringLiteral("a"));
         QTest::keyClick(edit, Qt::Key_Return);
-        QCOMPARE(m_services.scores.size(), size_t(1));
-        QCOMPARE(m_services.scores[0].id, shown);
+        QCOMPARE(m_services->scores.size(), 1);
+        QCOMPARE(m_services->scores[0].id, shown);
     }
 
     void scoreRowsLieBesideTheirMarkedBoxes()

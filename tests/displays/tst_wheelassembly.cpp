@@ -1,8 +1,8 @@
 #include "displays/wheelassemblywidget.h"
 
 #include "../support/modalanswerer.h"
+#include "../support/recordingservices.h"
 #include "../support/testenvironment.h"
-#include "recordingservices.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -80,10 +80,10 @@ private slots:
         Fixture f;
         QTest::keyClicks(f.lineEdit, typed);
         QTest::keyClick(f.lineEdit, Qt::Key_Return);
-        QCOMPARE(f.services.scores, (QList<QPair<QString, char>>{{QStringLiteral("10322015"), letter}}));
+        QCOMPARE(f.services.scores, (QList<RecordingServices::Score>{{QStringLiteral("10322015"), letter}}));
         QCOMPARE(f.services.banners.size(), 1);
-        QCOMPARE(f.services.banners.first().first.data(), f.lineEdit);
-        QCOMPARE(f.services.banners.first().second, QStringLiteral("*"));
+        QCOMPARE(f.services.banners.first().target.data(), f.lineEdit);
+        QCOMPARE(f.services.banners.first().text, QStringLiteral("*"));
         QCOMPARE(f.lineEdit->text(), QString());
     }
 
@@ -125,10 +125,10 @@ private slots:
         QTest::keyClicks(f.lineEdit, QStringLiteral("b"));
         choose(f.comboBox, entry);
         QCOMPARE(f.services.scores,
-                 (QList<QPair<QString, char>>{{QStringLiteral("10322015"), entry.toLatin1().at(0)}}));
+                 (QList<RecordingServices::Score>{{QStringLiteral("10322015"), entry.toLatin1().at(0)}}));
         QCOMPARE(f.services.banners.size(), 1);
-        QCOMPARE(f.services.banners.first().first.data(), f.comboBox);
-        QCOMPARE(f.services.banners.first().second, entry);
+        QCOMPARE(f.services.banners.first().target.data(), f.comboBox);
+        QCOMPARE(f.services.banners.first().text, entry);
         QCOMPARE(f.lineEdit->text(), QString());
     }
 
@@ -138,7 +138,7 @@ private slots:
         f.wheel.setItems({});
         QTest::keyClicks(f.lineEdit, QStringLiteral("c"));
         QTest::keyClick(f.lineEdit, Qt::Key_Return);
-        QCOMPARE(f.services.scores, (QList<QPair<QString, char>>{{QString(), 'C'}}));
+        QCOMPARE(f.services.scores, (QList<RecordingServices::Score>{{QString(), 'C'}}));
     }
 };
 

@@ -5,8 +5,8 @@
 #include "displays/wheelposition.h"
 #include "displays/wheelrestcount.h"
 
+#include "../support/recordingservices.h"
 #include "../support/testenvironment.h"
-#include "recordingservices.h"
 
 #include <QApplication>
 #include <QImage>

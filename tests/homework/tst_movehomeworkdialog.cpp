@@ -1,12 +1,12 @@
 #include "homework/movehomeworkdialog.h"
 
-#include "app/appservices.h"
-
 #include "../support/modalanswerer.h"
+#include "../support/recordingservices.h"
 #include "../support/testenvironment.h"
+#include "../support/urlrecorder.h"
+#include "../support/widgetlookup.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
@@ -18,63 +18,23 @@
 #include <QTextEdit>
 
 #include <map>
+#include <optional>
 #include <set>
-
-// Answers what the dialog asks of the main window from a fixed roster and
-// records every question.
-class FakeServices : public AppServices
-{
-public:
-    QString dataDir;
-    std::map<QString, std::set<QString>> roster;
-    QList<QPair<QString, QString>> questions;
-    bool everyoneIsAStudent = false;
-
-    void recordScore(const QString &, char) override {}
-    void showBanner(QWidget *, const QString &) override {}
-    void syncVoiceSwitch(bool) override {}
-    QString dataDirectory() const override { return dataDir; }
-    void onWheelStopped() override {}
-    bool isStudentOfClass(const QString &className, const QString &id) override
-    {
-        questions.append({className, id});
-        const auto found = roster.find(className);
-        return everyoneIsAStudent || (found != roster.end() && found->second.count(id) > 0);
-    }
-    void calculateScores(int, int, int) override {}
-    void openScoreFiles() override {}
-    void openDataDirectory() override {}
-    void averageScores(const QStringList &, std::vector<double> &) override {}
-};
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class TestMoveHomeworkDialog : public QObject
 {
     Q_OBJECT
 
 private:
-    FakeServices m_services;
+    std::optional<RecordingServices> m_services;
+    // The classes the main window knows, and the students in each; the
+    // services answer from these.
+    std::map<QString, std::set<QString>> m_roster;
+    bool m_everyoneIsAStudent = false;
 
     static QString dataDir() { return TestEnvironment::homePath() + QStringLiteral("/Brimvale"); }
     static QString downloads() { return TestEnvironment::homePath() + QStringLiteral("/downloads"); }
     static QString classDir() { return dataDir() + QStringLiteral("/Maths"); }
-
-    template<typename T>
-    static T *child(QWidget &dialog, const char *name)
-    {
-        T *found = dialog.findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
 
     static void writeFile(const QString &path, const QByteArray &bytes)
     {
@@ -104,8 +64,7 @@ private:
     // the main window creates them, and a download folder.
     void makeClass()
     {
-        m_services.roster[QStringLiteral("Maths")] = {QStringLiteral("1001"), QStringLiteral("1002"),
-                                                      QStringLiteral("0012")};
+        m_roster[QStringLiteral("Maths")] = {QStringLiteral("1001"), QStringLiteral("1002"), QStringLiteral("0012")};
         for (const char *id : {"1001", "1002", "0012"})
             QDir().mkpath(classDir() + QLatin1Char('/') + QLatin1String(id));
         QDir().mkpath(downloads());
@@ -113,10 +72,10 @@ private:
 
     static void scan(QWidget &dialog, const QString &path)
     {
-        auto *field = child<QLineEdit>(dialog, "lineEdit");
+        auto *field = findByName<QLineEdit>(dialog, "lineEdit");
         field->clear();
         QTest::keyClicks(field, path);
-        QTest::mouseClick(child<QPushButton>(dialog, "pushButton_2"), Qt::LeftButton);
+        QTest::mouseClick(findByName<QPushButton>(dialog, "pushButton_2"), Qt::LeftButton);
     }
 
     // A check box takes clicks on its box and text only, not on the empty
@@ -132,17 +91,24 @@ private:
     }
 
 private slots:
-    void initTestCase() { installAppServices(&m_services); }
-    void cleanupTestCase() { installAppServices(nullptr); }
+    void initTestCase()
+    {
+        m_services.emplace();
+        m_services->studentOfClass = [this](const QString &className, const QString &id) {
+            const auto found = m_roster.find(className);
+            return m_everyoneIsAStudent || (found != m_roster.end() && found->second.count(id) > 0);
+        };
+    }
+    void cleanupTestCase() { m_services.reset(); }
 
     void init()
     {
         TestEnvironment::clearUserData();
         QDir::setCurrent(TestEnvironment::homePath());
-        m_services.dataDir = dataDir();
-        m_services.roster.clear();
-        m_services.questions.clear();
-        m_services.everyoneIsAStudent = false;
+        m_services->dataDir = dataDir();
+        m_roster.clear();
+        m_services->studentQuestions.clear();
+        m_everyoneIsAStudent = false;
     }
 
     void firstOpeningShowsTheDefaults()
@@ -151,11 +117,11 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Move Homework to Class Directory"));
         QCOMPARE(dialog.size(), QSize(531, 438));
         QVERIFY(!dialog.windowIcon().isNull());
-        QCOMPARE(child<QLineEdit>(dialog, "lineEdit")->text(), QStringLiteral("0"));
-        QVERIFY(!child<QCheckBox>(dialog, "checkBox")->isChecked());
-        QVERIFY(child<QCheckBox>(dialog, "checkBox_2")->isChecked());
-        QVERIFY(!child<QLineEdit>(dialog, "lineEdit_2")->isEnabled());
-        QVERIFY(child<QTextEdit>(dialog, "textEdit")->isReadOnly());
+        QCOMPARE(findByName<QLineEdit>(dialog, "lineEdit")->text(), QStringLiteral("0"));
+        QVERIFY(!findByName<QCheckBox>(dialog, "checkBox")->isChecked());
+        QVERIFY(findByName<QCheckBox>(dialog, "checkBox_2")->isChecked());
+        QVERIFY(!findByName<QLineEdit>(dialog, "lineEdit_2")->isEnabled());
+        QVERIFY(findByName<QTextEdit>(dialog, "textEdit")->isReadOnly());
     }
 
     void invalidDownloadPathWarns_data()
@@ -178,7 +144,7 @@ private slots:
         QVERIFY(answerer.answered());
         QCOMPARE(answerer.title(), QStringLiteral("Warning"));
         QCOMPARE(answerer.text(), QStringLiteral("\nInvalid Download Path!\n\n"));
-        QVERIFY(child<QTextEdit>(dialog, "textEdit")->toPlainText().isEmpty());
+        QVERIFY(findByName<QTextEdit>(dialog, "textEdit")->toPlainText().isEmpty());
     }
 
     void optionsAreStoredWhenClickedAndReadBack()
@@ -186,14 +152,14 @@ private slots:
         {
             MoveHomeworkDialog dialog;
             dialog.show();
-            tick(child<QCheckBox>(dialog, "checkBox"));
+            tick(findByName<QCheckBox>(dialog, "checkBox"));
             QCOMPARE(storedSetting("Homework_Copy"), QVariant(true));
-            tick(child<QCheckBox>(dialog, "checkBox_2"));
+            tick(findByName<QCheckBox>(dialog, "checkBox_2"));
             QCOMPARE(storedSetting("Homework_ToStudentDir"), QVariant(false));
         }
         MoveHomeworkDialog reopened;
-        QVERIFY(child<QCheckBox>(reopened, "checkBox")->isChecked());
-        QVERIFY(!child<QCheckBox>(reopened, "checkBox_2")->isChecked());
+        QVERIFY(findByName<QCheckBox>(reopened, "checkBox")->isChecked());
+        QVERIFY(!findByName<QCheckBox>(reopened, "checkBox_2")->isChecked());
     }
 
     void chosenFolderIsStoredAndShown_data()
@@ -220,26 +186,24 @@ private slots:
             QDialog *asDialog = chooser;
             accept ? asDialog->accept() : asDialog->reject();
         });
-        QTest::mouseClick(child<QPushButton>(dialog, "pushButton"), Qt::LeftButton);
+        QTest::mouseClick(findByName<QPushButton>(dialog, "pushButton"), Qt::LeftButton);
         QVERIFY(answerer.answered());
         QCOMPARE(caption, QStringLiteral("Set Download Directory"));
-        QCOMPARE(child<QLineEdit>(dialog, "lineEdit")->text(), accept ? downloads() : QStringLiteral("0"));
+        QCOMPARE(findByName<QLineEdit>(dialog, "lineEdit")->text(), accept ? downloads() : QStringLiteral("0"));
         QCOMPARE(storedSetting("Homework_DownloadPath"), accept ? QVariant(downloads()) : QVariant());
 
         MoveHomeworkDialog reopened;
-        QCOMPARE(child<QLineEdit>(reopened, "lineEdit")->text(), accept ? downloads() : QStringLiteral("0"));
+        QCOMPARE(findByName<QLineEdit>(reopened, "lineEdit")->text(), accept ? downloads() : QStringLiteral("0"));
     }
 
     void classPathShowsAndOpensTheClassDirectory()
     {
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         MoveHomeworkDialog dialog;
         dialog.show();
         dialog.setClassName(QStringLiteral("Maths"));
-        QCOMPARE(child<QLineEdit>(dialog, "lineEdit_2")->text(), classDir());
-        QTest::mouseClick(child<QPushButton>(dialog, "pushButton_3"), Qt::LeftButton);
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(findByName<QLineEdit>(dialog, "lineEdit_2")->text(), classDir());
+        QTest::mouseClick(findByName<QPushButton>(dialog, "pushButton_3"), Qt::LeftButton);
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(classDir())});
     }
 
@@ -270,9 +234,9 @@ private slots:
         dialog.setClassName(QStringLiteral("Maths"));
         dialog.show();
         if (copy)
-            tick(child<QCheckBox>(dialog, "checkBox"));
+            tick(findByName<QCheckBox>(dialog, "checkBox"));
         if (!toStudent)
-            tick(child<QCheckBox>(dialog, "checkBox_2"));
+            tick(findByName<QCheckBox>(dialog, "checkBox_2"));
         scan(dialog, downloads());
 
         QString expectedLog;
@@ -283,7 +247,7 @@ private slots:
         }
         expectedLog += copy ? QStringLiteral("3 files copied successfully!")
                             : QStringLiteral("3 files moved successfully!");
-        QCOMPARE(child<QTextEdit>(dialog, "textEdit")->toPlainText(), expectedLog);
+        QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(), expectedLog);
 
         QStringList left = others + QStringList{"1001_sub"};
         if (copy)
@@ -293,9 +257,9 @@ private slots:
         QCOMPARE(entries(downloads() + QStringLiteral("/1001_sub")), QStringList{"1001_inner.txt"});
         QCOMPARE(entries(classDir() + QStringLiteral("/0012")), QStringList());
 
-        QVERIFY(m_services.questions.contains({QStringLiteral("Maths"), QStringLiteral("12")}));
-        QVERIFY(m_services.questions.contains({QStringLiteral("Maths"), QStringLiteral("0")}));
-        QVERIFY(!m_services.questions.contains({QStringLiteral("Maths"), QStringLiteral("1001_sub")}));
+        QVERIFY(m_services->studentQuestions.contains({QStringLiteral("Maths"), QStringLiteral("12")}));
+        QVERIFY(m_services->studentQuestions.contains({QStringLiteral("Maths"), QStringLiteral("0")}));
+        QVERIFY(!m_services->studentQuestions.contains({QStringLiteral("Maths"), QStringLiteral("1001_sub")}));
     }
 
     void existingHomeworkIsNeverOverwritten()
@@ -313,7 +277,7 @@ private slots:
         QCOMPARE(contents(downloads() + QStringLiteral("/1001_2_5.txt")), QByteArray("second try"));
         QCOMPARE(contents(classDir() + QStringLiteral("/1001/1001_2_5.txt")), QByteArray("first try"));
         QCOMPARE(contents(classDir() + QStringLiteral("/1001/1001_3_1.txt")), QByteArray("chapter 3"));
-        QCOMPARE(child<QTextEdit>(dialog, "textEdit")->toPlainText(),
+        QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
                  logLine(QStringLiteral("Move"), QStringLiteral("1001_3_1.txt"), classDir() + QStringLiteral("/1001"))
                      + QStringLiteral("1 files moved successfully!"));
     }
@@ -356,7 +320,7 @@ private slots:
 
         QCOMPARE(contents(downloads() + QStringLiteral("/1001_2_5.txt")), QByteArray("homework"));
         QVERIFY(!QFile::exists(studentDir + QStringLiteral("/1001_2_5.txt")));
-        QCOMPARE(child<QTextEdit>(dialog, "textEdit")->toPlainText(),
+        QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
                  QStringLiteral("0 files moved successfully!"));
     }
 
@@ -371,7 +335,7 @@ private slots:
     void classNamesThatLeadOutsideWriteNothing()
     {
         QFETCH(QString, className);
-        m_services.everyoneIsAStudent = true;
+        m_everyoneIsAStudent = true;
         QDir().mkpath(dataDir());
         QDir().mkpath(downloads());
         writeFile(downloads() + QStringLiteral("/1001_2_5.txt"), "homework");
@@ -379,13 +343,13 @@ private slots:
         MoveHomeworkDialog dialog;
         dialog.setClassName(className);
         dialog.show();
-        tick(child<QCheckBox>(dialog, "checkBox_2"));
+        tick(findByName<QCheckBox>(dialog, "checkBox_2"));
         scan(dialog, downloads());
 
         QCOMPARE(entries(TestEnvironment::homePath()), (QStringList{"Brimvale", "downloads"}));
         QCOMPARE(entries(dataDir()), QStringList());
         QCOMPARE(entries(downloads()), QStringList{"1001_2_5.txt"});
-        QCOMPARE(child<QTextEdit>(dialog, "textEdit")->toPlainText(),
+        QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
                  QStringLiteral("0 files moved successfully!"));
     }
 
@@ -420,7 +384,7 @@ private slots:
         dialog.setClassName(QStringLiteral("Maths"));
         dialog.show();
         scan(dialog, downloads());
-        tick(child<QCheckBox>(dialog, "checkBox"));
+        tick(findByName<QCheckBox>(dialog, "checkBox"));
         // A name that looks like markup is logged as it is written.
         const QString markup = QStringLiteral("1002_<b>R&amp;D.txt");
         writeFile(downloads() + QLatin1Char('/') + markup, "homework");
@@ -428,7 +392,7 @@ private slots:
         scan(dialog, downloads());
 
         const QString studentDir = classDir() + QStringLiteral("/1002");
-        QCOMPARE(child<QTextEdit>(dialog, "textEdit")->toPlainText(),
+        QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
                  QStringLiteral("0 files moved successfully!\n")
                      + logLine(QStringLiteral("Copy"), markup, studentDir)
                      + logLine(QStringLiteral("Copy"), QStringLiteral("1002_a.txt"), studentDir)
@@ -445,7 +409,7 @@ private slots:
         dialog.show();
         scan(dialog, downloads());
 
-        auto *log = child<QTextEdit>(dialog, "textEdit");
+        auto *log = findByName<QTextEdit>(dialog, "textEdit");
         QVERIFY(log->toPlainText().endsWith(QStringLiteral("\n40 files moved successfully!")));
         QVERIFY(log->verticalScrollBar()->maximum() > 0);
         QTextCursor summary(log->document());

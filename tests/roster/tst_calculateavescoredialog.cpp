@@ -1,9 +1,10 @@
-#include "app/appservices.h"
 #include "roster/averagescores.h"
 #include "roster/calculateavescoredialog.h"
 
 #include "../support/modalanswerer.h"
+#include "../support/recordingservices.h"
 #include "../support/testenvironment.h"
+#include "../support/widgetlookup.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -11,55 +12,20 @@
 #include <QPushButton>
 #include <QToolButton>
 
-namespace {
-
-struct RecordingServices : AppServices
-{
-    struct Calculation
-    {
-        int aScore, fScore, rounding;
-    };
-    QList<Calculation> calculations;
-    int scoreFileOpenings = 0;
-    int directoryOpenings = 0;
-
-    void recordScore(const QString &, char) override {}
-    void showBanner(QWidget *, const QString &) override {}
-    void syncVoiceSwitch(bool) override {}
-    QString dataDirectory() const override { return QString(); }
-    void onWheelStopped() override {}
-    bool isStudentOfClass(const QString &, const QString &) override { return false; }
-    void calculateScores(int aScore, int fScore, int rounding) override
-    {
-        calculations.append({aScore, fScore, rounding});
-    }
-    void openScoreFiles() override { ++scoreFileOpenings; }
-    void openDataDirectory() override { ++directoryOpenings; }
-    void averageScores(const QStringList &, std::vector<double> &) override {}
-};
-
-}
+#include <optional>
 
 class TestCalculateAveScoreDialog : public QObject
 {
     Q_OBJECT
 
 private:
-    RecordingServices m_services;
-
-    template<typename T>
-    static T *child(QWidget &window, const char *name)
-    {
-        T *found = window.findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
+    // Installed anew for each test, so that each starts with an empty record.
+    std::optional<RecordingServices> m_services;
 
     static void enterScores(CalculateAveScoreDialog &dialog, const QString &a, const QString &f)
     {
         for (auto field : {std::make_pair("lineEdit", a), std::make_pair("lineEdit_2", f)}) {
-            auto *edit = child<QLineEdit>(dialog, field.first);
+            auto *edit = findByName<QLineEdit>(dialog, field.first);
             edit->selectAll();
             QTest::keyClick(edit, Qt::Key_Delete);
             QTest::keyClicks(edit, field.second);
@@ -70,11 +36,10 @@ private slots:
     void init()
     {
         TestEnvironment::clearUserData();
-        m_services = RecordingServices();
-        installAppServices(&m_services);
+        m_services.emplace();
     }
 
-    void cleanup() { installAppServices(nullptr); }
+    void cleanup() { m_services.reset(); }
 
     void showsItsTextsAndStartsWithRoundOff()
     {
@@ -83,9 +48,9 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Calculate Score"));
         QCOMPARE(dialog.height(), 240);
         QVERIFY(dialog.width() <= 335);
-        QCOMPARE(child<QLineEdit>(dialog, "lineEdit")->text(), QStringLiteral("30"));
-        QCOMPARE(child<QLineEdit>(dialog, "lineEdit_2")->text(), QStringLiteral("10"));
-        auto *button = child<QToolButton>(dialog, "toolButton");
+        QCOMPARE(findByName<QLineEdit>(dialog, "lineEdit")->text(), QStringLiteral("30"));
+        QCOMPARE(findByName<QLineEdit>(dialog, "lineEdit_2")->text(), QStringLiteral("10"));
+        auto *button = findByName<QToolButton>(dialog, "toolButton");
         QCOMPARE(button->text(), QStringLiteral("Calculate Score"));
         QStringList actionTexts;
         for (QAction *action : button->menu()->actions())
@@ -93,7 +58,7 @@ private slots:
         QCOMPARE(actionTexts, (QStringList{"Round Off ([30.1->30] , [30.5->31])",
                                            "Integer Only ([30.1->30] , [30.5 - 30])",
                                            "Keep Float ([30.1->30.1], [30.5->30.5])"}));
-        QVERIFY(child<QAction>(dialog, "actionDataFormat1")->isChecked());
+        QVERIFY(findByName<QAction>(dialog, "actionDataFormat1")->isChecked());
     }
 
     void calculateSendsTheScoresAsEntered_data()
@@ -121,20 +86,20 @@ private slots:
         QFETCH(int, rounding);
         CalculateAveScoreDialog dialog;
         dialog.show();
-        child<QAction>(dialog, "actionDataFormat3")->setChecked(true);
+        findByName<QAction>(dialog, "actionDataFormat3")->setChecked(true);
         enterScores(dialog, a, f);
         if (trigger == QLatin1String("toolButton")) {
-            child<QAction>(dialog, "actionDataFormat1")->setChecked(true);
-            QTest::mouseClick(child<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
+            findByName<QAction>(dialog, "actionDataFormat1")->setChecked(true);
+            QTest::mouseClick(findByName<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
         } else {
-            child<QAction>(dialog, trigger.toLatin1().constData())->trigger();
+            findByName<QAction>(dialog, trigger.toLatin1().constData())->trigger();
         }
-        QCOMPARE(m_services.calculations.size(), 1);
-        QCOMPARE(m_services.calculations[0].aScore, aScore);
-        QCOMPARE(m_services.calculations[0].fScore, fScore);
-        QCOMPARE(m_services.calculations[0].rounding, rounding);
-        QVERIFY(child<QAction>(dialog, trigger == QLatin1String("toolButton") ? "actionDataFormat1"
-                                                                              : trigger.toLatin1().constData())
+        QCOMPARE(m_services->calculations.size(), 1);
+        QCOMPARE(m_services->calculations[0].aScore, aScore);
+        QCOMPARE(m_services->calculations[0].fScore, fScore);
+        QCOMPARE(m_services->calculations[0].rounding, rounding);
+        QVERIFY(findByName<QAction>(dialog, trigger == QLatin1String("toolButton") ? "actionDataFormat1"
+                                                                                   : trigger.toLatin1().constData())
                     ->isChecked());
     }
 
@@ -156,11 +121,11 @@ private slots:
         dialog.show();
         enterScores(dialog, a, f);
         ModalAnswerer answerer;
-        QTest::mouseClick(child<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
+        QTest::mouseClick(findByName<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
         QVERIFY(answerer.answered());
         QCOMPARE(answerer.title(), QStringLiteral("Define A and F score!"));
         QCOMPARE(answerer.text(), QStringLiteral("Please define A and F's score, such as A to 30, F to 10!"));
-        QVERIFY(m_services.calculations.isEmpty());
+        QVERIFY(m_services->calculations.isEmpty());
 
         int rounding = -1, aScore = 0, fScore = 0;
         dialog.scoreSettings(rounding, aScore, fScore);
@@ -191,25 +156,25 @@ private slots:
         QFETCH(int, rounding);
         CalculateAveScoreDialog dialog;
         enterScores(dialog, a, f);
-        child<QAction>(dialog, action.toLatin1().constData())->setChecked(true);
+        findByName<QAction>(dialog, action.toLatin1().constData())->setChecked(true);
         int gotRounding = -1, gotA = 0, gotF = 0;
         dialog.scoreSettings(gotRounding, gotA, gotF);
         QCOMPARE(gotA, aScore);
         QCOMPARE(gotF, fScore);
         QCOMPARE(gotRounding, rounding);
-        QVERIFY(m_services.calculations.isEmpty());
+        QVERIFY(m_services->calculations.isEmpty());
     }
 
     void openButtonsAskTheMainWindow()
     {
         CalculateAveScoreDialog dialog;
         dialog.show();
-        QTest::mouseClick(child<QPushButton>(dialog, "pushButton_2"), Qt::LeftButton);
-        QCOMPARE(m_services.scoreFileOpenings, 1);
-        QCOMPARE(m_services.directoryOpenings, 0);
-        QTest::mouseClick(child<QPushButton>(dialog, "pushButton_3"), Qt::LeftButton);
-        QCOMPARE(m_services.directoryOpenings, 1);
-        QVERIFY(m_services.calculations.isEmpty());
+        QTest::mouseClick(findByName<QPushButton>(dialog, "pushButton_2"), Qt::LeftButton);
+        QCOMPARE(m_services->scoreFileOpenings, 1);
+        QCOMPARE(m_services->directoryOpenings, 0);
+        QTest::mouseClick(findByName<QPushButton>(dialog, "pushButton_3"), Qt::LeftButton);
+        QCOMPARE(m_services->directoryOpenings, 1);
+        QVERIFY(m_services->calculations.isEmpty());
     }
 };
 

@@ -1,12 +1,13 @@
-#include "app/appservices.h"
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 
 #include "../support/modalanswerer.h"
+#include "../support/recordingservices.h"
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
+#include "../support/urlrecorder.h"
+#include "../support/widgetlookup.h"
 
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -22,68 +23,28 @@
 #include <QUrl>
 
 #include <memory>
+#include <optional>
 
 Q_DECLARE_METATYPE(ScoreRounding)
 Q_DECLARE_METATYPE(QDialogButtonBox::StandardButton)
-
-namespace {
-
-// The main window's side as the dialogs see it: the data directory, and
-// averages on the average dialog's untouched scale (A = 30, F = 10).
-struct MainWindowServices : AppServices
-{
-    void recordScore(const QString &, char) override {}
-    void showBanner(QWidget *, const QString &) override {}
-    void syncVoiceSwitch(bool) override {}
-    QString dataDirectory() const override { return TestEnvironment::homePath() + QStringLiteral("/Brimvale"); }
-    void onWheelStopped() override {}
-    bool isStudentOfClass(const QString &, const QString &) override { return false; }
-    void calculateScores(int, int, int) override {}
-    void openScoreFiles() override {}
-    void openDataDirectory() override {}
-    void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override
-    {
-        computeAverages(scoreStrings, 30, 10, RoundOff, averages);
-    }
-};
-
-}
-
-class UrlRecorder : public QObject
-{
-    Q_OBJECT
-public:
-    QList<QUrl> urls;
-public slots:
-    void open(const QUrl &url) { urls << url; }
-};
 
 class TestClassSettingDialog : public QObject
 {
     Q_OBJECT
 
 private:
-    MainWindowServices m_services;
+    std::optional<RecordingServices> m_services;
 
     static QString dataDir() { return TestEnvironment::homePath() + QStringLiteral("/Brimvale"); }
 
-    template<typename T>
-    static T *child(QWidget &window, const char *name)
-    {
-        T *found = window.findChild<T *>(QString::fromLatin1(name));
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
-    }
-
     static void click(QWidget &dialog, const char *button)
     {
-        QTest::mouseClick(child<QPushButton>(dialog, button), Qt::LeftButton);
+        QTest::mouseClick(findByName<QPushButton>(dialog, button), Qt::LeftButton);
     }
 
     static QStringList tableColumn(QWidget &dialog, int column)
     {
-        QAbstractItemModel *model = child<QTableView>(dialog, "tableView")->model();
+        QAbstractItemModel *model = findByName<QTableView>(dialog, "tableView")->model();
         QStringList texts;
         for (int row = 0; row < model->rowCount(); ++row)
             texts << model->index(row, column).data().toString();
@@ -92,7 +53,7 @@ private:
 
     static QStringList classList(QWidget &dialog)
     {
-        QAbstractItemModel *model = child<QListView>(dialog, "listView")->model();
+        QAbstractItemModel *model = findByName<QListView>(dialog, "listView")->model();
         QStringList texts;
         for (int row = 0; row < model->rowCount(); ++row)
             texts << model->index(row, 0).data().toString();
@@ -102,7 +63,7 @@ private:
     static QList<int> selectedRows(QWidget &dialog)
     {
         QList<int> rows;
-        for (const QModelIndex &index : child<QTableView>(dialog, "tableView")->selectionModel()->selectedRows())
+        for (const QModelIndex &index : findByName<QTableView>(dialog, "tableView")->selectionModel()->selectedRows())
             rows << index.row();
         std::sort(rows.begin(), rows.end());
         return rows;
@@ -125,13 +86,13 @@ private:
 
     static void typeIntoCell(QWidget &dialog, int row, int column, const QString &text, bool enter = true)
     {
-        auto *table = child<QTableView>(dialog, "tableView");
+        auto *table = findByName<QTableView>(dialog, "tableView");
         typeInto(table, table->model()->index(row, column), text, enter);
     }
 
     static void clickHeader(QWidget &dialog, int column)
     {
-        QHeaderView *header = child<QTableView>(dialog, "tableView")->horizontalHeader();
+        QHeaderView *header = findByName<QTableView>(dialog, "tableView")->horizontalHeader();
         const QPoint point(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
                            header->height() / 2);
         QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, point);
@@ -205,8 +166,8 @@ private:
         QString boxText;
         ModalAnswerer answerer([&](QWidget *modal) {
             QCOMPARE(modal->windowTitle(), QStringLiteral("Input ID Range"));
-            auto *first = child<QLineEdit>(*modal, "lineEdit");
-            auto *last = child<QLineEdit>(*modal, "lineEdit_2");
+            auto *first = findByName<QLineEdit>(*modal, "lineEdit");
+            auto *last = findByName<QLineEdit>(*modal, "lineEdit_2");
             first->clear();
             last->clear();
             QTest::keyClicks(first, from);
@@ -244,10 +205,16 @@ private slots:
     {
         TestEnvironment::clearUserData();
         QDir().mkpath(dataDir());
-        installAppServices(&m_services);
+        // The main window's side as the dialogs see it: the data directory,
+        // and averages on the average dialog's untouched scale (A = 30, F = 10).
+        m_services.emplace();
+        m_services->dataDir = dataDir();
+        m_services->averages = [](const QStringList &scoreStrings, std::vector<double> &averages) {
+            computeAverages(scoreStrings, 30, 10, RoundOff, averages);
+        };
     }
 
-    void cleanup() { installAppServices(nullptr); }
+    void cleanup() { m_services.reset(); }
 
     void showingLoadsTheRosterIntoListAndTable()
     {
@@ -257,15 +224,15 @@ private slots:
         open(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Class Setting"));
         QCOMPARE(classList(dialog), (QStringList{"Maths", "Art"}));
-        QCOMPARE(child<QListView>(dialog, "listView")->currentIndex().row(), 0);
-        QAbstractItemModel *model = child<QTableView>(dialog, "tableView")->model();
+        QCOMPARE(findByName<QListView>(dialog, "listView")->currentIndex().row(), 0);
+        QAbstractItemModel *model = findByName<QTableView>(dialog, "tableView")->model();
         QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("ID"));
         QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Name"));
         QCOMPARE(model->headerData(2, Qt::Horizontal).toString(), QStringLiteral("Score"));
-        QCOMPARE(child<QTableView>(dialog, "tableView")->columnWidth(0), 150);
+        QCOMPARE(findByName<QTableView>(dialog, "tableView")->columnWidth(0), 150);
         QCOMPARE(tableColumn(dialog, 1), (QStringList{"Tom", QString::fromUtf8("张伟")}));
 
-        auto *list = child<QListView>(dialog, "listView");
+        auto *list = findByName<QListView>(dialog, "listView");
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
                           list->visualRect(list->model()->index(1, 0)).center());
         QCOMPARE(tableColumn(dialog, 0), QStringList{"7"});
@@ -279,7 +246,7 @@ private slots:
         open(dialog);
         click(dialog, "pushButton_7");
         QCOMPARE(classList(dialog), (QStringList{"Class 1", "Class 3", "Class 2"}));
-        QCOMPARE(child<QListView>(dialog, "listView")->currentIndex().row(), 2);
+        QCOMPARE(findByName<QListView>(dialog, "listView")->currentIndex().row(), 2);
         QVERIFY(tableColumn(dialog, 0).isEmpty());
         click(dialog, "pushButton_7");
         QCOMPARE(classList(dialog), (QStringList{"Class 1", "Class 3", "Class 2", "Class 4"}));
@@ -310,7 +277,7 @@ private slots:
         seedRoster({{QStringLiteral("Maths"), {"1001"}, {"Tom"}, {"A"}}});
         ClassSettingDialog dialog;
         open(dialog);
-        auto *list = child<QListView>(dialog, "listView");
+        auto *list = findByName<QListView>(dialog, "listView");
         typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
         click(dialog, "pushButton_2");
         QVERIFY(dialog.isVisible());
@@ -363,7 +330,7 @@ private slots:
         if (change.endsWith(QLatin1String("sort")))
             clickHeader(dialog, 0);
         if (change == QLatin1String("rename")) {
-            auto *list = child<QListView>(dialog, "listView");
+            auto *list = findByName<QListView>(dialog, "listView");
             typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
         }
         if (change == QLatin1String("add"))
@@ -520,7 +487,7 @@ private slots:
         seedRoster({{QStringLiteral("Maths"), numbers(0, 6), {}, {}}});
         ClassSettingDialog dialog;
         open(dialog);
-        auto *table = child<QTableView>(dialog, "tableView");
+        auto *table = findByName<QTableView>(dialog, "tableView");
         table->clearSelection();
         for (const int row : selected) {
             const QRect cell = table->visualRect(table->model()->index(row, 1));
@@ -720,8 +687,8 @@ private slots:
         batchAdd(dialog, QStringLiteral("1"), QStringLiteral("2"));
         QString first, last;
         ModalAnswerer answerer([&](QWidget *modal) {
-            first = child<QLineEdit>(*modal, "lineEdit")->text();
-            last = child<QLineEdit>(*modal, "lineEdit_2")->text();
+            first = findByName<QLineEdit>(*modal, "lineEdit")->text();
+            last = findByName<QLineEdit>(*modal, "lineEdit_2")->text();
             modal->close();
         });
         click(dialog, "pushButton_5");
@@ -778,12 +745,10 @@ private slots:
     void openScoreFilesOpensTextThenCsv()
     {
         UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
         ClassSettingDialog store;
         store.loadClasses();
         store.openScoreFiles(QStringLiteral("Not stored"));
         store.openScoreFiles(QStringLiteral(".."));
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(recorder.urls,
                  (QList<QUrl>{QUrl::fromLocalFile(dataDir() + QStringLiteral("/Not stored_score100.txt")),
                               QUrl::fromLocalFile(dataDir() + QStringLiteral("/Not stored_score100.csv"))}));

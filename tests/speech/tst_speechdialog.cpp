@@ -1,8 +1,9 @@
 #include "speech/speechdialog.h"
 
-#include "app/appservices.h"
+#include "../support/recordingservices.h"
 #include "../support/recordingspeechbackend.h"
 #include "../support/testenvironment.h"
+#include "../support/widgetlookup.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,23 +14,6 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
-
-class SwitchRecorder : public AppServices
-{
-public:
-    QList<bool> switchStates;
-
-    void recordScore(const QString &, char) override {}
-    void showBanner(QWidget *, const QString &) override {}
-    void syncVoiceSwitch(bool on) override { switchStates << on; }
-    QString dataDirectory() const override { return QString(); }
-    void onWheelStopped() override {}
-    bool isStudentOfClass(const QString &, const QString &) override { return false; }
-    void calculateScores(int, int, int) override {}
-    void openScoreFiles() override {}
-    void openDataDirectory() override {}
-    void averageScores(const QStringList &, std::vector<double> &) override {}
-};
 
 class TestSpeechDialog : public QObject
 {
@@ -49,15 +33,6 @@ private:
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         m_record->calls.clear();
-    }
-
-    template<typename T>
-    T *child(const QString &name) const
-    {
-        T *found = m_dialog->findChild<T *>(name);
-        if (!found)
-            qFatal("no child %s", qPrintable(name));
-        return found;
     }
 
     static QVariant stored(const QString &key)
@@ -91,11 +66,7 @@ private:
 
 private slots:
     void init() { TestEnvironment::clearUserData(); }
-    void cleanup()
-    {
-        m_dialog.reset();
-        installAppServices(nullptr);
-    }
+    void cleanup() { m_dialog.reset(); }
 
     void firstRunShowsTheDefaults()
     {
@@ -104,16 +75,16 @@ private slots:
         QVERIFY(!m_dialog->windowIcon().isNull());
         QCOMPARE(m_dialog->minimumHeight(), 240);
         QCOMPARE(m_dialog->maximumHeight(), 259);
-        QVERIFY(!child<QCheckBox>("checkBox_2")->isChecked());
-        QCOMPARE(child<QSlider>("horizontalSlider")->value(), 99);
-        QCOMPARE(child<QSlider>("horizontalSlider_2")->value(), 1);
-        QVERIFY(!child<QCheckBox>("checkBox")->isChecked());
-        QCOMPARE(child<QLineEdit>("lineEdit")->text(), QStringLiteral("2015"));
-        QCOMPARE(child<QComboBox>("comboBox")->currentText(), QStringLiteral("B"));
+        QVERIFY(!findByName<QCheckBox>(*m_dialog, "checkBox_2")->isChecked());
+        QCOMPARE(findByName<QSlider>(*m_dialog, "horizontalSlider")->value(), 99);
+        QCOMPARE(findByName<QSlider>(*m_dialog, "horizontalSlider_2")->value(), 1);
+        QVERIFY(!findByName<QCheckBox>(*m_dialog, "checkBox")->isChecked());
+        QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit")->text(), QStringLiteral("2015"));
+        QCOMPARE(findByName<QComboBox>(*m_dialog, "comboBox")->currentText(), QStringLiteral("B"));
         // Building the dialog stores nothing.
         QVERIFY(QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).allKeys().isEmpty());
 
-        child<QPushButton>("pushButton")->click();
+        findByName<QPushButton>(*m_dialog, "pushButton")->click();
         QCOMPARE(m_record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 2015"}));
     }
 
@@ -125,11 +96,11 @@ private slots:
         store(QStringLiteral("Random"), true);
         store(QStringLiteral("VoiceLib"), QStringLiteral("C"));
         openDialog();
-        QVERIFY(child<QCheckBox>("checkBox_2")->isChecked());
-        QCOMPARE(child<QSlider>("horizontalSlider")->value(), 40);
-        QCOMPARE(child<QSlider>("horizontalSlider_2")->value(), -3);
-        QVERIFY(child<QCheckBox>("checkBox")->isChecked());
-        QCOMPARE(child<QComboBox>("comboBox")->currentText(), QStringLiteral("C"));
+        QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox_2")->isChecked());
+        QCOMPARE(findByName<QSlider>(*m_dialog, "horizontalSlider")->value(), 40);
+        QCOMPARE(findByName<QSlider>(*m_dialog, "horizontalSlider_2")->value(), -3);
+        QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox")->isChecked());
+        QCOMPARE(findByName<QComboBox>(*m_dialog, "comboBox")->currentText(), QStringLiteral("C"));
         QVERIFY(!m_dialog->isVoiceEnabled());
     }
 
@@ -152,7 +123,7 @@ private slots:
         QFETCH(int, value);
         QFETCH(QStringList, calls);
         openDialog();
-        auto *control = child<QSlider>(slider);
+        auto *control = findByName<QSlider>(*m_dialog, slider);
         control->setFocus();
         QTest::keyClick(control, Qt::Key_PageDown);
         QCOMPARE(control->value(), value);
@@ -168,7 +139,7 @@ private slots:
     void choosingAVoiceStoresItAndSpeaks()
     {
         openDialog();
-        auto *combo = child<QComboBox>("comboBox");
+        auto *combo = findByName<QComboBox>(*m_dialog, "comboBox");
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Down);
         QCOMPARE(combo->currentText(), QStringLiteral("C"));
@@ -179,19 +150,19 @@ private slots:
     void randomBoxDrawsVoicesAndGivesTheChosenOneBack()
     {
         openDialog();
-        auto *random = child<QCheckBox>("checkBox");
+        auto *random = findByName<QCheckBox>(*m_dialog, "checkBox");
         random->click();
         QCOMPARE(stored(QStringLiteral("Random")), QVariant(true));
         QVERIFY(m_record->calls.isEmpty());
 
-        child<QLineEdit>("lineEdit")->setFocus();
-        QTest::keyClick(child<QLineEdit>("lineEdit"), Qt::Key_Return);
+        findByName<QLineEdit>(*m_dialog, "lineEdit")->setFocus();
+        QTest::keyClick(findByName<QLineEdit>(*m_dialog, "lineEdit"), Qt::Key_Return);
         QCOMPARE(m_record->calls.size(), 4);
         QVERIFY(m_record->calls.first().startsWith(QStringLiteral("setVoice ")));
 
         // The test buttons speak with the voice last drawn and draw none.
         m_record->calls.clear();
-        child<QPushButton>("pushButton_3")->click();
+        findByName<QPushButton>(*m_dialog, "pushButton_3")->click();
         QCOMPARE(m_record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 2015"}));
 
         m_record->calls.clear();
@@ -204,8 +175,8 @@ private slots:
     {
         openDialog();
         // A button that had the focus would take Return as its own click.
-        child<QPushButton>("pushButton_2")->setFocus();
-        auto *text = child<QLineEdit>("lineEdit");
+        findByName<QPushButton>(*m_dialog, "pushButton_2")->setFocus();
+        auto *text = findByName<QLineEdit>(*m_dialog, "lineEdit");
         text->setFocus();
         text->selectAll();
         QTest::keyClicks(text, QStringLiteral("1001"));
@@ -216,25 +187,24 @@ private slots:
 
     void disableVoiceGreysTheVoiceControlsAndSyncsTheSwitch()
     {
-        SwitchRecorder services;
-        installAppServices(&services);
+        RecordingServices services;
         openDialog();
         const QStringList greyed{"checkBox", "horizontalSlider", "pushButton", "label",
                                  "label_2", "label_3", "comboBox", "lineEdit"};
         const QStringList active{"label_4", "horizontalSlider_2", "pushButton_3", "checkBox_2", "pushButton_2"};
 
-        auto *disable = child<QCheckBox>("checkBox_2");
+        auto *disable = findByName<QCheckBox>(*m_dialog, "checkBox_2");
         disable->click();
         QCOMPARE(stored(QStringLiteral("Enable")), QVariant(false));
         QCOMPARE(services.switchStates, QList<bool>{false});
         QVERIFY(!m_dialog->isVoiceEnabled());
         for (const QString &name : greyed)
-            QVERIFY2(!child<QWidget>(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(!findByName<QWidget>(*m_dialog, name)->isEnabled(), qPrintable(name));
         for (const QString &name : active)
-            QVERIFY2(child<QWidget>(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(findByName<QWidget>(*m_dialog, name)->isEnabled(), qPrintable(name));
 
         // The speed row still works; its test reading says nothing.
-        auto *speed = child<QSlider>("horizontalSlider_2");
+        auto *speed = findByName<QSlider>(*m_dialog, "horizontalSlider_2");
         speed->setFocus();
         QTest::keyClick(speed, Qt::Key_PageUp);
         clickHandle(speed);
@@ -245,7 +215,7 @@ private slots:
         QCOMPARE(stored(QStringLiteral("Enable")), QVariant(true));
         QCOMPARE(services.switchStates, (QList<bool>{false, true}));
         for (const QString &name : greyed + active)
-            QVERIFY2(child<QWidget>(name)->isEnabled(), qPrintable(name));
+            QVERIFY2(findByName<QWidget>(*m_dialog, name)->isEnabled(), qPrintable(name));
     }
 
     void setVoiceEnabledStoresOnlyWhenAsked_data()
@@ -258,12 +228,11 @@ private slots:
     void setVoiceEnabledStoresOnlyWhenAsked()
     {
         QFETCH(bool, save);
-        SwitchRecorder services;
-        installAppServices(&services);
+        RecordingServices services;
         openDialog();
         m_dialog->setVoiceEnabled(false, save);
-        QVERIFY(child<QCheckBox>("checkBox_2")->isChecked());
-        QVERIFY(!child<QComboBox>("comboBox")->isEnabled());
+        QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox_2")->isChecked());
+        QVERIFY(!findByName<QComboBox>(*m_dialog, "comboBox")->isEnabled());
         QCOMPARE(stored(QStringLiteral("Enable")), save ? QVariant(false) : QVariant());
         // The main window sets its own switch; the dialog does not call back.
         QVERIFY(services.switchStates.isEmpty());
@@ -272,7 +241,7 @@ private slots:
     void closeButtonHidesTheDialog()
     {
         openDialog();
-        child<QPushButton>("pushButton_2")->click();
+        findByName<QPushButton>(*m_dialog, "pushButton_2")->click();
         QVERIFY(!m_dialog->isVisible());
     }
 };
