@@ -229,7 +229,7 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     <name>MainWindow</name>
     <message>
         <source>Zandrel v2.0</source>
-        <translation>Zandrel v2.0</translation>
+        <translation>Zandrel v2.0 课堂抽签</translation>
     </message>
     <message>
         <source>0 Students.</source>
