@@ -19,9 +19,9 @@
 #include "speech/speechdialog.h"
 #include "speech/voiceswitchbutton.h"
 
-#include <QDesktopServices>
 #include <QActionGroup>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>

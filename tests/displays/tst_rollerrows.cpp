@@ -1,6 +1,7 @@
 #include "displays/rollerrows.h"
 
 #include "fixedrandom.h"
+#include "../support/testenvironment.h"
 
 #include <QtTest>
 
@@ -131,5 +132,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestRollerRows)
+ZANDREL_TEST_MAIN(TestRollerRows)
 #include "tst_rollerrows.moc"

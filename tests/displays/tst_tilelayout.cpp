@@ -3,6 +3,7 @@
 #include "displays/tilelayout.h"
 
 #include "fixedrandom.h"
+#include "../support/testenvironment.h"
 
 #include <QtTest>
 
@@ -326,5 +327,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(TestTileLayout)
+ZANDREL_TEST_MAIN(TestTileLayout)
 #include "tst_tilelayout.moc"
