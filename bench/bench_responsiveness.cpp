@@ -3,6 +3,8 @@
 // start-up, class change, each display, a draw step, a score, the dialogs.
 #include "app/mainwindow.h"
 
+#include "benchsupport.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
@@ -21,26 +23,6 @@
 #include <vector>
 
 namespace {
-
-void writeRoster(int students)
-{
-    QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
-    settings.clear();
-    settings.beginWriteArray(QStringLiteral("Classes"));
-    for (int k = 0; k < 2; ++k) {
-        settings.setArrayIndex(k);
-        settings.setValue(QStringLiteral("Name"), QStringLiteral("Class %1").arg(k + 1));
-        settings.beginWriteArray(QStringLiteral("StudentInfor"));
-        for (int i = 0; i < students; ++i) {
-            settings.setArrayIndex(i);
-            settings.setValue(QStringLiteral("ID"), QString::number(20230000 + i));
-            settings.setValue(QStringLiteral("Name"), QStringLiteral("Student %1").arg(i));
-            settings.setValue(QStringLiteral("Score"), QStringLiteral("ABCDEF").repeated(5));
-        }
-        settings.endArray();
-    }
-    settings.endArray();
-}
 
 // The time from the action to the end of the repaints it caused.
 double busyMs(const std::function<void()> &action)
@@ -77,7 +59,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QSettings(QStringLiteral("Velmor"), QStringLiteral("Language")).setValue(QStringLiteral("Language"), QStringLiteral("english"));
     QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("Enable"), false);
-    writeRoster(2000);
+    writeBenchRoster(2, 2000, QStringLiteral("ABCDEF").repeated(5));
 
     QTextStream out(stdout);
     auto report = [&out](const char *what, double ms) { out << QString::fromLatin1(what).leftJustified(44) << ms << " ms\n"; };

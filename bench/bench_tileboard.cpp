@@ -1,19 +1,11 @@
 #include "displays/microtilewidget.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QtTest>
 
-namespace {
-std::vector<QString> studentIds(int count)
-{
-    std::vector<QString> ids;
-    ids.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        ids.push_back(QString::number(20240000 + i));
-    return ids;
-}
-}
 
 // The tile board at the size the main window gives it.
 class BenchTileBoard : public QObject
@@ -33,7 +25,7 @@ private slots:
         QFETCH(int, names);
         MicroTileWidget board;
         board.resize(541, 200);
-        board.setNames(studentIds(names));
+        board.setNames(numberedIds(names));
         QBENCHMARK {
             board.arrangeTiles(true);
         }
@@ -43,7 +35,7 @@ private slots:
     {
         MicroTileWidget board;
         board.resize(541, 200);
-        board.setNames(studentIds(1000));
+        board.setNames(numberedIds(1000));
         board.arrangeTiles(true);
         board.setShowFrames(true);
         QImage image(board.size(), QImage::Format_ARGB32_Premultiplied);

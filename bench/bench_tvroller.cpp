@@ -1,19 +1,11 @@
 #include "displays/tvrollerwidget.h"
 
+#include "benchsupport.h"
+
 #include <QApplication>
 #include <QImage>
 #include <QtTest>
 
-namespace {
-std::vector<QString> studentIds(int count)
-{
-    std::vector<QString> ids;
-    ids.reserve(size_t(count));
-    for (int i = 0; i < count; ++i)
-        ids.push_back(QString::number(20240000 + i));
-    return ids;
-}
-}
 
 // The TV roller at the size the main window gives it.
 class BenchTVRoller : public QObject
@@ -27,7 +19,7 @@ private slots:
         roller.resize(539, 210);
         roller.setVisibleCount(5);
         roller.setSelectCount(3);
-        roller.setNames(studentIds(10000));
+        roller.setNames(numberedIds(10000));
         QBENCHMARK {
             roller.arrangeRows();
         }
@@ -39,7 +31,7 @@ private slots:
         roller.resize(539, 210);
         roller.setVisibleCount(15);
         roller.setSelectCount(5);
-        roller.setNames(studentIds(10000));
+        roller.setNames(numberedIds(10000));
         roller.arrangeRows();
         QImage image(roller.size(), QImage::Format_ARGB32_Premultiplied);
         QBENCHMARK {

@@ -1,0 +1,51 @@
+#include "benchsupport.h"
+
+#include <QElapsedTimer>
+#include <QSettings>
+
+#include <algorithm>
+
+std::vector<QString> numberedIds(int count)
+{
+    std::vector<QString> ids;
+    ids.reserve(size_t(count));
+    for (int i = 0; i < count; ++i)
+        ids.push_back(QString::number(20240000 + i));
+    return ids;
+}
+
+void writeBenchRoster(int classCount, int studentCount, const QString &scores)
+{
+    QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
+    settings.clear();
+    const std::vector<QString> ids = numberedIds(studentCount);
+    settings.beginWriteArray(QStringLiteral("Classes"));
+    for (int k = 0; k < classCount; ++k) {
+        settings.setArrayIndex(k);
+        settings.setValue(QStringLiteral("Name"), QStringLiteral("Class %1").arg(k + 1));
+        settings.beginWriteArray(QStringLiteral("StudentInfor"));
+        for (int i = 0; i < studentCount; ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue(QStringLiteral("ID"), ids[size_t(i)]);
+            settings.setValue(QStringLiteral("Name"), QStringLiteral("Student %1").arg(i));
+            settings.setValue(QStringLiteral("Score"), scores);
+        }
+        settings.endArray();
+    }
+    settings.endArray();
+}
+
+double medianMs(int runs, const std::function<void()> &work, const std::function<void()> &prepare)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        if (prepare)
+            prepare();
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
