@@ -1,5 +1,7 @@
 #include "app/appservices.h"
 
+#include "roster/datapaths.h"
+
 namespace {
 AppServices *g_services = nullptr;
 }
@@ -29,7 +31,7 @@ void syncVoiceSwitch(bool on)
 
 QString dataDirectory()
 {
-    return g_services ? g_services->dataDirectory() : QString();
+    return g_services ? g_services->dataDirectory() : defaultDataDirectory();
 }
 
 void wheelStopped()

@@ -29,8 +29,10 @@ public:
 // Installs the services object the functions below forward to; nullptr removes it.
 void installAppServices(AppServices *services);
 
-// Process-wide functions; each does nothing (or returns an empty or false
-// result) while no services object is installed.
+// Process-wide functions; while no services object is installed each does
+// nothing (or returns an empty or false result), but dataDirectory() gives
+// the default data directory, so that a dialog built on its own still finds
+// the teacher's files.
 void recordScore(const QString &id, char letter);
 void showScoreBanner(QWidget *target, const QString &text);
 void syncVoiceSwitch(bool on);

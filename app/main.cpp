@@ -1,6 +1,7 @@
 #include "app/instancelock.h"
 #include "app/interfacelanguage.h"
 #include "app/mainwindow.h"
+#include "roster/datapaths.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -10,7 +11,7 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
 
-    InstanceLock lock(MainWindow::defaultDataDir());
+    InstanceLock lock(defaultDataDirectory());
     if (!lock.acquire()) {
         QTranslator translator;
         translator.load(InterfaceLanguage::translationFile(InterfaceLanguage::stored()));

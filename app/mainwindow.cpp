@@ -22,7 +22,6 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QDesktopServices>
-#include <QDir>
 #include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -199,14 +198,9 @@ void MainWindow::on_actionChinese_Tranditional_triggered()
     changeLanguage(QStringLiteral("traditional"));
 }
 
-QString MainWindow::defaultDataDir()
-{
-    return QDir::homePath() + QStringLiteral("/Brimvale");
-}
-
 void MainWindow::initDataDir()
 {
-    m_dataDir = defaultDataDir();
+    m_dataDir = defaultDataDirectory();
     ensureDirectory(m_dataDir);
 }
 

@@ -37,9 +37,6 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
-    // The per-user data directory: the home directory's "Brimvale".
-    static QString defaultDataDir();
-
     // AppServices
     void recordScore(const QString &id, char letter) override;
     void showBanner(QWidget *target, const QString &text) override;

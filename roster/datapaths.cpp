@@ -3,6 +3,11 @@
 #include <QDir>
 #include <QSet>
 
+QString defaultDataDirectory()
+{
+    return QDir::homePath() + QStringLiteral("/Brimvale");
+}
+
 bool isSafePathComponent(const QString &name)
 {
     return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")

@@ -4,6 +4,9 @@
 #include <QString>
 #include <vector>
 
+// The per-user data directory: the home directory's "Brimvale".
+QString defaultDataDirectory();
+
 // Class names and student IDs become directory and file names under the data
 // directory. A name that could lead outside it (a path separator, "." or "..",
 // an empty name, a NUL character) is never used as a path.
