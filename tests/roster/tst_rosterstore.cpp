@@ -1,9 +1,11 @@
+#include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 #include "roster/studentids.h"
 
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 
@@ -171,6 +173,18 @@ private slots:
         store.saveClasses(false);
         QCOMPARE(rosterFileBytes(), afterScores);
         QCOMPARE(storedRoster()[1].scores, QStringList{QStringLiteral("DDE")});
+    }
+
+    void aStoreOnItsOwnWritesIntoTheDefaultDataDirectory()
+    {
+        seedRoster({{QStringLiteral("A"), {QStringLiteral("7")}, {}, {QStringLiteral("A")}}});
+        QDir().mkpath(TestEnvironment::homePath() + QStringLiteral("/Brimvale"));
+        ClassSettingDialog store;
+        store.loadClasses();
+        store.writeScoreFile(QStringLiteral("A"), 30, 10, RoundOff, false);
+        QFile text(TestEnvironment::homePath() + QStringLiteral("/Brimvale/A_score100.txt"));
+        QVERIFY(text.open(QIODevice::ReadOnly));
+        QCOMPARE(text.readAll(), QByteArray("7 30\r\n"));
     }
 
     void idValuesAndOrdering_data()
