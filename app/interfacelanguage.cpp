@@ -1,17 +1,14 @@
 #include "app/interfacelanguage.h"
 
 #include "app/instancelock.h"
+#include "roster/settingsmap.h"
 
 #include <QCoreApplication>
 #include <QProcess>
-#include <QSettings>
 
 namespace InterfaceLanguage {
 
 namespace {
-const char *const kOrganization = "Velmor";
-const char *const kApplication = "Language";
-const char *const kKey = "Language";
 
 bool startDetached(const QString &program)
 {
@@ -27,14 +24,13 @@ ProgramStarter &programStarter()
 
 QString stored()
 {
-    QSettings settings(kOrganization, kApplication);
-    return settings.value(kKey, QStringLiteral("simplify")).toString();
+    return SettingsMap::readSetting(SettingsMap::kLanguageArea, SettingsMap::kLanguage, QStringLiteral("simplify"))
+        .toString();
 }
 
 void store(const QString &language)
 {
-    QSettings settings(kOrganization, kApplication);
-    settings.setValue(kKey, language);
+    SettingsMap::writeSetting(SettingsMap::kLanguageArea, SettingsMap::kLanguage, language);
 }
 
 QString translationFile(const QString &language)

@@ -7,6 +7,7 @@
 #include "app/appservices.h"
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
+#include "roster/rosterstore.h"
 
 #include "benchsupport.h"
 
@@ -128,7 +129,7 @@ int main(int argc, char *argv[])
     report("computeAverages", medianMs(21, [&] { computeAverages(scores, 30, 10, KeepFloat, averages); }),
            10);
 
-    ClassSettingDialog store;
+    RosterStore store(dataDirectory());
     store.loadClasses();
     report("both score files (text, then CSV)",
            medianMs(11, [&] {

@@ -2,7 +2,7 @@
 // main window over 40 classes of 50 students, and one score entry (with its
 // write to disk) at 2,000 and at 10,000 students.
 #include "app/mainwindow.h"
-#include "roster/classsettingdialog.h"
+#include "roster/rosterstore.h"
 
 #include "benchsupport.h"
 
@@ -36,13 +36,13 @@ int main(int argc, char *argv[])
 
     for (const auto &size : {std::make_pair(40, 50), std::make_pair(1, 10000)}) {
         writeBenchRoster(size.first, size.second, kScores);
-        ClassSettingDialog store;
+        RosterStore store{QString()};
         store.loadClasses();
         std::vector<QString> ids;
         store.studentIds(QStringLiteral("Class 1"), ids);
         int next = 0;
         const double scoreMs = medianMs(51, [&] { store.appendScore(ids[next++ % ids.size()], 'B'); });
-        const double fullMs = medianMs(9, [&] { store.saveClasses(false); });
+        const double fullMs = medianMs(9, [&] { store.saveClasses(); });
         out << size.first * size.second << " students: one score " << scoreMs << " ms, full save "
             << fullMs << " ms\n";
     }

@@ -4,30 +4,17 @@
 #include "app/appservices.h"
 #include "homework/homeworkfiles.h"
 #include "roster/datapaths.h"
+#include "roster/settingsmap.h"
 
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTextCursor>
 #include <QUrl>
 
-namespace {
-const QLatin1String kOrganization("Velmor");
-const QLatin1String kApplication("Velmor Zandrel");
-const QLatin1String kDownloadPathKey("Homework_DownloadPath");
-const QLatin1String kCopyKey("Homework_Copy");
-const QLatin1String kToStudentDirKey("Homework_ToStudentDir");
+using namespace SettingsMap;
 
-// Each write opens the settings area afresh, as every settings write of the
-// program does.
-void storeSetting(const QString &key, const QVariant &value)
-{
-    QSettings settings(kOrganization, kApplication);
-    settings.setValue(key, value);
-}
-}
 
 MoveHomeworkDialog::MoveHomeworkDialog(QWidget *parent)
     : QDialog(parent, Qt::CustomizeWindowHint | Qt::WindowCloseButtonHint)
@@ -39,11 +26,10 @@ MoveHomeworkDialog::MoveHomeworkDialog(QWidget *parent)
     ui->textEdit->document()->setUndoRedoEnabled(false);
     m_dataDir = dataDirectory();
 
-    const QSettings settings(kOrganization, kApplication);
     // The stored default is the number 0, so a first opening shows "0".
-    ui->lineEdit->setText(settings.value(kDownloadPathKey, 0).toString());
-    ui->checkBox->setChecked(settings.value(kCopyKey, false).toBool());
-    ui->checkBox_2->setChecked(settings.value(kToStudentDirKey, true).toBool());
+    ui->lineEdit->setText(readSetting(kProgramArea, kHomeworkDownloadPath, 0).toString());
+    ui->checkBox->setChecked(readSetting(kProgramArea, kHomeworkCopy, false).toBool());
+    ui->checkBox_2->setChecked(readSetting(kProgramArea, kHomeworkToStudentDir, true).toBool());
 }
 
 MoveHomeworkDialog::~MoveHomeworkDialog()
@@ -110,7 +96,7 @@ void MoveHomeworkDialog::on_pushButton_clicked()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString path = dialog.selectedFiles().constFirst();
-    storeSetting(kDownloadPathKey, path);
+    writeSetting(kProgramArea, kHomeworkDownloadPath, path);
     ui->lineEdit->setText(path);
 }
 
@@ -123,12 +109,12 @@ void MoveHomeworkDialog::on_pushButton_3_clicked()
 
 void MoveHomeworkDialog::on_checkBox_clicked()
 {
-    storeSetting(kCopyKey, ui->checkBox->isChecked());
+    writeSetting(kProgramArea, kHomeworkCopy, ui->checkBox->isChecked());
 }
 
 void MoveHomeworkDialog::on_checkBox_2_clicked()
 {
-    storeSetting(kToStudentDirKey, ui->checkBox_2->isChecked());
+    writeSetting(kProgramArea, kHomeworkToStudentDir, ui->checkBox_2->isChecked());
 }
 
 void MoveHomeworkDialog::on_pushButton_2_clicked()

@@ -1,14 +1,11 @@
 #include "roster/batchaddiddialog.h"
 #include "ui_batchaddiddialog.h"
 
-#include "roster/classsettingdialog.h"
-
 #include <QMessageBox>
 
-BatchAddIDDialog::BatchAddIDDialog(ClassSettingDialog *parent)
+BatchAddIDDialog::BatchAddIDDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , ui(new Ui::BatchAddIDDialog)
-    , m_classSettingDialog(parent)
 {
     ui->setupUi(this);
 }
@@ -26,7 +23,7 @@ void BatchAddIDDialog::on_pushButton_2_clicked()
         QMessageBox::warning(this, windowTitle(), tr("ID should not be empty!"), QMessageBox::Ok);
         return;
     }
-    m_classSettingDialog->addIdRange(from, to);
+    emit rangeRequested(from, to);
 }
 
 void BatchAddIDDialog::on_pushButton_clicked()

@@ -7,17 +7,19 @@ namespace Ui {
 class BatchAddIDDialog;
 }
 
-class ClassSettingDialog;
-
-// Asks for the first and last ID of a range and has the class settings
-// dialog that owns it add the IDs missing from the current class.
+// Asks for the first and last ID of a range; its owner adds the IDs the
+// current class does not hold yet.
 class BatchAddIDDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit BatchAddIDDialog(ClassSettingDialog *parent);
+    explicit BatchAddIDDialog(QWidget *parent = nullptr);
     ~BatchAddIDDialog() override;
+
+signals:
+    // Both ends given, simplified, in the order typed.
+    void rangeRequested(const QString &from, const QString &to);
 
 private slots:
     void on_pushButton_2_clicked();
@@ -25,7 +27,6 @@ private slots:
 
 private:
     Ui::BatchAddIDDialog *ui;
-    ClassSettingDialog *m_classSettingDialog;
 };
 
 #endif // BATCHADDIDDIALOG_H

@@ -5,7 +5,7 @@
 #include "roster/batchaddiddialog.h"
 #include "roster/importreader.h"
 #include "roster/rosterorder.h"
-#include "roster/scorefiles.h"
+#include "roster/rosterstore.h"
 #include "roster/studentids.h"
 #include "roster/truncatingitemdelegate.h"
 
@@ -18,9 +18,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
-#include <QSaveFile>
 #include <QSet>
-#include <QSettings>
 #include <QStandardItemModel>
 #include <QStringListModel>
 #include <QUrl>
@@ -30,9 +28,6 @@
 #include <set>
 
 namespace {
-const char *const kOrganization = "Velmor";
-const char *const kRosterApplication = "Zandrel_ClassSetting";
-const char *const kFirstClassName = "Class 1";
 const int kIdColumnWidth = 150;
 const quint64 kLargestIdRange = 1000;
 // A class list of a million students stays far below this; anything larger
@@ -42,10 +37,11 @@ const qint64 kLargestImportFile = 64 * 1024 * 1024;
 
 ClassSettingDialog::ClassSettingDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_dataDir(dataDirectory())
+    , m_store(new RosterStore(dataDirectory(), this))
     , ui(new Ui::ClassSettingDialog)
 {
     ui->setupUi(this);
+    connect(m_store, &RosterStore::saveFailed, this, &ClassSettingDialog::reportSaveFailure);
     m_classListModel = new QStringListModel(this);
     ui->listView->setModel(m_classListModel);
     m_studentModel = new QStandardItemModel(0, 3, this);
@@ -65,88 +61,10 @@ ClassSettingDialog::~ClassSettingDialog()
     delete ui;
 }
 
-namespace {
-// The array entries a file holds, as indices from 0, in order. A damaged
-// file may claim far more entries than it holds (a size of two billion with
-// a handful of entries); only entries that hold a key are read, so loading
-// never walks through entries that are not there.
-std::vector<int> presentEntries(const QSettings &settings, int claimedSize)
-{
-    std::vector<int> entries;
-    const QStringList groups = settings.childGroups();
-    for (const QString &group : groups) {
-        bool isIndex = false;
-        const int index = group.toInt(&isIndex);
-        if (isIndex && index >= 1 && index <= claimedSize)
-            entries.push_back(index - 1);
-    }
-    std::sort(entries.begin(), entries.end());
-    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
-    return entries;
-}
-
-// A save killed at the wrong moment can leave the settings lock file empty,
-// naming no process; the settings store would then wait half a minute before
-// taking it over, and the program would hang at the next score. Only one copy
-// of the program writes the roster, so such a file is always left over.
-void removeAbandonedLock(const QSettings &settings)
-{
-    const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
-    if (lock.exists() && lock.size() == 0)
-        QFile::remove(lock.filePath());
-}
-}
-
 void ClassSettingDialog::loadClasses()
 {
-    // Scores that could not be saved stay in memory until a save succeeds.
-    if (m_saveFailed) {
-        writeRoster();
-        if (m_saveFailed) {
-            m_currentClass = 0;
-            m_modified = false;
-            return;
-        }
-    }
-
-    m_classNames.clear();
-    m_ids.clear();
-    m_names.clear();
-    m_scores.clear();
-
-    QSettings settings(kOrganization, kRosterApplication);
-    const std::vector<int> classEntries = presentEntries(settings, settings.beginReadArray(QStringLiteral("Classes")));
-    for (int k : classEntries) {
-        settings.setArrayIndex(k);
-        m_classNames.append(settings.value(QStringLiteral("Name")).toString());
-        QStringList ids, names, scores;
-        const std::vector<int> studentEntries = presentEntries(settings, settings.beginReadArray(QStringLiteral("StudentInfor")));
-        for (int i : studentEntries) {
-            settings.setArrayIndex(i);
-            ids.append(settings.value(QStringLiteral("ID")).toString());
-            names.append(settings.value(QStringLiteral("Name")).toString());
-            scores.append(settings.value(QStringLiteral("Score")).toString());
-        }
-        settings.endArray();
-        m_ids.append(ids);
-        m_names.append(names);
-        m_scores.append(scores);
-    }
-    settings.endArray();
-    rememberStoredCopy();
-    m_currentClass = 0;
-
-    if (m_classNames.isEmpty())
-        appendClass(QString::fromLatin1(kFirstClassName));
+    m_store->loadClasses();
     m_modified = false;
-}
-
-void ClassSettingDialog::appendClass(const QString &name)
-{
-    m_classNames.append(name);
-    m_ids.append(QStringList());
-    m_names.append(QStringList());
-    m_scores.append(QStringList());
 }
 
 void ClassSettingDialog::saveClasses(bool syncFirst)
@@ -154,138 +72,55 @@ void ClassSettingDialog::saveClasses(bool syncFirst)
     m_modified = false;
     if (syncFirst)
         syncFromTable();
-    writeRoster();
+    m_store->saveClasses();
 }
 
-void ClassSettingDialog::writeRoster()
+void ClassSettingDialog::reportSaveFailure(const QString &settingsFile)
 {
-    QSettings settings(kOrganization, kRosterApplication);
-    removeAbandonedLock(settings);
-    settings.beginWriteArray(QStringLiteral("Classes"));
-    for (int k = 0; k < m_classNames.size(); ++k) {
-        settings.setArrayIndex(k);
-        settings.setValue(QStringLiteral("Name"), m_classNames.at(k));
-        settings.beginWriteArray(QStringLiteral("StudentInfor"));
-        const QStringList &ids = m_ids.at(k);
-        for (int i = 0; i < ids.size(); ++i) {
-            settings.setArrayIndex(i);
-            settings.setValue(QStringLiteral("ID"), ids.at(i));
-            settings.setValue(QStringLiteral("Name"), m_names.at(k).at(i));
-            settings.setValue(QStringLiteral("Score"), m_scores.at(k).at(i));
-        }
-        settings.endArray();
-    }
-    settings.endArray();
-    settings.sync();
-    if (checkSaved(settings))
-        rememberStoredCopy();
-}
-
-bool ClassSettingDialog::checkSaved(QSettings &settings)
-{
-    m_saveFailed = settings.status() != QSettings::NoError;
-    if (!m_saveFailed)
-        return true;
-    m_storedCopyKnown = false;
-    if (!m_saveFailureReported) {
-        m_saveFailureReported = true;
-        QMessageBox::warning(parentWidget() ? parentWidget() : this, tr("Scores Not Saved"),
-                             tr("Zandrel cannot save the classes and scores to\n%1\n\n"
-                                "The scores given are kept while Zandrel runs, and every new score "
-                                "tries to save them again. Check that the disk has free space and "
-                                "that this folder can be written to.")
-                                 .arg(QDir::toNativeSeparators(settings.fileName())));
-    }
-    return false;
-}
-
-void ClassSettingDialog::rememberStoredCopy()
-{
-    m_storedClassNames = m_classNames;
-    m_storedIds = m_ids;
-    m_storedNames = m_names;
-    m_storedScores = m_scores;
-    m_storedCopyKnown = true;
-}
-
-bool ClassSettingDialog::rosterMatchesStoredCopy() const
-{
-    return m_storedCopyKnown && m_classNames == m_storedClassNames && m_ids == m_storedIds
-        && m_names == m_storedNames && m_scores == m_storedScores;
-}
-
-bool ClassSettingDialog::writeOneScore(int classIndex, int studentIndex)
-{
-    // The same key a full save writes for this student, so the file ends up
-    // exactly as a full save would leave it.
-    QSettings settings(kOrganization, kRosterApplication);
-    removeAbandonedLock(settings);
-    if (!settings.contains(QStringLiteral("Classes/size")))
-        return false;
-    if (studentIndex >= 0) {
-        settings.setValue(QStringLiteral("Classes/%1/StudentInfor/%2/Score")
-                              .arg(classIndex + 1)
-                              .arg(studentIndex + 1),
-                          m_scores.at(classIndex).at(studentIndex));
-        settings.sync();
-        if (checkSaved(settings))
-            m_storedScores[classIndex][studentIndex] = m_scores.at(classIndex).at(studentIndex);
-    }
-    return true;
+    if (m_saveFailureReported)
+        return;
+    m_saveFailureReported = true;
+    QMessageBox::warning(parentWidget() ? parentWidget() : this, tr("Scores Not Saved"),
+                         tr("Zandrel cannot save the classes and scores to\n%1\n\n"
+                            "The scores given are kept while Zandrel runs, and every new score "
+                            "tries to save them again. Check that the disk has free space and "
+                            "that this folder can be written to.")
+                             .arg(QDir::toNativeSeparators(settingsFile)));
 }
 
 void ClassSettingDialog::classNames(std::vector<QString> &names) const
 {
-    names.assign(m_classNames.cbegin(), m_classNames.cend());
-}
-
-int ClassSettingDialog::classIndex(const QString &className) const
-{
-    return m_classNames.indexOf(className);
+    m_store->classNames(names);
 }
 
 void ClassSettingDialog::studentIds(const QString &className, std::vector<QString> &ids)
 {
-    ids.clear();
-    m_currentClass = classIndex(className);
-    if (m_currentClass >= 0)
-        ids.assign(m_ids.at(m_currentClass).cbegin(), m_ids.at(m_currentClass).cend());
+    m_store->studentIds(className, ids);
 }
 
 void ClassSettingDialog::selectClass(const QString &className)
 {
-    m_currentClass = classIndex(className);
+    m_store->selectClass(className);
 }
 
 bool ClassSettingDialog::hasStudent(const QString &className, const QString &id) const
 {
-    const int k = classIndex(className);
-    return k >= 0 && m_ids.at(k).contains(id);
+    return m_store->hasStudent(className, id);
 }
 
 void ClassSettingDialog::appendScore(const QString &id, char letter)
 {
-    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
-        return;
-
-    const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
-    const int student = m_ids.at(m_currentClass).indexOf(id);
-    if (student >= 0)
-        m_scores[m_currentClass][student].append(QChar::fromLatin1(letter));
-
+    m_store->appendScore(id, letter);
     m_modified = false;
-    // A roster removed from disk under us, or edits not yet saved, need the
-    // full save.
-    if (!onlyThisScoreChanges || !writeOneScore(m_currentClass, student))
-        writeRoster();
 }
 
 void ClassSettingDialog::syncFromTable()
 {
-    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
+    if (!m_store->hasCurrentClass())
         return;
-    if (m_currentClass < m_classListModel->rowCount())
-        m_classNames[m_currentClass] = m_classListModel->index(m_currentClass).data().toString();
+    const int current = m_store->currentClass();
+    if (current < m_classListModel->rowCount())
+        m_store->renameClass(current, m_classListModel->index(current).data().toString());
 
     QStringList ids, names, scores;
     QSet<QString> seen;
@@ -300,27 +135,27 @@ void ClassSettingDialog::syncFromTable()
         names.append(cellText(row, 1));
         scores.append(cellText(row, 2));
     }
-    m_ids[m_currentClass] = ids;
-    m_names[m_currentClass] = names;
-    m_scores[m_currentClass] = scores;
+    m_store->setStudents(current, ids, names, scores);
 }
 
 bool ClassSettingDialog::isModified() const
 {
-    if (m_classListModel->rowCount() != m_classNames.size())
+    const QStringList &classNames = m_store->classNameList();
+    if (m_classListModel->rowCount() != classNames.size())
         return true;
-    const bool hasCurrentClass = m_currentClass >= 0 && m_currentClass < m_classNames.size();
-    if (hasCurrentClass && m_studentModel->rowCount() != m_ids.at(m_currentClass).size())
+    const bool hasCurrentClass = m_store->hasCurrentClass();
+    const int current = m_store->currentClass();
+    if (hasCurrentClass && m_studentModel->rowCount() != m_store->ids(current).size())
         return true;
-    for (int k = 0; k < m_classNames.size(); ++k) {
-        if (m_classListModel->index(k).data().toString() != m_classNames.at(k))
+    for (int k = 0; k < classNames.size(); ++k) {
+        if (m_classListModel->index(k).data().toString() != classNames.at(k))
             return true;
     }
     if (!hasCurrentClass)
         return false;
-    const QStringList &ids = m_ids.at(m_currentClass);
-    const QStringList &names = m_names.at(m_currentClass);
-    const QStringList &scores = m_scores.at(m_currentClass);
+    const QStringList &ids = m_store->ids(current);
+    const QStringList &names = m_store->names(current);
+    const QStringList &scores = m_store->scores(current);
     for (int row = 0; row < ids.size(); ++row) {
         if (cellText(row, 0) != ids.at(row) || cellText(row, 1) != names.at(row)
             || cellText(row, 2) != scores.at(row))
@@ -367,10 +202,8 @@ void ClassSettingDialog::commitOpenEdits()
 
 void ClassSettingDialog::refreshView()
 {
-    m_currentClass = 0;
-    if (m_classNames.isEmpty())
-        appendClass(QString::fromLatin1(kFirstClassName));
-    m_classListModel->setStringList(m_classNames);
+    m_store->setCurrentClass(0);
+    m_classListModel->setStringList(m_store->classNameList());
     fillStudentTable();
     m_modified = false;
 }
@@ -381,9 +214,10 @@ void ClassSettingDialog::fillStudentTable()
     m_studentModel->setColumnCount(3);
     m_studentModel->setHorizontalHeaderLabels({tr("ID"), tr("Name"), tr("Score")});
     ui->tableView->setColumnWidth(0, kIdColumnWidth);
-    ui->listView->setCurrentIndex(m_classListModel->index(m_currentClass));
-    if (m_currentClass >= 0 && m_currentClass < m_classNames.size())
-        appendStudentRows(m_ids.at(m_currentClass), m_names.at(m_currentClass), m_scores.at(m_currentClass));
+    const int current = m_store->currentClass();
+    ui->listView->setCurrentIndex(m_classListModel->index(current));
+    if (m_store->hasCurrentClass())
+        appendStudentRows(m_store->ids(current), m_store->names(current), m_store->scores(current));
 }
 
 void ClassSettingDialog::appendStudentRows(const QStringList &ids, const QStringList &names,
@@ -428,8 +262,8 @@ void ClassSettingDialog::on_listView_clicked(const QModelIndex &index)
     if (!m_modified)
         m_modified = isModified();
     syncFromTable();
-    if (index.row() != m_currentClass) {
-        m_currentClass = index.row();
+    if (index.row() != m_store->currentClass()) {
+        m_store->setCurrentClass(index.row());
         fillStudentTable();
     }
 }
@@ -438,28 +272,21 @@ void ClassSettingDialog::on_pushButton_7_clicked()
 {
     syncFromTable();
     int n = 1;
-    while (m_classNames.contains(QStringLiteral("Class %1").arg(n)))
+    while (m_store->classNameList().contains(QStringLiteral("Class %1").arg(n)))
         ++n;
-    appendClass(QStringLiteral("Class %1").arg(n));
-    m_classListModel->setStringList(m_classNames);
-    m_currentClass = m_classNames.size() - 1;
+    m_store->appendClass(QStringLiteral("Class %1").arg(n));
+    m_classListModel->setStringList(m_store->classNameList());
+    m_store->setCurrentClass(m_store->classCount() - 1);
     fillStudentTable();
     m_modified = true;
 }
 
 void ClassSettingDialog::on_pushButton_8_clicked()
 {
-    if (m_currentClass >= 0 && m_currentClass < m_classNames.size()) {
-        m_classNames.removeAt(m_currentClass);
-        m_ids.removeAt(m_currentClass);
-        m_names.removeAt(m_currentClass);
-        m_scores.removeAt(m_currentClass);
-    }
-    if (m_classNames.isEmpty())
-        appendClass(QString::fromLatin1(kFirstClassName));
-    m_classListModel->setStringList(m_classNames);
-    if (m_currentClass >= m_classNames.size())
-        m_currentClass = m_classNames.size() - 1;
+    m_store->removeClass(m_store->currentClass());
+    m_classListModel->setStringList(m_store->classNameList());
+    if (m_store->currentClass() >= m_store->classCount())
+        m_store->setCurrentClass(m_store->classCount() - 1);
     m_modified = true;
     fillStudentTable();
 }
@@ -479,8 +306,10 @@ void ClassSettingDialog::on_pushButton_4_clicked()
 
 void ClassSettingDialog::on_pushButton_5_clicked()
 {
-    if (!m_batchDialog)
+    if (!m_batchDialog) {
         m_batchDialog = new BatchAddIDDialog(this);
+        connect(m_batchDialog, &BatchAddIDDialog::rangeRequested, this, &ClassSettingDialog::addIdRange);
+    }
     m_batchDialog->exec();
 }
 
@@ -538,18 +367,17 @@ template<typename Key>
 void ClassSettingDialog::applySortKeys(const std::vector<Key> &keys, int column)
 {
     const std::vector<int> order = toggledSortOrder(keys);
-    QStringList &ids = m_ids[m_currentClass];
-    QStringList &names = m_names[m_currentClass];
-    QStringList &scores = m_scores[m_currentClass];
+    const int current = m_store->currentClass();
+    const QStringList &ids = m_store->ids(current);
+    const QStringList &names = m_store->names(current);
+    const QStringList &scores = m_store->scores(current);
     QStringList sortedIds, sortedNames, sortedScores;
     for (const int i : order) {
         sortedIds.append(ids.at(i));
         sortedNames.append(names.at(i));
         sortedScores.append(scores.at(i));
     }
-    ids = sortedIds;
-    names = sortedNames;
-    scores = sortedScores;
+    m_store->setStudents(current, sortedIds, sortedNames, sortedScores);
     fillStudentTable();
     // The order turns round exactly when the keys were ascending already.
     const bool descending = std::is_sorted(keys.cbegin(), keys.cend());
@@ -559,26 +387,29 @@ void ClassSettingDialog::applySortKeys(const std::vector<Key> &keys, int column)
 void ClassSettingDialog::sortById()
 {
     takeOverTypedEdits();
-    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
+    if (!m_store->hasCurrentClass())
         return;
-    QStringList &ids = m_ids[m_currentClass];
+    const int current = m_store->currentClass();
+    QStringList ids = m_store->ids(current);
     std::vector<qint64> keys;
     keys.reserve(size_t(ids.size()));
     for (QString &id : ids) {
         id = id.simplified();
         keys.push_back(studentIdValue(id));
     }
+    m_store->setStudents(current, ids, m_store->names(current), m_store->scores(current));
     applySortKeys(keys, 0);
 }
 
 void ClassSettingDialog::sortByName()
 {
     takeOverTypedEdits();
-    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
+    if (!m_store->hasCurrentClass())
         return;
+    const QStringList &names = m_store->names(m_store->currentClass());
     std::vector<QString> keys;
-    keys.reserve(size_t(m_names.at(m_currentClass).size()));
-    for (const QString &name : m_names.at(m_currentClass))
+    keys.reserve(size_t(names.size()));
+    for (const QString &name : names)
         keys.push_back(name.simplified());
     applySortKeys(keys, 1);
 }
@@ -586,21 +417,22 @@ void ClassSettingDialog::sortByName()
 void ClassSettingDialog::SortByScore()
 {
     takeOverTypedEdits();
-    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
+    if (!m_store->hasCurrentClass())
         return;
     std::vector<double> keys;
-    averageScores(m_scores.at(m_currentClass), keys);
+    averageScores(m_store->scores(m_store->currentClass()), keys);
     applySortKeys(keys, 2);
 }
 
 void ClassSettingDialog::SortByNumScore()
 {
     takeOverTypedEdits();
-    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
+    if (!m_store->hasCurrentClass())
         return;
+    const QStringList &scores = m_store->scores(m_store->currentClass());
     std::vector<uint> keys;
-    keys.reserve(size_t(m_scores.at(m_currentClass).size()));
-    for (const QString &score : m_scores.at(m_currentClass))
+    keys.reserve(size_t(scores.size()));
+    for (const QString &score : scores)
         keys.push_back(uint(score.size()));
     applySortKeys(keys, 2);
 }
@@ -608,26 +440,13 @@ void ClassSettingDialog::SortByNumScore()
 void ClassSettingDialog::writeScoreFile(const QString &className, double aScore, double fScore,
                                         ScoreRounding rounding, bool csv)
 {
-    const int k = classIndex(className);
-    const QString path = scoreFilePath(m_dataDir, className, csv);
-    if (k < 0 || path.isEmpty())
-        return;
-    // Written aside and renamed into place, so a failed write leaves the
-    // previous file whole rather than cut short.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write(scoreFileContent(m_ids.at(k), m_scores.at(k), aScore, fScore, rounding, csv));
-    file.commit();
+    m_store->writeScoreFile(className, aScore, fScore, rounding, csv);
 }
 
 void ClassSettingDialog::openScoreFiles(const QString &className)
 {
-    for (const bool csv : {false, true}) {
-        const QString path = scoreFilePath(m_dataDir, className, csv);
-        if (!path.isEmpty())
-            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    for (const QString &path : m_store->scoreFilePaths(className))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 void ClassSettingDialog::addIdRange(const QString &from, const QString &to)

@@ -4,7 +4,6 @@
 #include "roster/averagescores.h"
 
 #include <QDialog>
-#include <QList>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -13,19 +12,18 @@
 class BatchAddIDDialog;
 class QMenu;
 class QModelIndex;
-class QSettings;
 class QStandardItemModel;
+class RosterStore;
 class QStringListModel;
 
 namespace Ui {
 class ClassSettingDialog;
 }
 
-// The class settings dialog, which also holds the roster store: every class
-// with its students' IDs, names and score strings, read from and written
-// back whole to the settings area "Zandrel_ClassSetting". Its window edits
-// the classes in a list and the current class's students in a table, which
-// is the working copy until syncFromTable takes it over.
+// The class settings dialog, which owns the roster store and answers for it
+// to the rest of the program. Its window edits the classes in a list and the
+// current class's students in a table, which is the working copy until
+// syncFromTable takes it over.
 class ClassSettingDialog : public QDialog
 {
     Q_OBJECT
@@ -41,6 +39,7 @@ public:
     void selectClass(const QString &className);
     bool hasStudent(const QString &className, const QString &id) const;
     void appendScore(const QString &id, char letter);
+    RosterStore *store() const { return m_store; }
 
     // The score files of the first class of that name in the data directory.
     void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
@@ -89,36 +88,12 @@ private:
     void sortById();
     void sortByName();
 
-    int classIndex(const QString &className) const;
-    // A class without students at the end of the roster.
-    void appendClass(const QString &name);
-    void writeRoster();
-    bool rosterMatchesStoredCopy() const;
-    // Writes only the score key of one student (none for index -1); false
-    // when the stored roster is missing and a full save is needed.
-    bool writeOneScore(int classIndex, int studentIndex);
-    void rememberStoredCopy();
-    // Whether the last write reached the disk; tells the teacher once per run
-    // when it did not.
-    bool checkSaved(QSettings &settings);
+    // Tells the teacher once per run that the roster could not be saved.
+    void reportSaveFailure(const QString &settingsFile);
     void syncFromTable();
 
-    QStringList m_classNames;
-    QList<QStringList> m_ids;
-    QList<QStringList> m_names;
-    QList<QStringList> m_scores;
-    int m_currentClass = -1;
+    RosterStore *m_store;
     bool m_modified = false;
-    QString m_dataDir;
-
-    // What the settings file holds since the last load or save, so that a
-    // single new score can be written as the one key that changed.
-    QStringList m_storedClassNames;
-    QList<QStringList> m_storedIds;
-    QList<QStringList> m_storedNames;
-    QList<QStringList> m_storedScores;
-    bool m_storedCopyKnown = false;
-    bool m_saveFailed = false;
     bool m_saveFailureReported = false;
 
     Ui::ClassSettingDialog *ui;

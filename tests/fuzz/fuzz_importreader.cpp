@@ -1,12 +1,12 @@
 // libFuzzer entry for the class list reader.
 #include "fuzztargets.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    new QApplication(*argc, *argv);
+    new QCoreApplication(*argc, *argv);
     return 0;
 }
 

@@ -1,7 +1,7 @@
 // libFuzzer entry for the roster file loader.
 #include "fuzztargets.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 
 #include <unistd.h>
 
@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
     const QByteArray scratch = "/tmp/zandrel-fuzz-" + QByteArray::number(qint64(getpid()));
     qputenv("XDG_CONFIG_HOME", scratch);
     qputenv("HOME", scratch);
-    new QApplication(*argc, *argv);
+    new QCoreApplication(*argc, *argv);
     return 0;
 }
 

@@ -1,7 +1,7 @@
 #include "fuzztargets.h"
 
-#include "roster/classsettingdialog.h"
 #include "roster/importreader.h"
+#include "roster/rosterstore.h"
 #include "roster/studentids.h"
 
 #include <QDir>
@@ -26,7 +26,7 @@ void loadRosterBytes(const std::uint8_t *data, std::size_t size)
             return;
         file.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
     }
-    ClassSettingDialog store;
+    RosterStore store{QString()};
     store.loadClasses();
     std::vector<QString> names, ids;
     store.classNames(names);

@@ -1,5 +1,7 @@
+#include "app/appservices.h"
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
+#include "roster/rosterstore.h"
 #include "roster/studentids.h"
 
 #include "../support/rosterseeder.h"
@@ -25,13 +27,13 @@ private slots:
 
     void firstRunHasClassOneAndSavesIt()
     {
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         std::vector<QString> names;
         store.classNames(names);
         QCOMPARE(names, std::vector<QString>{QStringLiteral("Class 1")});
 
-        store.saveClasses(false);
+        store.saveClasses();
         QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
         QCOMPARE(settings.value(QStringLiteral("Classes/size")).toInt(), 1);
         QCOMPARE(settings.value(QStringLiteral("Classes/1/Name")).toString(), QStringLiteral("Class 1"));
@@ -48,13 +50,13 @@ private slots:
             QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
             settings.setValue(QStringLiteral("Classes/size"), 2);
         }
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         std::vector<QString> names;
         store.classNames(names);
         QCOMPARE(names.size(), size_t(2));
 
-        store.saveClasses(false);
+        store.saveClasses();
         QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
         QCOMPARE(settings.value(QStringLiteral("Classes/size")).toInt(), 2);
         QCOMPARE(settings.value(QStringLiteral("Classes/3/Name")).toString(), QStringLiteral("C"));
@@ -70,13 +72,13 @@ private slots:
             settings.remove(QStringLiteral("Classes/1/StudentInfor/1/Score"));
             settings.remove(QStringLiteral("Classes/1/Name"));
         }
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         std::vector<QString> ids;
         store.studentIds(QString(), ids);
         QCOMPARE(ids, (std::vector<QString>{"1001", "1001", ""}));
 
-        store.saveClasses(false);
+        store.saveClasses();
         const QVector<SeedClass> stored = storedRoster();
         QCOMPARE(stored.size(), 1);
         QCOMPARE(stored[0].ids.size(), 3);
@@ -95,7 +97,7 @@ private slots:
             settings.setValue(QStringLiteral("Classes/1/StudentInfor/size"), 2000000000);
             settings.setValue(QStringLiteral("Classes/2/StudentInfor/size"), -5);
         }
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         std::vector<QString> names, ids;
         store.classNames(names);
@@ -110,7 +112,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("Twin"), {QStringLiteral("1")}, {}, {}},
                     {QStringLiteral("Twin"), {QStringLiteral("2")}, {}, {}}});
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         std::vector<QString> ids;
         store.studentIds(QStringLiteral("Twin"), ids);
@@ -129,7 +131,7 @@ private slots:
     void appendScoreKeepsCaseAndAppendsInOrder()
     {
         seedRoster({{QStringLiteral("A"), {QStringLiteral("7"), QStringLiteral("8")}, {}, {QStringLiteral("C")}}});
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         store.selectClass(QStringLiteral("A"));
         store.appendScore(QStringLiteral("7"), 'b');
@@ -142,7 +144,7 @@ private slots:
     void appendScoreWithoutCurrentClassSavesNothing()
     {
         seedRoster({{QStringLiteral("A"), {QStringLiteral("7")}, {}, {}}});
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         std::vector<QString> ids;
         store.studentIds(QStringLiteral("No such class"), ids);
@@ -162,7 +164,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("A"), {QStringLiteral("1"), QStringLiteral("2")}, {QStringLiteral("Ann"), QStringLiteral("张伟")}, {}},
                     {QStringLiteral("B"), {QStringLiteral("3")}, {}, {QStringLiteral("DD")}}});
-        ClassSettingDialog store;
+        RosterStore store(dataDirectory());
         store.loadClasses();
         store.selectClass(QStringLiteral("B"));
         store.appendScore(QStringLiteral("3"), 'E');
@@ -170,7 +172,7 @@ private slots:
         store.appendScore(QStringLiteral("2"), 'A');
         const QByteArray afterScores = rosterFileBytes();
 
-        store.saveClasses(false);
+        store.saveClasses();
         QCOMPARE(rosterFileBytes(), afterScores);
         QCOMPARE(storedRoster()[1].scores, QStringList{QStringLiteral("DDE")});
     }

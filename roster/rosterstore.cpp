@@ -1,0 +1,284 @@
+#include "roster/rosterstore.h"
+
+#include "roster/scorefiles.h"
+#include "roster/settingsmap.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QSettings>
+
+#include <algorithm>
+
+using namespace SettingsMap;
+
+namespace {
+const char *const kFirstClassName = "Class 1";
+
+QSettings rosterSettings()
+{
+    return QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kRosterArea));
+}
+
+// The array entries a file holds, as indices from 0, in order. A damaged
+// file may claim far more entries than it holds (a size of two billion with
+// a handful of entries); only entries that hold a key are read, so loading
+// never walks through entries that are not there.
+std::vector<int> presentEntries(const QSettings &settings, int claimedSize)
+{
+    std::vector<int> entries;
+    const QStringList groups = settings.childGroups();
+    for (const QString &group : groups) {
+        bool isIndex = false;
+        const int index = group.toInt(&isIndex);
+        if (isIndex && index >= 1 && index <= claimedSize)
+            entries.push_back(index - 1);
+    }
+    std::sort(entries.begin(), entries.end());
+    entries.erase(std::unique(entries.begin(), entries.end()), entries.end());
+    return entries;
+}
+
+// A save killed at the wrong moment can leave the settings lock file empty,
+// naming no process; the settings store would then wait half a minute before
+// taking it over, and the program would hang at the next score. Only one copy
+// of the program writes the roster, so such a file is always left over.
+void removeAbandonedLock(const QSettings &settings)
+{
+    const QFileInfo lock(settings.fileName() + QStringLiteral(".lock"));
+    if (lock.exists() && lock.size() == 0)
+        QFile::remove(lock.filePath());
+}
+}
+
+RosterStore::RosterStore(const QString &dataDir, QObject *parent)
+    : QObject(parent)
+    , m_dataDir(dataDir)
+{
+}
+
+void RosterStore::loadClasses()
+{
+    // Scores that could not be saved stay in memory until a save succeeds.
+    if (m_saveFailed) {
+        writeRoster();
+        if (m_saveFailed) {
+            m_currentClass = 0;
+            return;
+        }
+    }
+
+    m_classNames.clear();
+    m_ids.clear();
+    m_names.clear();
+    m_scores.clear();
+
+    QSettings settings = rosterSettings();
+    const std::vector<int> classEntries
+        = presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kClasses)));
+    for (int k : classEntries) {
+        settings.setArrayIndex(k);
+        m_classNames.append(settings.value(QString::fromLatin1(kClassName)).toString());
+        QStringList ids, names, scores;
+        const std::vector<int> studentEntries
+            = presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kStudents)));
+        for (int i : studentEntries) {
+            settings.setArrayIndex(i);
+            ids.append(settings.value(QString::fromLatin1(kStudentId)).toString());
+            names.append(settings.value(QString::fromLatin1(kStudentName)).toString());
+            scores.append(settings.value(QString::fromLatin1(kStudentScore)).toString());
+        }
+        settings.endArray();
+        m_ids.append(ids);
+        m_names.append(names);
+        m_scores.append(scores);
+    }
+    settings.endArray();
+    rememberStoredCopy();
+    m_currentClass = 0;
+
+    if (m_classNames.isEmpty())
+        appendClass(QString::fromLatin1(kFirstClassName));
+}
+
+void RosterStore::saveClasses()
+{
+    writeRoster();
+}
+
+void RosterStore::writeRoster()
+{
+    QSettings settings = rosterSettings();
+    removeAbandonedLock(settings);
+    settings.beginWriteArray(QString::fromLatin1(kClasses));
+    for (int k = 0; k < m_classNames.size(); ++k) {
+        settings.setArrayIndex(k);
+        settings.setValue(QString::fromLatin1(kClassName), m_classNames.at(k));
+        settings.beginWriteArray(QString::fromLatin1(kStudents));
+        const QStringList &ids = m_ids.at(k);
+        for (int i = 0; i < ids.size(); ++i) {
+            settings.setArrayIndex(i);
+            settings.setValue(QString::fromLatin1(kStudentId), ids.at(i));
+            settings.setValue(QString::fromLatin1(kStudentName), m_names.at(k).at(i));
+            settings.setValue(QString::fromLatin1(kStudentScore), m_scores.at(k).at(i));
+        }
+        settings.endArray();
+    }
+    settings.endArray();
+    settings.sync();
+    if (checkSaved(settings))
+        rememberStoredCopy();
+}
+
+bool RosterStore::checkSaved(QSettings &settings)
+{
+    m_saveFailed = settings.status() != QSettings::NoError;
+    if (!m_saveFailed)
+        return true;
+    m_storedCopyKnown = false;
+    emit saveFailed(settings.fileName());
+    return false;
+}
+
+void RosterStore::rememberStoredCopy()
+{
+    m_storedClassNames = m_classNames;
+    m_storedIds = m_ids;
+    m_storedNames = m_names;
+    m_storedScores = m_scores;
+    m_storedCopyKnown = true;
+}
+
+bool RosterStore::rosterMatchesStoredCopy() const
+{
+    return m_storedCopyKnown && m_classNames == m_storedClassNames && m_ids == m_storedIds
+        && m_names == m_storedNames && m_scores == m_storedScores;
+}
+
+bool RosterStore::writeOneScore(int classIndex, int studentIndex)
+{
+    // The same key a full save writes for this student, so the file ends up
+    // exactly as a full save would leave it.
+    QSettings settings = rosterSettings();
+    removeAbandonedLock(settings);
+    if (!settings.contains(QStringLiteral("%1/size").arg(QLatin1String(kClasses))))
+        return false;
+    if (studentIndex >= 0) {
+        settings.setValue(QStringLiteral("%1/%2/%3/%4/%5")
+                              .arg(QLatin1String(kClasses))
+                              .arg(classIndex + 1)
+                              .arg(QLatin1String(kStudents))
+                              .arg(studentIndex + 1)
+                              .arg(QLatin1String(kStudentScore)),
+                          m_scores.at(classIndex).at(studentIndex));
+        settings.sync();
+        if (checkSaved(settings))
+            m_storedScores[classIndex][studentIndex] = m_scores.at(classIndex).at(studentIndex);
+    }
+    return true;
+}
+
+void RosterStore::classNames(std::vector<QString> &names) const
+{
+    names.assign(m_classNames.cbegin(), m_classNames.cend());
+}
+
+int RosterStore::classIndex(const QString &className) const
+{
+    return m_classNames.indexOf(className);
+}
+
+void RosterStore::studentIds(const QString &className, std::vector<QString> &ids)
+{
+    ids.clear();
+    m_currentClass = classIndex(className);
+    if (m_currentClass >= 0)
+        ids.assign(m_ids.at(m_currentClass).cbegin(), m_ids.at(m_currentClass).cend());
+}
+
+void RosterStore::selectClass(const QString &className)
+{
+    m_currentClass = classIndex(className);
+}
+
+bool RosterStore::hasStudent(const QString &className, const QString &id) const
+{
+    const int k = classIndex(className);
+    return k >= 0 && m_ids.at(k).contains(id);
+}
+
+void RosterStore::appendScore(const QString &id, char letter)
+{
+    if (!hasCurrentClass())
+        return;
+
+    const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
+    const int student = m_ids.at(m_currentClass).indexOf(id);
+    if (student >= 0)
+        m_scores[m_currentClass][student].append(QChar::fromLatin1(letter));
+
+    // A roster removed from disk under us, or edits not yet saved, need the
+    // full save.
+    if (!onlyThisScoreChanges || !writeOneScore(m_currentClass, student))
+        writeRoster();
+}
+
+void RosterStore::appendClass(const QString &name)
+{
+    m_classNames.append(name);
+    m_ids.append(QStringList());
+    m_names.append(QStringList());
+    m_scores.append(QStringList());
+}
+
+void RosterStore::removeClass(int classIndex)
+{
+    if (classIndex >= 0 && classIndex < m_classNames.size()) {
+        m_classNames.removeAt(classIndex);
+        m_ids.removeAt(classIndex);
+        m_names.removeAt(classIndex);
+        m_scores.removeAt(classIndex);
+    }
+    if (m_classNames.isEmpty())
+        appendClass(QString::fromLatin1(kFirstClassName));
+}
+
+void RosterStore::renameClass(int classIndex, const QString &name)
+{
+    m_classNames[classIndex] = name;
+}
+
+void RosterStore::setStudents(int classIndex, const QStringList &ids, const QStringList &names,
+                              const QStringList &scores)
+{
+    m_ids[classIndex] = ids;
+    m_names[classIndex] = names;
+    m_scores[classIndex] = scores;
+}
+
+void RosterStore::writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
+                                 bool csv)
+{
+    const int k = classIndex(className);
+    const QString path = scoreFilePath(m_dataDir, className, csv);
+    if (k < 0 || path.isEmpty())
+        return;
+    // Written aside and renamed into place, so a failed write leaves the
+    // previous file whole rather than cut short.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return;
+    file.write(scoreFileContent(m_ids.at(k), m_scores.at(k), aScore, fScore, rounding, csv));
+    file.commit();
+}
+
+QStringList RosterStore::scoreFilePaths(const QString &className) const
+{
+    QStringList paths;
+    for (const bool csv : {false, true}) {
+        const QString path = scoreFilePath(m_dataDir, className, csv);
+        if (!path.isEmpty())
+            paths.append(path);
+    }
+    return paths;
+}

@@ -1,0 +1,88 @@
+#ifndef ROSTERSTORE_H
+#define ROSTERSTORE_H
+
+#include "roster/averagescores.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class QSettings;
+
+// Every class with its students' IDs, names and score strings, read from and
+// written back whole to the settings area "Zandrel_ClassSetting". One class is
+// the current one: scores go to its students.
+class RosterStore : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RosterStore(const QString &dataDir, QObject *parent = nullptr);
+
+    // Always leaves at least one class, named "Class 1" when the file has none.
+    void loadClasses();
+    void saveClasses();
+    void classNames(std::vector<QString> &names) const;
+    // Also makes that class the current one.
+    void studentIds(const QString &className, std::vector<QString> &ids);
+    void selectClass(const QString &className);
+    bool hasStudent(const QString &className, const QString &id) const;
+    void appendScore(const QString &id, char letter);
+
+    // The score files of the first class of that name in the data directory.
+    void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
+                        bool csv);
+    // Those that may exist: the text file first, then the CSV file.
+    QStringList scoreFilePaths(const QString &className) const;
+
+    // The roster as the class settings window edits it, by class index.
+    int classCount() const { return m_classNames.size(); }
+    const QStringList &classNameList() const { return m_classNames; }
+    int classIndex(const QString &className) const;
+    int currentClass() const { return m_currentClass; }
+    bool hasCurrentClass() const { return m_currentClass >= 0 && m_currentClass < m_classNames.size(); }
+    void setCurrentClass(int classIndex) { m_currentClass = classIndex; }
+    const QStringList &ids(int classIndex) const { return m_ids.at(classIndex); }
+    const QStringList &names(int classIndex) const { return m_names.at(classIndex); }
+    const QStringList &scores(int classIndex) const { return m_scores.at(classIndex); }
+    // A class without students at the end of the roster.
+    void appendClass(const QString &name);
+    // Removing the last class leaves a new "Class 1" in its place.
+    void removeClass(int classIndex);
+    void renameClass(int classIndex, const QString &name);
+    void setStudents(int classIndex, const QStringList &ids, const QStringList &names, const QStringList &scores);
+
+signals:
+    // A write did not reach the disk; the roster stays in memory and every
+    // further score tries to save it whole again.
+    void saveFailed(const QString &settingsFile);
+
+private:
+    void writeRoster();
+    bool rosterMatchesStoredCopy() const;
+    // Writes only the score key of one student (none for index -1); false
+    // when the stored roster is missing and a full save is needed.
+    bool writeOneScore(int classIndex, int studentIndex);
+    void rememberStoredCopy();
+    bool checkSaved(QSettings &settings);
+
+    QStringList m_classNames;
+    QList<QStringList> m_ids;
+    QList<QStringList> m_names;
+    QList<QStringList> m_scores;
+    int m_currentClass = -1;
+    QString m_dataDir;
+
+    // What the settings file holds since the last load or save, so that a
+    // single new score can be written as the one key that changed.
+    QStringList m_storedClassNames;
+    QList<QStringList> m_storedIds;
+    QList<QStringList> m_storedNames;
+    QList<QStringList> m_storedScores;
+    bool m_storedCopyKnown = false;
+    bool m_saveFailed = false;
+};
+
+#endif // ROSTERSTORE_H

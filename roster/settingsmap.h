@@ -1,0 +1,49 @@
+#ifndef SETTINGSMAP_H
+#define SETTINGSMAP_H
+
+#include <QString>
+#include <QVariant>
+
+// Every place the program keeps a setting: the organization, its four areas
+// and their keys. The stored names are what earlier versions wrote, so they
+// must never change.
+namespace SettingsMap {
+
+constexpr char kOrganization[] = "Velmor";
+
+// Area "Language": the interface language.
+constexpr char kLanguageArea[] = "Language";
+constexpr char kLanguage[] = "Language";
+
+// Area "Zandrel_ClassSetting": the roster, an array of classes each with an
+// array of students.
+constexpr char kRosterArea[] = "Zandrel_ClassSetting";
+constexpr char kClasses[] = "Classes";
+constexpr char kClassName[] = "Name";
+constexpr char kStudents[] = "StudentInfor";
+constexpr char kStudentId[] = "ID";
+constexpr char kStudentName[] = "Name";
+constexpr char kStudentScore[] = "Score";
+
+// Area "Speech": reading drawn IDs aloud.
+constexpr char kSpeechArea[] = "Speech";
+constexpr char kSpeechEnable[] = "Enable";
+constexpr char kSpeechVolume[] = "Volume";
+constexpr char kSpeechSpeed[] = "Speed";
+constexpr char kSpeechRandom[] = "Random";
+constexpr char kSpeechVoice[] = "VoiceLib";
+
+// Area "Velmor Zandrel": everything else.
+constexpr char kProgramArea[] = "Velmor Zandrel";
+constexpr char kHomeworkDownloadPath[] = "Homework_DownloadPath";
+constexpr char kHomeworkCopy[] = "Homework_Copy";
+constexpr char kHomeworkToStudentDir[] = "Homework_ToStudentDir";
+
+// Settings are written the moment a control changes, each write opening the
+// area afresh, so another copy of the area never holds a stale value for long.
+void writeSetting(const char *area, const char *key, const QVariant &value);
+QVariant readSetting(const char *area, const char *key, const QVariant &defaultValue = QVariant());
+
+} // namespace SettingsMap
+
+#endif // SETTINGSMAP_H
