@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds the .deb, unpacks it into a scratch root, checks its layout and
-# metadata, and starts the unpacked program under xvfb-run with a throw-away
-# HOME: the main window must appear, titled in the default language
-# (simplified Chinese), which shows that the translation loaded.
+# Builds the .deb, checks it with lintian (an error fails, warnings are
+# shown), unpacks it into a scratch root, checks its layout and metadata, and
+# starts the unpacked program under xvfb-run with a throw-away HOME: the main
+# window must appear, titled in the default language (simplified Chinese),
+# which shows that the translation loaded.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 deb=$("$top/scripts/package.sh" | tail -n 1)
-for p in xvfb xauth x11-utils imagemagick desktop-file-utils appstream; do
+for p in xvfb xauth x11-utils imagemagick desktop-file-utils appstream lintian; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="${missing:-} $p"
 done
 if [ -n "${missing:-}" ]; then
@@ -19,11 +20,13 @@ home=$(mktemp -d)
 trap 'rm -rf "$root" "$home"' EXIT
 echo "== $deb"
 dpkg-deb --field "$deb" Package Version Depends
+lintian --fail-on error --display-info "$deb"
 dpkg-deb -x "$deb" "$root"
 for f in usr/lib/zandrel/zandrel usr/lib/zandrel/simplify.qm usr/lib/zandrel/english.qm \
          usr/lib/zandrel/traditional.qm usr/share/applications/org.velmor.Zandrel.desktop \
          usr/share/metainfo/org.velmor.Zandrel.metainfo.xml \
-         usr/share/icons/hicolor/scalable/apps/org.velmor.Zandrel.svg; do
+         usr/share/icons/hicolor/scalable/apps/org.velmor.Zandrel.svg \
+         usr/share/doc/zandrel/copyright usr/share/doc/zandrel/changelog.gz usr/share/man/man1/zandrel.1.gz; do
     [ -e "$root/$f" ] || { echo "missing: $f"; exit 1; }
 done
 [ "$(readlink "$root/usr/bin/zandrel")" = "../lib/zandrel/zandrel" ] || { echo "bad usr/bin/zandrel link"; exit 1; }

@@ -3,7 +3,9 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 build=$top/build-package
-"$top/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DZANDREL_BUILD_TESTS=OFF
+# Every library symbol bound at start (-z now), as Debian hardens its programs.
+"$top/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DZANDREL_BUILD_TESTS=OFF \
+    -DCMAKE_EXE_LINKER_FLAGS="-Wl,-z,relro,-z,now"
 dpkg-query -W -f='${Status}' dpkg-dev 2>/dev/null | grep -q "install ok installed" || {
     sudo=""; [ "$(id -u)" -eq 0 ] || sudo=sudo
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y dpkg-dev

@@ -1,6 +1,8 @@
 # Installs the build into a scratch prefix and checks what a desktop needs:
 # the program with its translations beside it, the link in bin/, the menu
-# entry, the icon and the metainfo; the validators run where installed.
+# entry, the icon and the metainfo, and what Debian asks of a package: the
+# copyright file, the compressed changelog and manual page; the validators
+# run where installed.
 # Run as: cmake -DBUILD_DIR=... -DSCRATCH=... -P checkinstall.cmake
 file(REMOVE_RECURSE "${SCRATCH}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD_DIR}" --prefix "${SCRATCH}/usr"
@@ -16,10 +18,21 @@ set(expected
     usr/lib/zandrel/traditional.qm
     usr/share/applications/org.velmor.Zandrel.desktop
     usr/share/metainfo/org.velmor.Zandrel.metainfo.xml
-    usr/share/icons/hicolor/scalable/apps/org.velmor.Zandrel.svg)
+    usr/share/icons/hicolor/scalable/apps/org.velmor.Zandrel.svg
+    usr/share/doc/zandrel/copyright
+    usr/share/doc/zandrel/changelog.gz
+    usr/share/man/man1/zandrel.1.gz)
 foreach(path IN LISTS expected)
     if(NOT EXISTS "${SCRATCH}/${path}")
         message(FATAL_ERROR "missing after install: ${path}")
+    endif()
+endforeach()
+# A gzip header with no file name and no time stamp, at best compression:
+# what lintian accepts and what makes the package reproducible.
+foreach(path usr/share/doc/zandrel/changelog.gz usr/share/man/man1/zandrel.1.gz)
+    file(READ "${SCRATCH}/${path}" header LIMIT 9 HEX)
+    if(NOT header STREQUAL "1f8b08000000000002")
+        message(FATAL_ERROR "${path} is not compressed with gzip -9n: ${header}")
     endif()
 endforeach()
 if(NOT IS_SYMLINK "${SCRATCH}/usr/bin/zandrel")
