@@ -44,6 +44,7 @@ struct BenchServices : AppServices
     bool isStudentOfClass(const QString &, const QString &) override { return false; }
     void calculateScores(int, int, int) override {}
     void openScoreFiles() override {}
+    void exportScoreWorkbook(int, int, int) override {}
     void openDataDirectory() override {}
     void averageScores(const QStringList &scores, std::vector<double> &averages) override
     {

@@ -6,8 +6,10 @@
 #include "roster/importreader.h"
 #include "roster/rosterorder.h"
 #include "roster/scorefiles.h"
+#include "roster/scoreworkbook.h"
 #include "roster/studentids.h"
 #include "roster/truncatingitemdelegate.h"
+#include "roster/workbookreader.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -630,6 +632,19 @@ void ClassSettingDialog::openScoreFiles(const QString &className)
     }
 }
 
+void ClassSettingDialog::exportScoreWorkbook(const QString &className, double aScore, double fScore,
+                                             ScoreRounding rounding)
+{
+    const int k = classIndex(className);
+    const QString path = ScoreWorkbook::path(m_dataDir, className);
+    if (k < 0 || path.isEmpty())
+        return;
+    // A workbook that could not be written is not opened, so an older one
+    // is never shown as the new result.
+    if (ScoreWorkbook::write(path, className, m_ids.at(k), m_names.at(k), m_scores.at(k), aScore, fScore, rounding))
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
 void ClassSettingDialog::addIdRange(const QString &from, const QString &to)
 {
     qint64 smallest = studentIdValue(from.simplified());
@@ -658,19 +673,33 @@ void ClassSettingDialog::addIdRange(const QString &from, const QString &to)
 
 void ClassSettingDialog::importRoster()
 {
+    const QStringList filters{tr("Text/CSV files (*.txt *.csv)"), tr("Excel Workbook (*.xlsx)"),
+                              tr("All files (*.*)")};
     const QString path = QFileDialog::getOpenFileName(this, tr("Open ID File"), QString(),
-                                                      tr("Text/CSV files (*.txt *.csv);;All files (*.*)"));
+                                                      filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
         return;
     // A device or pipe chosen under "All files" would be read for ever.
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kLargestImportFile)
+    if (!info.isFile())
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const bool csv = info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-    const std::vector<ImportedStudent> students = readImportFile(file.readAll(), csv);
+    std::vector<ImportedStudent> students;
+    if (WorkbookReader::isWorkbook(info.suffix(), file)) {
+        WorkbookReader workbook;
+        if (!workbook.read(file)) {
+            QMessageBox::warning(this, tr("Warning"), workbook.errorMessage(), QMessageBox::Ok);
+            return;
+        }
+        students = workbook.students();
+    } else {
+        if (info.size() > kLargestImportFile)
+            return;
+        const bool csv = info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+        students = readImportFile(file.readAll(), csv);
+    }
     file.close();
 
     const QSet<qint64> existing = tableIdValues();
