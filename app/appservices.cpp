@@ -57,6 +57,12 @@ void openScoreFiles()
         g_services->openScoreFiles();
 }
 
+void exportScoreWorkbook(int aScore, int fScore, int rounding)
+{
+    if (g_services)
+        g_services->exportScoreWorkbook(aScore, fScore, rounding);
+}
+
 void openDataDirectory()
 {
     if (g_services)

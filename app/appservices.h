@@ -22,6 +22,7 @@ public:
     virtual bool isStudentOfClass(const QString &className, const QString &id) = 0;
     virtual void calculateScores(int aScore, int fScore, int rounding) = 0;
     virtual void openScoreFiles() = 0;
+    virtual void exportScoreWorkbook(int aScore, int fScore, int rounding) = 0;
     virtual void openDataDirectory() = 0;
     virtual void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) = 0;
 };
@@ -41,6 +42,7 @@ void wheelStopped();
 bool isStudentOfClass(const QString &className, const QString &id);
 void calculateScores(int aScore, int fScore, int rounding);
 void openScoreFiles();
+void exportScoreWorkbook(int aScore, int fScore, int rounding);
 void openDataDirectory();
 void averageScores(const QStringList &scoreStrings, std::vector<double> &averages);
 

@@ -474,6 +474,14 @@ void MainWindow::openScoreFiles()
         m_classSettingDialog->openScoreFiles(m_classNames[i]);
 }
 
+void MainWindow::exportScoreWorkbook(int aScore, int fScore, int rounding)
+{
+    const int i = currentClassIndex();
+    if (i >= 0)
+        m_classSettingDialog->exportScoreWorkbook(m_classNames[i], aScore, fScore,
+                                                  static_cast<ScoreRounding>(rounding));
+}
+
 void MainWindow::averageScores(const QStringList &scoreStrings, std::vector<double> &averages)
 {
     int rounding = 0;

@@ -46,6 +46,7 @@ public:
     bool isStudentOfClass(const QString &className, const QString &id) override;
     void calculateScores(int aScore, int fScore, int rounding) override;
     void openScoreFiles() override;
+    void exportScoreWorkbook(int aScore, int fScore, int rounding) override;
     void openDataDirectory() override;
     void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override;
 

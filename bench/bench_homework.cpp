@@ -39,6 +39,7 @@ public:
     }
     void calculateScores(int, int, int) override {}
     void openScoreFiles() override {}
+    void exportScoreWorkbook(int, int, int) override {}
     void openDataDirectory() override {}
     void averageScores(const QStringList &, std::vector<double> &) override {}
 };

@@ -14,14 +14,11 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileDialog>
 #include <QHeaderView>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,6 +42,7 @@ struct BenchServices : AppServices
     bool isStudentOfClass(const QString &, const QString &) override { return false; }
     void calculateScores(int, int, int) override {}
     void openScoreFiles() override {}
+    void exportScoreWorkbook(int, int, int) override {}
     void openDataDirectory() override {}
     void averageScores(const QStringList &scores, std::vector<double> &averages) override
     {
@@ -72,30 +70,6 @@ void writeRoster(const QStringList &ids, const QStringList &names, const QString
     settings.beginWriteArray(QStringLiteral("StudentInfor"));
     settings.endArray();
     settings.endArray();
-}
-
-void report(const char *what, double ms, double targetMs)
-{
-    std::printf("%-52s %9.1f ms   (target %g ms)\n", what, ms, targetMs);
-}
-
-// Answers the file dialog with the path and the summary box with OK, as a
-// teacher would, polling every millisecond.
-void answerImportDialogs(const QString &path, QString *summary)
-{
-    auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, path, summary] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (auto *files = qobject_cast<QFileDialog *>(modal)) {
-            files->selectFile(path);
-            static_cast<QDialog *>(files)->accept();
-        } else if (auto *box = qobject_cast<QMessageBox *>(modal)) {
-            *summary = box->text();
-            box->accept();
-            poll->deleteLater();
-        }
-    });
-    poll->start(1);
 }
 
 }

@@ -5,7 +5,8 @@
 #include <functional>
 #include <vector>
 
-// What the benchmark programs share: made-up classes and a median timer.
+// What the benchmark programs share: made-up classes, a teacher answering
+// the import's dialogs, a median timer and its report.
 
 // count IDs counting up from 20240000.
 std::vector<QString> numberedIds(int count);
@@ -13,6 +14,13 @@ std::vector<QString> numberedIds(int count);
 // Replaces the stored roster by classCount classes ("Class 1", ...) of
 // studentCount students each, every one with the given score string.
 void writeBenchRoster(int classCount, int studentCount, const QString &scores);
+
+// Answers the file dialog with the path and the summary box with OK, as a
+// teacher would, polling every millisecond; the box's text lands in summary.
+void answerImportDialogs(const QString &path, QString *summary);
+
+// Prints one figure beside its target.
+void report(const char *what, double ms, double targetMs);
 
 // The median time of runs runs of work in milliseconds; prepare, when given,
 // runs untimed before each.

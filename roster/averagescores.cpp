@@ -32,6 +32,13 @@ double roundedAverage(double aScore, double fScore, long long count, long long o
 
 }
 
+int scoreLetterIndex(QChar c)
+{
+    // Only ASCII letters count, so non-ASCII characters never match.
+    const ushort upper = c.unicode() & ~ushort(0x20);
+    return c.unicode() < 0x80 && upper >= 'A' && upper <= 'F' ? upper - 'A' : -1;
+}
+
 void computeAverages(const QStringList &scoreStrings, double aScore, double fScore,
                      ScoreRounding rounding, std::vector<double> &averages)
 {
@@ -40,11 +47,10 @@ void computeAverages(const QStringList &scoreStrings, double aScore, double fSco
         long long count = 0;
         long long offsetSum = 0;
         for (const QChar c : scoreStrings.at(i)) {
-            // Only ASCII letters count, so non-ASCII characters never match.
-            const ushort upper = c.unicode() & ~ushort(0x20);
-            if (c.unicode() < 0x80 && upper >= 'A' && upper <= 'F') {
+            const int letter = scoreLetterIndex(c);
+            if (letter >= 0) {
                 ++count;
-                offsetSum += upper - 'A';
+                offsetSum += letter;
             }
         }
         averages[size_t(i)] = roundedAverage(aScore, fScore, count, offsetSum, rounding);

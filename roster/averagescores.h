@@ -6,6 +6,9 @@
 
 enum ScoreRounding { RoundOff, IntegerOnly, KeepFloat };
 
+// 0 to 5 for the score letters A to F in either case, -1 for any other character.
+int scoreLetterIndex(QChar c);
+
 // The average of each score string on the scale where 'A' is worth aScore:
 // the letters A to F (either case) fall by one sixth of (aScore - fScore)
 // each, every other character is ignored, and a string without such a

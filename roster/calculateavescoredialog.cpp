@@ -63,16 +63,24 @@ void CalculateAveScoreDialog::scoreSettings(int &rounding, int &aScore, int &fSc
     rounding = this->rounding();
 }
 
-void CalculateAveScoreDialog::calculate()
+bool CalculateAveScoreDialog::enteredScores(int &aScore, int &fScore)
 {
-    const int aScore = fieldValue(ui->lineEdit);
-    const int fScore = fieldValue(ui->lineEdit_2);
+    aScore = fieldValue(ui->lineEdit);
+    fScore = fieldValue(ui->lineEdit_2);
     if (aScore <= 0 || fScore <= 0) {
         QMessageBox::warning(this, tr("Define A and F score!"),
                              tr("Please define A and F's score, such as A to 30, F to 10!"), QMessageBox::Ok);
-        return;
+        return false;
     }
-    calculateScores(aScore, fScore, rounding());
+    return true;
+}
+
+void CalculateAveScoreDialog::calculate()
+{
+    int aScore = 0;
+    int fScore = 0;
+    if (enteredScores(aScore, fScore))
+        calculateScores(aScore, fScore, rounding());
 }
 
 void CalculateAveScoreDialog::on_toolButton_clicked()
@@ -103,4 +111,12 @@ void CalculateAveScoreDialog::on_pushButton_2_clicked()
 void CalculateAveScoreDialog::on_pushButton_3_clicked()
 {
     openDataDirectory();
+}
+
+void CalculateAveScoreDialog::on_pushButton_exportExcel_clicked()
+{
+    int aScore = 0;
+    int fScore = 0;
+    if (enteredScores(aScore, fScore))
+        exportScoreWorkbook(aScore, fScore, rounding());
 }

@@ -29,9 +29,13 @@ private slots:
     void on_actionDataFormat3_triggered();
     void on_pushButton_2_clicked();
     void on_pushButton_3_clicked();
+    void on_pushButton_exportExcel_clicked();
 
 private:
     int rounding() const;
+    // The base scores as entered; false, after telling the teacher, when
+    // either is not above 0.
+    bool enteredScores(int &aScore, int &fScore);
     void calculate();
 
     Ui::CalculateAveScoreDialog *ui;

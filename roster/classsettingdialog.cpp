@@ -8,6 +8,7 @@
 #include "roster/rosterstore.h"
 #include "roster/studentids.h"
 #include "roster/truncatingitemdelegate.h"
+#include "roster/workbookreader.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -449,6 +450,16 @@ void ClassSettingDialog::openScoreFiles(const QString &className)
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
+void ClassSettingDialog::exportScoreWorkbook(const QString &className, double aScore, double fScore,
+                                             ScoreRounding rounding)
+{
+    // A workbook that could not be written is not opened, so an older one
+    // is never shown as the new result.
+    const QString path = m_store->writeScoreWorkbook(className, aScore, fScore, rounding);
+    if (!path.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
 void ClassSettingDialog::addIdRange(const QString &from, const QString &to)
 {
     qint64 smallest = studentIdValue(from.simplified());
@@ -477,19 +488,33 @@ void ClassSettingDialog::addIdRange(const QString &from, const QString &to)
 
 void ClassSettingDialog::importRoster()
 {
+    const QStringList filters{tr("Text/CSV files (*.txt *.csv)"), tr("Excel Workbook (*.xlsx)"),
+                              tr("All files (*.*)")};
     const QString path = QFileDialog::getOpenFileName(this, tr("Open ID File"), QString(),
-                                                      tr("Text/CSV files (*.txt *.csv);;All files (*.*)"));
+                                                      filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
         return;
     // A device or pipe chosen under "All files" would be read for ever.
     const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kLargestImportFile)
+    if (!info.isFile())
         return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return;
-    const bool csv = info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-    const std::vector<ImportedStudent> students = readImportFile(file.readAll(), csv);
+    std::vector<ImportedStudent> students;
+    if (WorkbookReader::isWorkbook(info.suffix(), file)) {
+        WorkbookReader workbook;
+        if (!workbook.read(file)) {
+            QMessageBox::warning(this, tr("Warning"), workbook.errorMessage(), QMessageBox::Ok);
+            return;
+        }
+        students = workbook.students();
+    } else {
+        if (info.size() > kLargestImportFile)
+            return;
+        const bool csv = info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+        students = readImportFile(file.readAll(), csv);
+    }
     file.close();
 
     const QSet<qint64> existing = tableIdValues();

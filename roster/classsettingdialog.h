@@ -45,6 +45,8 @@ public:
     void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
                         bool csv);
     void openScoreFiles(const QString &className);
+    // Writes the class's score workbook into the data directory and opens it.
+    void exportScoreWorkbook(const QString &className, double aScore, double fScore, ScoreRounding rounding);
 
     // Appends to the table the IDs of the range (either order) that it does
     // not hold yet; refuses a range of more than 1000 IDs.

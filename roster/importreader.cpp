@@ -116,10 +116,8 @@ bool readCsvLine(const QString &line, ImportedStudent &student)
     const QString idField = readCsvField(line, pos);
     if (pos >= line.size())
         return false;
-    const QString idText = idField.trimmed();
-    int idEnd = 0;
     qint64 id = 0;
-    if (!readNumber(idText, idEnd, id) || idEnd != idText.size())
+    if (!readStudentId(idField, id))
         return false;
     ++pos;
     student.id = id;
@@ -144,6 +142,13 @@ QString decodeImportFile(const QByteArray &bytes)
     if ((state.invalidChars == 0 && state.remainingChars == 0) || !chinese)
         return utf8;
     return chinese->toUnicode(bytes);
+}
+
+bool readStudentId(const QString &text, qint64 &id)
+{
+    const QString idText = text.trimmed();
+    int idEnd = 0;
+    return readNumber(idText, idEnd, id) && idEnd == idText.size();
 }
 
 bool readImportLine(const QString &line, bool csv, ImportedStudent &student)

@@ -18,6 +18,10 @@ struct ImportedStudent
 // Chinese spreadsheets write and which covers GBK.
 QString decodeImportFile(const QByteArray &bytes);
 
+// Whether the whole text, surrounding white space aside, is an ID (optional
+// sign, decimal digits, within 64 bits), as a spreadsheet cell holds one.
+bool readStudentId(const QString &text, qint64 &id);
+
 // Reads one line. The plain rule: optional white space, an ID (optional
 // sign, decimal digits, within 64 bits), then the next word as the name,
 // skipping a lone "," or "." before it. With csv set, a line whose first

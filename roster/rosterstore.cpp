@@ -1,6 +1,7 @@
 #include "roster/rosterstore.h"
 
 #include "roster/scorefiles.h"
+#include "roster/scoreworkbook.h"
 #include "roster/settingsmap.h"
 
 #include <QFile>
@@ -281,4 +282,16 @@ QStringList RosterStore::scoreFilePaths(const QString &className) const
             paths.append(path);
     }
     return paths;
+}
+
+QString RosterStore::writeScoreWorkbook(const QString &className, double aScore, double fScore,
+                                        ScoreRounding rounding)
+{
+    const int k = classIndex(className);
+    const QString path = ScoreWorkbook::path(m_dataDir, className);
+    if (k < 0 || path.isEmpty())
+        return QString();
+    if (!ScoreWorkbook::write(path, className, m_ids.at(k), m_names.at(k), m_scores.at(k), aScore, fScore, rounding))
+        return QString();
+    return path;
 }

@@ -36,6 +36,8 @@ public:
                         bool csv);
     // Those that may exist: the text file first, then the CSV file.
     QStringList scoreFilePaths(const QString &className) const;
+    // The workbook written, or empty when it could not be written.
+    QString writeScoreWorkbook(const QString &className, double aScore, double fScore, ScoreRounding rounding);
 
     // The roster as the class settings window edits it, by class index.
     int classCount() const { return m_classNames.size(); }

@@ -100,6 +100,14 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</translatio
         <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
         <translation>Please define A and F&apos;s score, such as A to 30, F to 10!</translation>
     </message>
+    <message>
+        <source>Write [ClassName]_score100.xlsx in working directory and open it. The IDs stay exactly as stored, also in Microsoft Office Excel, WPS and LibreOffice.</source>
+        <translation>Write [ClassName]_score100.xlsx in working directory and open it. The IDs stay exactly as stored, also in Microsoft Office Excel, WPS and LibreOffice.</translation>
+    </message>
+    <message>
+        <source>Export to Excel</source>
+        <translation>Export to Excel</translation>
+    </message>
 </context>
 <context>
     <name>ClassSettingDialog</name>
@@ -192,10 +200,6 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</translatio
         <translation>Open ID File</translation>
     </message>
     <message>
-        <source>Text/CSV files (*.txt *.csv);;All files (*.*)</source>
-        <translation>Text/CSV files (*.txt *.csv);;All files (*.*)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -212,6 +216,18 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
 %1
 
 The scores given are kept while Zandrel runs, and every new score tries to save them again. Check that the disk has free space and that this folder can be written to.</translation>
+    </message>
+    <message>
+        <source>Text/CSV files (*.txt *.csv)</source>
+        <translation>Text/CSV files (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel Workbook (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>All files (*.*)</translation>
     </message>
 </context>
 <context>
@@ -581,6 +597,29 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>ScoreWorkbook</name>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>Average</translation>
+    </message>
+</context>
+<context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech Setting</source>
@@ -651,6 +690,25 @@ Invalid Download Path!
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookReader</name>
+    <message>
+        <source>This file is not an Excel workbook (.xlsx). A workbook in the old .xls format or one protected by a password cannot be read: save it in Excel as an .xlsx workbook without a password, then import it again.</source>
+        <translation>This file is not an Excel workbook (.xlsx). A workbook in the old .xls format or one protected by a password cannot be read: save it in Excel as an .xlsx workbook without a password, then import it again.</translation>
+    </message>
+    <message>
+        <source>This Excel workbook is damaged and cannot be read.</source>
+        <translation>This Excel workbook is damaged and cannot be read.</translation>
+    </message>
+    <message>
+        <source>This Excel workbook has no worksheet that can be read: parts of it are missing.</source>
+        <translation>This Excel workbook has no worksheet that can be read: parts of it are missing.</translation>
+    </message>
+    <message>
+        <source>This Excel workbook is too large to be a class list (more than 64 MiB).</source>
+        <translation>This Excel workbook is too large to be a class list (more than 64 MiB).</translation>
     </message>
 </context>
 </TS>

@@ -100,6 +100,14 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
         <translation>请设置 A 和 F 对应的分数，例如 A 为 30，F 为 10！</translation>
     </message>
+    <message>
+        <source>Write [ClassName]_score100.xlsx in working directory and open it. The IDs stay exactly as stored, also in Microsoft Office Excel, WPS and LibreOffice.</source>
+        <translation>在工作文件夹中写入 [ClassName]_score100.xlsx 并打开它。在 Microsoft Office Excel、WPS 和 LibreOffice 中，学号也与保存的完全一致。</translation>
+    </message>
+    <message>
+        <source>Export to Excel</source>
+        <translation>导出到 Excel</translation>
+    </message>
 </context>
 <context>
     <name>ClassSettingDialog</name>
@@ -192,10 +200,6 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <translation>打开学号文件</translation>
     </message>
     <message>
-        <source>Text/CSV files (*.txt *.csv);;All files (*.*)</source>
-        <translation>文本/CSV 文件 (*.txt *.csv);;所有文件 (*.*)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -212,6 +216,18 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
 %1
 
 已给出的成绩在 Zandrel 运行期间会保留，每给出一个新成绩都会再次尝试保存。请检查磁盘是否有剩余空间，以及该文件夹是否可以写入。</translation>
+    </message>
+    <message>
+        <source>Text/CSV files (*.txt *.csv)</source>
+        <translation>文本/CSV 文件 (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel 工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>所有文件 (*.*)</translation>
     </message>
 </context>
 <context>
@@ -581,6 +597,29 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>ScoreWorkbook</name>
+    <message>
+        <source>ID</source>
+        <translation>学号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>成绩</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>次数</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>平均分</translation>
+    </message>
+</context>
+<context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech Setting</source>
@@ -651,6 +690,25 @@ Invalid Download Path!
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookReader</name>
+    <message>
+        <source>This file is not an Excel workbook (.xlsx). A workbook in the old .xls format or one protected by a password cannot be read: save it in Excel as an .xlsx workbook without a password, then import it again.</source>
+        <translation>此文件不是 Excel 工作簿 (.xlsx)。旧的 .xls 格式的工作簿或设有密码的工作簿无法读取：请在 Excel 中将其另存为不带密码的 .xlsx 工作簿，然后重新导入。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook is damaged and cannot be read.</source>
+        <translation>此 Excel 工作簿已损坏，无法读取。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook has no worksheet that can be read: parts of it are missing.</source>
+        <translation>此 Excel 工作簿中没有可以读取的工作表：其中部分内容缺失。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook is too large to be a class list (more than 64 MiB).</source>
+        <translation>此 Excel 工作簿太大，不可能是班级名单（超过 64 MiB）。</translation>
     </message>
 </context>
 </TS>

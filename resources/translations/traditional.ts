@@ -100,6 +100,14 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
         <translation>請設定 A 和 F 對應的分數，例如 A 為 30，F 為 10！</translation>
     </message>
+    <message>
+        <source>Write [ClassName]_score100.xlsx in working directory and open it. The IDs stay exactly as stored, also in Microsoft Office Excel, WPS and LibreOffice.</source>
+        <translation>在工作資料夾中寫入 [ClassName]_score100.xlsx 並開啟它。在 Microsoft Office Excel、WPS 和 LibreOffice 中，學號也與儲存的完全一致。</translation>
+    </message>
+    <message>
+        <source>Export to Excel</source>
+        <translation>匯出至 Excel</translation>
+    </message>
 </context>
 <context>
     <name>ClassSettingDialog</name>
@@ -192,10 +200,6 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <translation>開啟學號檔案</translation>
     </message>
     <message>
-        <source>Text/CSV files (*.txt *.csv);;All files (*.*)</source>
-        <translation>文字/CSV 檔案 (*.txt *.csv);;所有檔案 (*.*)</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -212,6 +216,18 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
 %1
 
 已給出的成績在 Zandrel 執行期間會保留，每給出一個新成績都會再次嘗試儲存。請檢查磁碟是否還有可用空間，以及該資料夾是否可以寫入。</translation>
+    </message>
+    <message>
+        <source>Text/CSV files (*.txt *.csv)</source>
+        <translation>文字/CSV 檔案 (*.txt *.csv)</translation>
+    </message>
+    <message>
+        <source>Excel Workbook (*.xlsx)</source>
+        <translation>Excel 活頁簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>所有檔案 (*.*)</translation>
     </message>
 </context>
 <context>
@@ -581,6 +597,29 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>ScoreWorkbook</name>
+    <message>
+        <source>ID</source>
+        <translation>學號</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>次數</translation>
+    </message>
+    <message>
+        <source>Average</source>
+        <translation>平均分數</translation>
+    </message>
+</context>
+<context>
     <name>SpeechDialog</name>
     <message>
         <source>Speech Setting</source>
@@ -651,6 +690,25 @@ Invalid Download Path!
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
+    </message>
+</context>
+<context>
+    <name>WorkbookReader</name>
+    <message>
+        <source>This file is not an Excel workbook (.xlsx). A workbook in the old .xls format or one protected by a password cannot be read: save it in Excel as an .xlsx workbook without a password, then import it again.</source>
+        <translation>此檔案不是 Excel 活頁簿 (.xlsx)。舊版 .xls 格式的活頁簿或設有密碼的活頁簿無法讀取：請在 Excel 中將其另存為不含密碼的 .xlsx 活頁簿，然後重新匯入。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook is damaged and cannot be read.</source>
+        <translation>此 Excel 活頁簿已損毀，無法讀取。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook has no worksheet that can be read: parts of it are missing.</source>
+        <translation>此 Excel 活頁簿中沒有可以讀取的工作表：其中部分內容遺失。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook is too large to be a class list (more than 64 MiB).</source>
+        <translation>此 Excel 活頁簿太大，不可能是班級名單（超過 64 MiB）。</translation>
     </message>
 </context>
 </TS>

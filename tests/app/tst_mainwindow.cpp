@@ -5,6 +5,7 @@
 #include "../support/testenvironment.h"
 #include "../support/urlrecorder.h"
 #include "../support/widgetlookup.h"
+#include "../support/workbookfiles.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -235,6 +236,34 @@ private slots:
         QVERIFY(csv.open(QIODevice::ReadOnly));
         QCOMPARE(csv.readAll(), QByteArray("1001, 28\r\n1002, 19\r\n"));
         QVERIFY(!QFile::exists(dataDir() + QStringLiteral("/Other_score100.txt")));
+    }
+
+    void scoreWorkbookIsWrittenAndOpenedForTheChosenClass()
+    {
+        seedRoster({{QStringLiteral("Other"), {"1"}, {}, {"F"}},
+                    {QStringLiteral("Maths"), {"0012", "1002"}, {"Tom", "Ann"}, {"AB", "CDF"}}});
+        UrlRecorder recorder;
+        MainWindow window;
+        findByName<QComboBox>(window, "comboBox")->setCurrentIndex(1);
+        ModalAnswerer answerer([](QWidget *dialog) {
+            QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("pushButton_exportExcel")),
+                              Qt::LeftButton);
+            dialog->close();
+        });
+        findByName<QAction>(window, "actionCalculate_Ave_Score")->trigger();
+        QVERIFY(answerer.answered());
+
+        const QString path = dataDir() + QStringLiteral("/Maths_score100.xlsx");
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(path)});
+        QFile workbook(path);
+        QVERIFY(workbook.open(QIODevice::ReadOnly));
+        const QMap<QString, WorkbookFiles::Cell> cells = WorkbookFiles::sheetCells(workbook.readAll());
+        QCOMPARE(cells.value(QStringLiteral("A2")).text, QStringLiteral("0012"));
+        QCOMPARE(cells.value(QStringLiteral("B3")).text, QStringLiteral("Ann"));
+        QCOMPARE(cells.value(QStringLiteral("K2")).text, QStringLiteral("28"));
+        QCOMPARE(cells.value(QStringLiteral("K3")).text, QStringLiteral("19"));
+        QVERIFY(!QFile::exists(dataDir() + QStringLiteral("/Other_score100.xlsx")));
+        QVERIFY(!QFile::exists(dataDir() + QStringLiteral("/Maths_score100.csv")));
     }
 
     void aboutNamesTheProgram()

@@ -165,6 +165,29 @@ private slots:
         QVERIFY(m_services->calculations.isEmpty());
     }
 
+    void exportToExcelSendsTheScoresAsEntered()
+    {
+        CalculateAveScoreDialog dialog;
+        dialog.show();
+        auto *button = findByName<QPushButton>(dialog, "pushButton_exportExcel");
+        QCOMPARE(button->text(), QStringLiteral("Export to Excel"));
+        enterScores(dialog, QStringLiteral("10"), QStringLiteral("30"));
+        findByName<QAction>(dialog, "actionDataFormat3")->setChecked(true);
+        QTest::mouseClick(button, Qt::LeftButton);
+        QCOMPARE(m_services->workbookExports.size(), 1);
+        QCOMPARE(m_services->workbookExports[0].aScore, 10);
+        QCOMPARE(m_services->workbookExports[0].fScore, 30);
+        QCOMPARE(m_services->workbookExports[0].rounding, int(KeepFloat));
+        QVERIFY(m_services->calculations.isEmpty());
+
+        enterScores(dialog, QStringLiteral("0"), QStringLiteral("10"));
+        ModalAnswerer answerer;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Define A and F score!"));
+        QCOMPARE(m_services->workbookExports.size(), 1);
+    }
+
     void openButtonsAskTheMainWindow()
     {
         CalculateAveScoreDialog dialog;

@@ -1,12 +1,14 @@
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 
+#include "../support/libreoffice.h"
 #include "../support/modalanswerer.h"
 #include "../support/recordingservices.h"
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
 #include "../support/urlrecorder.h"
 #include "../support/widgetlookup.h"
+#include "../support/workbookfiles.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -14,11 +16,8 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTextCodec>
 #include <QUrl>
 
@@ -142,8 +141,8 @@ private:
                 return;
             }
             QCOMPARE(fileDialog->windowTitle(), QStringLiteral("Open ID File"));
-            QCOMPARE(fileDialog->nameFilters(),
-                     (QStringList{"Text/CSV files (*.txt *.csv)", "All files (*.*)"}));
+            QCOMPARE(fileDialog->nameFilters(), (QStringList{"Text/CSV files (*.txt *.csv)", "Excel Workbook (*.xlsx)",
+                                                              "All files (*.*)"}));
             auto *nameEdit = fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             QVERIFY(nameEdit);
             QTest::keyClicks(nameEdit, path);
@@ -632,6 +631,94 @@ private slots:
         QVERIFY(!closeAnswerer.answered());
     }
 
+    void importReadsExcelWorkbooks_data()
+    {
+        QTest::addColumn<QByteArray>("workbook");
+        QTest::addColumn<QStringList>("existingIds");
+        QTest::addColumn<QString>("summary");
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QStringList>("names");
+        const QStringList listed{"20230101", "20230102", "20230103"};
+        const QStringList chinese{QString::fromUtf8("张伟"), QString::fromUtf8("李娜"), QString::fromUtf8("王芳")};
+        QTest::newRow("title, header, number IDs") << WorkbookFiles::schoolClassList() << QStringList{}
+                                                   << "3 record added in this file!" << listed << chinese;
+        // Made from data/libreoffice-roster.csv with
+        // soffice --headless --infilter=CSV:44,34,76 --convert-to xlsx.
+        QTest::newRow("saved by LibreOffice") << fileBytes(QFINDTESTDATA("data/libreoffice-roster.xlsx"))
+                                              << QStringList{"1"} << "3 record added in this file!"
+                                              << QStringList{"1"} + listed << QStringList{""} + chinese;
+        QTest::newRow("shared strings, no header")
+            << WorkbookFiles::fromRows({{"0012", "Tom"}, {"1002", " Ann Lee "}}) << QStringList{}
+            << "2 record added in this file!" << QStringList{"12", "1002"} << QStringList{"Tom", "Ann Lee"};
+        QTest::newRow("all there already") << WorkbookFiles::schoolClassList()
+                                           << QStringList{"20230101", "20230102", "020230103"}
+                                           << "0 record added in this file!"
+                                           << QStringList{"20230101", "20230102", "020230103"}
+                                           << QStringList{"", "", ""};
+        QTest::newRow("no ID recognised") << WorkbookFiles::fromRows({{"Name", "Sex"}, {"Tom", "M"}})
+                                          << QStringList{"5"} << "Sorry, no ID and Name recognized in this file!"
+                                          << QStringList{"5"} << QStringList{""};
+    }
+
+    void importReadsExcelWorkbooks()
+    {
+        QFETCH(QByteArray, workbook);
+        QFETCH(QStringList, existingIds);
+        QFETCH(QString, summary);
+        QFETCH(QStringList, ids);
+        QFETCH(QStringList, names);
+        seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("class.xlsx"), workbook)), summary);
+        QCOMPARE(tableColumn(dialog, 0), ids);
+        QCOMPARE(tableColumn(dialog, 1), names);
+        QCOMPARE(tableColumn(dialog, 2), QStringList(QVector<QString>(ids.size()).toList()));
+        click(dialog, "pushButton_2");
+        QCOMPARE(storedRoster()[0].ids, ids);
+    }
+
+    void badWorkbooksAreRefusedAndChangeNothing_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        const QString notAWorkbook = QStringLiteral(
+            "This file is not an Excel workbook (.xlsx). A workbook in the old .xls format or one protected by a "
+            "password cannot be read: save it in Excel as an .xlsx workbook without a password, then import it "
+            "again.");
+        const QByteArray good = WorkbookFiles::schoolClassList();
+        QTest::newRow("old .xls") << "class.xls" << WorkbookFiles::compoundFile() << notAWorkbook;
+        QTest::newRow("encrypted workbook") << "class.xlsx" << WorkbookFiles::compoundFile() << notAWorkbook;
+        QTest::newRow("renamed text file") << "list.xlsx" << QByteArray("1001 Tom\n1002 Ann\n") << notAWorkbook;
+        QTest::newRow("damaged zip") << "class.xlsx" << good.left(good.size() / 2)
+                                     << "This Excel workbook is damaged and cannot be read.";
+        QTest::newRow("worksheet missing")
+            << "class.xlsx" << WorkbookFiles::withParts(good, {}, {QString::fromLatin1(WorkbookFiles::kFirstSheet)})
+            << "This Excel workbook has no worksheet that can be read: parts of it are missing.";
+        QTest::newRow("zip bomb") << "class.xlsx" << WorkbookFiles::withHugeWorksheet(good)
+                                  << "This Excel workbook is too large to be a class list (more than 64 MiB).";
+    }
+
+    void badWorkbooksAreRefusedAndChangeNothing()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        seedRoster({{QStringLiteral("Maths"), {"5"}, {"Eve"}, {"A"}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
+        const QByteArray stored = fileBytes(TestEnvironment::settingsFile(QStringLiteral("Zandrel_ClassSetting")));
+        ClassSettingDialog dialog;
+        open(dialog);
+        QCOMPARE(importThroughTheDialog(dialog, writeFile(fileName, bytes)), message);
+        QCOMPARE(tableColumn(dialog, 0), QStringList{"5"});
+        QCOMPARE(tableColumn(dialog, 1), QStringList{"Eve"});
+        QCOMPARE(tableColumn(dialog, 2), QStringList{"A"});
+        ModalAnswerer closeAnswerer(QDialogButtonBox::Yes, 300);
+        dialog.close();
+        QVERIFY(!closeAnswerer.answered());
+        QCOMPARE(fileBytes(TestEnvironment::settingsFile(QStringLiteral("Zandrel_ClassSetting"))), stored);
+    }
+
     void batchAddAppendsTheMissingIds_data()
     {
         QTest::addColumn<QStringList>("existing");
@@ -754,10 +841,29 @@ private slots:
                               QUrl::fromLocalFile(dataDir() + QStringLiteral("/Not stored_score100.csv"))}));
     }
 
+    void scoreWorkbookIsOpenedOnlyWhenWritten()
+    {
+        seedRoster({{QStringLiteral(".."), {"1"}, {}, {}}, {QStringLiteral("a/b"), {"2"}, {}, {}},
+                    {QStringLiteral("Maths"), {"3"}, {}, {}}});
+        UrlRecorder recorder;
+        ClassSettingDialog store;
+        store.loadClasses();
+        for (const QString &name : {QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("Nobody")})
+            store.exportScoreWorkbook(name, 30, 10, RoundOff);
+        QVERIFY(QDir(dataDir()).isEmpty());
+        QVERIFY(recorder.urls.isEmpty());
+
+        QVERIFY(QDir(dataDir()).removeRecursively());
+        store.exportScoreWorkbook(QStringLiteral("Maths"), 30, 10, RoundOff);
+        QVERIFY(recorder.urls.isEmpty());
+        QVERIFY(QDir().mkpath(dataDir()));
+        store.exportScoreWorkbook(QStringLiteral("Maths"), 30, 10, RoundOff);
+        QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(dataDir() + QStringLiteral("/Maths_score100.xlsx"))});
+    }
+
     void spreadsheetReadsIdAndAverageIntoTwoColumns()
     {
-        const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-        if (soffice.isEmpty())
+        if (LibreOffice::program().isEmpty())
             QSKIP("LibreOffice (soffice) is not installed");
         seedRoster({{QStringLiteral("Maths"), {"1001", "20230102", "10,03", "a\"b", QString::fromUtf8("张伟")}, {},
                      {"AB", "CDF", "", "E", "F"}}});
@@ -767,17 +873,12 @@ private slots:
 
         // Converted to HTML, every cell that the spreadsheet took for a number
         // carries its value, so the check sees columns and values as read.
-        QTemporaryDir out;
-        QProcess process;
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(soffice, {QStringLiteral("--headless"), QStringLiteral("-env:UserInstallation=file://")
-                                    + TestEnvironment::homePath() + QStringLiteral("/lo"),
-                                QStringLiteral("--infilter=CSV:44,34,76"), QStringLiteral("--convert-to"),
-                                QStringLiteral("html"), QStringLiteral("--outdir"), out.path(),
-                                dataDir() + QStringLiteral("/Maths_score100.csv")});
-        QVERIFY(process.waitForFinished(120000));
-        const QString html = QString::fromUtf8(fileBytes(out.path() + QStringLiteral("/Maths_score100.html")));
-        QVERIFY2(!html.isEmpty(), process.readAll().constData());
+        const LibreOffice::Conversion conversion
+            = LibreOffice::convert(dataDir() + QStringLiteral("/Maths_score100.csv"),
+                                   {QStringLiteral("--infilter=CSV:44,34,76")}, QStringLiteral("html"),
+                                   QStringLiteral("html"));
+        const QString html = QString::fromUtf8(conversion.output);
+        QVERIFY2(!html.isEmpty(), conversion.log.constData());
 
         QRegularExpression rowPattern(QStringLiteral("<tr[^>]*>(.*?)</tr>"),
                                       QRegularExpression::DotMatchesEverythingOption);

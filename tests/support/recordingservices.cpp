@@ -50,6 +50,11 @@ void RecordingServices::calculateScores(int aScore, int fScore, int rounding)
     calculations.append({aScore, fScore, rounding});
 }
 
+void RecordingServices::exportScoreWorkbook(int aScore, int fScore, int rounding)
+{
+    workbookExports.append({aScore, fScore, rounding});
+}
+
 void RecordingServices::openScoreFiles()
 {
     ++scoreFileOpenings;

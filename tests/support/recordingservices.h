@@ -52,6 +52,7 @@ public:
     int wheelRests = 0;
     QList<QPair<QString, QString>> studentQuestions; // class name, ID
     QList<Calculation> calculations;
+    QList<Calculation> workbookExports;
     int scoreFileOpenings = 0;
     int directoryOpenings = 0;
     QList<QStringList> averagedScores;
@@ -73,6 +74,7 @@ public:
     bool isStudentOfClass(const QString &className, const QString &id) override;
     void calculateScores(int aScore, int fScore, int rounding) override;
     void openScoreFiles() override;
+    void exportScoreWorkbook(int aScore, int fScore, int rounding) override;
     void openDataDirectory() override;
     void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override;
 };
