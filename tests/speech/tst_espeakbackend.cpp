@@ -82,21 +82,22 @@ private slots:
         QCOMPARE(espeakVolume(volume), amplitude);
     }
 
-    void rateTriplesOverTenSteps_data()
+    void rateStepsSpanEspeakNgsSpeeds_data()
     {
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("wordsPerMinute");
         QTest::newRow("normal") << 0 << 175;
-        QTest::newRow("default one step up") << 1 << 195;
-        QTest::newRow("five up") << 5 << 303;
-        QTest::newRow("fastest") << 10 << 525;
-        QTest::newRow("beyond fastest") << 30 << 525;
-        QTest::newRow("five down") << -5 << 101;
+        QTest::newRow("default one step up") << 1 << 192;
+        QTest::newRow("five up") << 5 << 277;
+        QTest::newRow("fastest before espeak-ng changes method") << 10 << 440;
+        QTest::newRow("beyond fastest") << 30 << 440;
+        QTest::newRow("five down") << -5 << 118;
+        QTest::newRow("one above the slowest") << -9 << 87;
         QTest::newRow("slowest espeak-ng speaks") << -10 << 80;
         QTest::newRow("beyond slowest") << -30 << 80;
     }
 
-    void rateTriplesOverTenSteps()
+    void rateStepsSpanEspeakNgsSpeeds()
     {
         QFETCH(int, rate);
         QFETCH(int, wordsPerMinute);
