@@ -263,6 +263,13 @@ bool ClassSettingDialog::hasStudent(const QString &className, const QString &id)
     return k >= 0 && m_ids.at(k).contains(id);
 }
 
+QString ClassSettingDialog::studentName(const QString &id) const
+{
+    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
+        return QString();
+    return m_names.at(m_currentClass).value(m_ids.at(m_currentClass).indexOf(id));
+}
+
 void ClassSettingDialog::appendScore(const QString &id, char letter)
 {
     if (m_currentClass < 0 || m_currentClass >= m_classNames.size())

@@ -2,7 +2,10 @@
 #include "ui_speechdialog.h"
 
 #include "app/appservices.h"
+#include "speech/readingtemplate.h"
+#include "speech/voicenames.h"
 
+#include <QMessageBox>
 #include <QSettings>
 #include <QSignalBlocker>
 
@@ -18,6 +21,10 @@ const QLatin1String kVolumeKey("Volume");
 const QLatin1String kSpeedKey("Speed");
 const QLatin1String kRandomKey("Random");
 const QLatin1String kVoiceLibKey("VoiceLib");
+const QLatin1String kDigitByDigitKey("DigitByDigit");
+const QLatin1String kReadNameKey("ReadName");
+const QLatin1String kTemplateKey("Template");
+const QLatin1String kDefaultTemplate("%1");
 
 // Windows language identifier 0x0804: Chinese (PRC).
 const char *const kBestVoiceAttributes = "language=804";
@@ -65,12 +72,18 @@ SpeechDialog::SpeechDialog(std::unique_ptr<SpeechBackend> backend, QWidget *pare
     m_rate = settings.value(kSpeedKey, 1).toInt();
     m_randomVoice = settings.value(kRandomKey, false).toBool();
     m_voiceLib = settings.value(kVoiceLibKey, QString()).toString();
+    m_digitByDigit = settings.value(kDigitByDigitKey, true).toBool();
+    m_readName = settings.value(kReadNameKey, false).toBool();
+    m_template = settings.value(kTemplateKey, kDefaultTemplate).toString();
 
     // The volume slider ends at 99, so a stored 100 shows as 99 while 100
     // stays in use until the handle is next released.
     ui->horizontalSlider->setValue(m_volume);
     ui->horizontalSlider_2->setValue(m_rate);
     ui->checkBox->setChecked(m_randomVoice);
+    ui->checkBox_digits->setChecked(m_digitByDigit);
+    ui->checkBox_readName->setChecked(m_readName);
+    ui->lineEdit_template->setText(m_template);
     setVoiceEnabled(m_voiceEnabled, false);
 }
 
@@ -81,6 +94,12 @@ SpeechDialog::~SpeechDialog()
 }
 
 void SpeechDialog::initVoice()
+{
+    setUpEngine();
+    setSilent(!m_voiceReady);
+}
+
+void SpeechDialog::setUpEngine()
 {
     if (m_voiceReady)
         releaseVoice();
@@ -104,43 +123,60 @@ void SpeechDialog::initVoice()
         return;
     }
 
-    {
-        const QSignalBlocker blocker(ui->comboBox);
-        // Keeps the items in step with the tokens should the engine be set
-        // up a second time.
-        ui->comboBox->clear();
-        while (SpeechBackend::TokenPtr token = listing->next()) {
-            const QString id = QString::fromStdString(token->id());
-            if (id == m_voiceLib) {
-                m_currentToken = token;
-                m_voice->setVoice(*token);
-                m_voiceReady = true;
-            }
-            m_voiceNames.append(id);
-            m_tokens.push_back(token);
-            ui->comboBox->addItem(id);
+    const QSignalBlocker blocker(ui->comboBox);
+    // Keeps the items in step with the tokens should the engine be set up a
+    // second time.
+    ui->comboBox->clear();
+    const bool narrow = m_backend->narrowsVoiceList();
+    const QString desktopLanguage = VoiceNames::desktopLanguage();
+    // Spoken with when the narrowed list has nothing to offer.
+    SpeechBackend::TokenPtr firstInstalled;
+    while (SpeechBackend::TokenPtr token = listing->next()) {
+        const QString id = QString::fromStdString(token->id());
+        if (!firstInstalled)
+            firstInstalled = token;
+        // The stored voice is listed whatever its language: it is the
+        // teacher's own choice.
+        const bool stored = id == m_voiceLib;
+        if (narrow && !stored
+            && !VoiceNames::isOffered(id, QString::fromStdString(token->language()), desktopLanguage))
+            continue;
+        if (stored) {
+            m_currentToken = token;
+            m_voice->setVoice(*token);
+            m_voiceReady = true;
         }
+        addVoice(token);
     }
     listing.reset();
 
     if (!m_currentToken) {
         SpeechBackend::TokenPtr chosen = m_backend->findBestVoice(kBestVoiceAttributes);
-        if (!chosen && !m_tokens.empty())
-            chosen = m_tokens.front();
+        if (!chosen)
+            chosen = m_tokens.empty() ? firstInstalled : m_tokens.front();
         if (chosen) {
             m_currentToken = chosen;
             m_voiceLib = QString::fromStdString(chosen->id());
+            if (!m_voiceNames.contains(m_voiceLib))
+                addVoice(chosen);
             m_voice->setVoice(*chosen);
             m_voiceReady = true;
         }
     }
+    firstInstalled.reset();
 
-    if (m_voiceReady) {
-        const QSignalBlocker blocker(ui->comboBox);
-        ui->comboBox->setCurrentText(m_voiceLib);
-    } else {
+    if (m_voiceReady)
+        ui->comboBox->setCurrentIndex(m_voiceNames.indexOf(m_voiceLib));
+    else
         releaseVoice();
-    }
+}
+
+void SpeechDialog::addVoice(const SpeechBackend::TokenPtr &token)
+{
+    const QString id = QString::fromStdString(token->id());
+    m_voiceNames.append(id);
+    m_tokens.push_back(token);
+    ui->comboBox->addItem(VoiceNames::readableName(id, QString::fromStdString(token->name())), id);
 }
 
 void SpeechDialog::releaseVoice()
@@ -166,20 +202,65 @@ void SpeechDialog::closeSession()
 
 void SpeechDialog::speak(const QString &text, bool randomVoice)
 {
-    if (!m_voiceReady || !m_voiceEnabled)
+    if (!m_voiceEnabled)
         return;
+    if (!m_voiceReady) {
+        if (m_silent)
+            tellSilence();
+        return;
+    }
     if (randomVoice && !m_tokens.empty()) {
         const std::size_t index = static_cast<unsigned>(std::rand()) % m_tokens.size();
         m_voice->setVoice(*m_tokens[index]);
     }
     m_voice->setVolume(m_volume);
     m_voice->setRate(m_rate);
+    m_voice->setDigitByDigit(m_digitByDigit);
     m_voice->speak(text.toStdString());
+    setSilent(!m_voice->reachedSoundDevice());
+    if (m_silent)
+        tellSilence();
 }
 
 void SpeechDialog::readAloud(const QString &text)
 {
-    speak(text, m_randomVoice);
+    speak(fillReadingTemplate(m_template, text), m_randomVoice);
+}
+
+bool SpeechDialog::readsNames() const
+{
+    return m_readName;
+}
+
+bool SpeechDialog::isSilent() const
+{
+    return m_silent;
+}
+
+QString SpeechDialog::silenceMessage()
+{
+    return tr("No sound device was found; drawn IDs are not read aloud.");
+}
+
+void SpeechDialog::setSilent(bool silent)
+{
+    if (silent == m_silent)
+        return;
+    m_silent = silent;
+    emit silenceChanged(silent);
+}
+
+void SpeechDialog::tellSilence()
+{
+    if (m_silenceTold)
+        return;
+    m_silenceTold = true;
+    // Over this dialog while it is open, else over the main window; opened
+    // without waiting, so that the draw that found the silence goes on.
+    QWidget *over = isVisible() || !parentWidget() ? this : parentWidget();
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Not Read Aloud"), silenceMessage(), QMessageBox::Ok, over);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 bool SpeechDialog::isVoiceEnabled() const
@@ -196,9 +277,9 @@ void SpeechDialog::setVoiceEnabled(bool enabled, bool save)
     }
     if (save)
         storeSetting(kEnableKey, enabled);
-    for (QWidget *control : std::initializer_list<QWidget *>{ui->checkBox, ui->horizontalSlider, ui->pushButton,
-                                                              ui->label, ui->label_2, ui->label_3, ui->comboBox,
-                                                              ui->lineEdit})
+    for (QWidget *control : std::initializer_list<QWidget *>{
+             ui->checkBox, ui->horizontalSlider, ui->pushButton, ui->label, ui->label_2, ui->label_3, ui->comboBox,
+             ui->lineEdit, ui->checkBox_digits, ui->checkBox_readName, ui->label_template, ui->lineEdit_template})
         control->setEnabled(enabled);
 }
 
@@ -266,4 +347,22 @@ void SpeechDialog::on_checkBox_2_clicked()
 void SpeechDialog::on_pushButton_2_clicked()
 {
     close();
+}
+
+void SpeechDialog::on_checkBox_digits_clicked()
+{
+    m_digitByDigit = ui->checkBox_digits->isChecked();
+    storeSetting(kDigitByDigitKey, m_digitByDigit);
+}
+
+void SpeechDialog::on_checkBox_readName_clicked()
+{
+    m_readName = ui->checkBox_readName->isChecked();
+    storeSetting(kReadNameKey, m_readName);
+}
+
+void SpeechDialog::on_lineEdit_template_textEdited(const QString &text)
+{
+    m_template = text;
+    storeSetting(kTemplateKey, m_template);
 }

@@ -243,9 +243,41 @@ private slots:
         dialog.initVoice();
         auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
         QVERIFY(combo->count() > 1);
-        QCOMPARE(combo->currentText().toStdString(), m_backend.findBestVoice("language=804")->id());
+        QCOMPARE(combo->currentData().toString().toStdString(), m_backend.findBestVoice("language=804")->id());
+        QCOMPARE(combo->currentText(), QStringLiteral("Chinese (Mandarin)"));
         dialog.setVoiceEnabled(true, false);
         dialog.speak(QStringLiteral("1001"), true);
+    }
+
+    void voiceListShowsTheProgramsLanguagesByName_data()
+    {
+        QTest::addColumn<QString>("storedVoice");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("first run") << "" << "Chinese (Mandarin)";
+        QTest::newRow("stored voice of another language") << "roa/pap" << "Papiamento";
+    }
+
+    void voiceListShowsTheProgramsLanguagesByName()
+    {
+        QFETCH(QString, storedVoice);
+        QFETCH(QString, shown);
+        QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("VoiceLib"), storedVoice);
+        SpeechDialog dialog(std::make_unique<EspeakBackend>([](const short *, int) {}));
+        dialog.initVoice();
+        auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        for (const char *name : {"Chinese (Mandarin)", "Chinese (Cantonese)", "English (America)",
+                                 "English (Great Britain)"})
+            QVERIFY2(items.contains(QLatin1String(name)), qPrintable(items.join(QLatin1String(", "))));
+        QVERIFY2(!items.contains(QStringLiteral("Hungarian")), qPrintable(items.join(QLatin1String(", "))));
+        for (const QString &item : items)
+            QVERIFY2(!item.contains(QLatin1Char('/')) && !item.contains(QLatin1Char('_')), qPrintable(item));
+        QCOMPARE(combo->currentText(), shown);
+        QCOMPARE(items.contains(QStringLiteral("Papiamento")), !storedVoice.isEmpty());
+        QCOMPARE(QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).value(QStringLiteral("VoiceLib")).toString(),
+                 storedVoice);
     }
 };
 
