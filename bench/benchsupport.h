@@ -18,4 +18,7 @@ void writeBenchRoster(int classCount, int studentCount, const QString &scores);
 // runs untimed before each.
 double medianMs(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {});
 
+// The middle value of measurements made some other way; values is not empty.
+double median(std::vector<double> values);
+
 #endif // BENCHSUPPORT_H
