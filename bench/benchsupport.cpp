@@ -2,8 +2,15 @@
 
 #include <QElapsedTimer>
 #include <QSettings>
+#include <QTemporaryDir>
 
 #include <algorithm>
+
+void useTemporaryHome(const QTemporaryDir &home)
+{
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+}
 
 std::vector<QString> numberedIds(int count)
 {

@@ -5,7 +5,13 @@
 #include <functional>
 #include <vector>
 
+class QTemporaryDir;
+
 // What the benchmark programs share: made-up classes and a median timer.
+
+// Points HOME and XDG_CONFIG_HOME into the directory, so that the benchmark
+// touches no real settings or data; called before the application exists.
+void useTemporaryHome(const QTemporaryDir &home);
 
 // count IDs counting up from 20240000.
 std::vector<QString> numberedIds(int count);
