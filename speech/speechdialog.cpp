@@ -217,7 +217,9 @@ void SpeechDialog::speak(const QString &text, bool randomVoice)
     m_voice->setRate(m_rate);
     m_voice->setDigitByDigit(m_digitByDigit);
     m_voice->speak(text.toStdString());
-    setSilent(!m_voice->reachedSoundDevice());
+    // A reading of nothing plays nothing and tells nothing about the device.
+    if (!text.trimmed().isEmpty())
+        setSilent(!m_voice->reachedSoundDevice());
     if (m_silent)
         tellSilence();
 }
