@@ -126,6 +126,7 @@ MainWindow::MainWindow(QWidget *parent)
     setVoiceSwitch(m_speechDialog->isVoiceEnabled());
     statusBar()->addPermanentWidget(m_voiceSwitch);
     connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
+    connect(m_speechDialog, &SpeechDialog::silenceChanged, this, &MainWindow::showSpeechSilence);
 }
 
 void MainWindow::setVoiceSwitch(bool on)
@@ -135,7 +136,17 @@ void MainWindow::setVoiceSwitch(bool on)
         const QSignalBlocker blocker(m_voiceSwitch);
         m_voiceSwitch->setChecked(on);
     }
-    m_voiceSwitch->setToolTip(on ? tr("Voice Opened") : tr("Voice Closed"));
+    showSpeechSilence();
+}
+
+void MainWindow::showSpeechSilence()
+{
+    const bool silent = m_speechDialog->isSilent();
+    m_voiceSwitch->setSilent(silent);
+    if (!m_voiceSwitch->isChecked())
+        m_voiceSwitch->setToolTip(tr("Voice Closed"));
+    else
+        m_voiceSwitch->setToolTip(silent ? SpeechDialog::silenceMessage() : tr("Voice Opened"));
 }
 
 void MainWindow::OnStatusBarVoiceSwitchClicked()
@@ -445,11 +456,11 @@ void MainWindow::onWheelStopped()
 {
     if (!m_stoppedWheels.noteRest())
         return;
-    QString text;
+    std::vector<QString> ids;
     for (const WheelAssemblyWidget *wheel : m_wheels)
-        text += announcementText(wheel->currentText()) + QLatin1Char(' ');
-    statusBar()->showMessage(text);
-    readLater(text);
+        ids.push_back(wheel->currentText());
+    statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
+    readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
 }
 
 bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
@@ -586,12 +597,11 @@ void MainWindow::on_pushButton_clicked()
             collectShownIDs(ids);
         }
         if (!ids.empty()) {
-            QString text;
-            for (const QString &id : ids)
-                text += announcementText(id) + QLatin1Char(' ');
-            statusBar()->showMessage(text);
-            readLater(text);
+            statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
+            readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
         }
+    } else if (m_speechDialog->readsNames()) {
+        readAloud(spokenText({m_currentText}, QString(), true));
     } else {
         // Read aloud the number as the display shows it.
         readAloud(announcementText(shownNumberText(ui->lcdNumber->value())));
@@ -665,6 +675,16 @@ void MainWindow::OnVoiceReadLaterTimer()
 void MainWindow::readAloud(const QString &text)
 {
     m_speechDialog->readAloud(text);
+}
+
+QString MainWindow::spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const
+{
+    QString text;
+    for (const QString &id : ids) {
+        const QString name = withNames ? m_classSettingDialog->studentName(id) : QString();
+        text += (name.isEmpty() ? announcementText(id) : name) + separator;
+    }
+    return text;
 }
 
 bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
@@ -752,7 +772,7 @@ void MainWindow::on_pushButton_11_clicked()
     m_microTile->stopTrace();
     const int k = m_microTile->selectedIndex();
     if (k >= 0 && k < static_cast<int>(m_studentIDs.size()))
-        readAloud(announcementText(m_studentIDs[k]));
+        readAloud(spokenText({m_studentIDs[k]}, QString(), m_speechDialog->readsNames()));
     QApplication::restoreOverrideCursor();
 }
 
@@ -775,10 +795,7 @@ void MainWindow::on_pushButton_12_clicked()
     m_tvRoller->stopTrace();
     std::vector<QString> names;
     m_tvRoller->selectedNames(names);
-    QString text;
-    for (const QString &name : names)
-        text += announcementText(name) + QStringLiteral("  ");
-    readAloud(text);
+    readAloud(spokenText(names, QStringLiteral("  "), m_speechDialog->readsNames()));
     QApplication::restoreOverrideCursor();
 }
 

@@ -96,6 +96,8 @@ private slots:
 private:
     void initDataDir();
     void setVoiceSwitch(bool on);
+    // The switch's colour and tool tip for speech that cannot be heard.
+    void showSpeechSilence();
     void installTranslation(const QString &language);
     void checkLanguageAction(const QString &language);
     void changeLanguage(const QString &language);
@@ -105,6 +107,10 @@ private:
     void collectDrawnIDs(std::vector<QString> &ids) const;
     void readLater(const QString &text);
     void readAloud(const QString &text);
+    // The announcement of the drawn IDs, each followed by the separator: its
+    // last four characters or, with names read, the student's name where the
+    // current class gives one.
+    QString spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const;
     void showLedText(const QString &text);
     void scoreShownStudent(char letter);
     void scoreFromButton(QPushButton *button, char letter);

@@ -5,10 +5,17 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+
+void useTemporaryHome(const QTemporaryDir &home)
+{
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+}
 
 std::vector<QString> numberedIds(int count)
 {
@@ -68,8 +75,13 @@ double medianMs(int runs, const std::function<void()> &work, const std::function
         work();
         times.push_back(double(timer.nsecsElapsed()) / 1e6);
     }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+    return median(times);
+}
+
+double median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 void report(const char *what, double ms, double targetMs)

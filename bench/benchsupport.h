@@ -5,8 +5,14 @@
 #include <functional>
 #include <vector>
 
+class QTemporaryDir;
+
 // What the benchmark programs share: made-up classes, a teacher answering
 // the import's dialogs, a median timer and its report.
+
+// Points HOME and XDG_CONFIG_HOME into the directory, so that the benchmark
+// touches no real settings or data; called before the application exists.
+void useTemporaryHome(const QTemporaryDir &home);
 
 // count IDs counting up from 20240000.
 std::vector<QString> numberedIds(int count);
@@ -25,5 +31,8 @@ void report(const char *what, double ms, double targetMs);
 // The median time of runs runs of work in milliseconds; prepare, when given,
 // runs untimed before each.
 double medianMs(int runs, const std::function<void()> &work, const std::function<void()> &prepare = {});
+
+// The middle value of measurements made some other way; values is not empty.
+double median(std::vector<double> values);
 
 #endif // BENCHSUPPORT_H

@@ -29,6 +29,8 @@ public:
     void studentIds(const QString &className, std::vector<QString> &ids);
     void selectClass(const QString &className);
     bool hasStudent(const QString &className, const QString &id) const;
+    // The name of that student of the current class; empty when unknown.
+    QString studentName(const QString &id) const;
     void appendScore(const QString &id, char letter);
 
     // The score files of the first class of that name in the data directory.

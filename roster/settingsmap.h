@@ -32,6 +32,9 @@ constexpr char kSpeechVolume[] = "Volume";
 constexpr char kSpeechSpeed[] = "Speed";
 constexpr char kSpeechRandom[] = "Random";
 constexpr char kSpeechVoice[] = "VoiceLib";
+constexpr char kSpeechDigitByDigit[] = "DigitByDigit";
+constexpr char kSpeechReadName[] = "ReadName";
+constexpr char kSpeechTemplate[] = "Template";
 
 // Area "Velmor Zandrel": everything else.
 constexpr char kProgramArea[] = "Velmor Zandrel";

@@ -7,6 +7,7 @@
 namespace {
 const int kNormalWordsPerMinute = 175;
 const int kSlowestWordsPerMinute = 80;
+const int kFastestWordsPerMinute = 440;
 
 struct LanguageNames
 {
@@ -44,8 +45,10 @@ int espeakVolume(int volume)
 
 int espeakRate(int rate)
 {
-    const double factor = std::pow(3.0, std::clamp(rate, -10, 10) / 10.0);
-    return std::max(kSlowestWordsPerMinute, static_cast<int>(std::lround(kNormalWordsPerMinute * factor)));
+    const int step = std::clamp(rate, -10, 10);
+    const double end = step < 0 ? kSlowestWordsPerMinute : kFastestWordsPerMinute;
+    const double factor = std::pow(end / kNormalWordsPerMinute, std::abs(step) / 10.0);
+    return static_cast<int>(std::lround(kNormalWordsPerMinute * factor));
 }
 
 std::vector<std::string> espeakLanguagesFor(const std::string &requiredAttributes)

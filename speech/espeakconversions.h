@@ -11,9 +11,11 @@
 // on which 100 is the normal full volume.
 int espeakVolume(int volume);
 
-// Rate -10 to 10 (clamped) as espeak-ng words per minute: 0 is espeak-ng's
-// normal 175, every step a tenth of a power of three, so 10 is three times
-// as fast; espeak-ng speaks no slower than 80, which caps the slow end.
+// Rate -10 to 10 (clamped) as espeak-ng words per minute, every step a
+// different speed: 0 is espeak-ng's normal 175, and the steps go evenly, on
+// a ratio scale, down to its slowest 80 at -10 and up to 440 at 10. espeak-ng
+// takes up to 450, but from 450 on it speeds up by another method that
+// starts slower than 440.
 int espeakRate(int rate);
 
 // The espeak-ng language names, best first, that satisfy required attributes

@@ -1,5 +1,7 @@
 #include "speech/sapibackend.h"
 
+#include "speech/digitreading.h"
+
 #include <windows.h>
 
 #include <sapi.h>
@@ -39,8 +41,8 @@ class SapiToken : public SpeechBackend::Token
 {
 public:
     // Takes over the one reference of the token.
-    SapiToken(ISpObjectToken *token, std::string id, std::string language, bool vendorPreferred)
-        : Token(std::move(id), std::move(language), vendorPreferred)
+    SapiToken(ISpObjectToken *token, std::string id, std::string language, bool vendorPreferred, std::string name)
+        : Token(std::move(id), std::move(language), vendorPreferred, std::move(name))
         , m_token(token)
     {
     }
@@ -56,6 +58,12 @@ SpeechBackend::TokenPtr makeToken(ISpObjectToken *token)
 {
     wchar_t *id = nullptr;
     token->GetId(&id);
+    // The token's default value is the voice's description ("Microsoft
+    // Huihui Desktop - Chinese (Simplified)").
+    wchar_t *description = nullptr;
+    std::string name;
+    if (SUCCEEDED(token->GetStringValue(nullptr, &description)))
+        name = takeString(description);
     std::string language;
     bool vendorPreferred = false;
     ISpDataKey *attributes = nullptr;
@@ -70,7 +78,7 @@ SpeechBackend::TokenPtr makeToken(ISpObjectToken *token)
         }
         attributes->Release();
     }
-    return std::make_shared<SapiToken>(token, takeString(id), language, vendorPreferred);
+    return std::make_shared<SapiToken>(token, takeString(id), language, vendorPreferred, name);
 }
 
 class SapiTokenEnumerator : public SpeechBackend::TokenEnumerator
@@ -118,15 +126,21 @@ public:
     }
     void setVolume(int volume) override { m_voice->SetVolume(static_cast<USHORT>(volume)); }
     void setRate(int rate) override { m_voice->SetRate(static_cast<long>(rate)); }
+    void setDigitByDigit(bool digitByDigit) override { m_digitByDigit = digitByDigit; }
 
     void speak(const std::string &text) override
     {
-        const std::wstring wide = toWide(text);
-        m_voice->Speak(wide.c_str(), SPF_DEFAULT, nullptr);
+        const std::wstring wide = toWide(m_digitByDigit ? digitsApart(text) : text);
+        // Speak fails when no audio output can be opened.
+        m_played = SUCCEEDED(m_voice->Speak(wide.c_str(), SPF_DEFAULT, nullptr));
     }
+
+    bool reachedSoundDevice() const override { return m_played; }
 
 private:
     ISpVoice *m_voice;
+    bool m_digitByDigit = true;
+    bool m_played = true;
 };
 
 }

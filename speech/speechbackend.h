@@ -21,10 +21,11 @@ public:
     class Token
     {
     public:
-        Token(std::string id, std::string language, bool vendorPreferred)
+        Token(std::string id, std::string language, bool vendorPreferred, std::string name = std::string())
             : m_id(std::move(id))
             , m_language(std::move(language))
             , m_vendorPreferred(vendorPreferred)
+            , m_name(std::move(name))
         {
         }
         virtual ~Token() = default;
@@ -40,11 +41,15 @@ public:
         const std::string &language() const { return m_language; }
         // The platform prefers this voice for its language.
         bool isVendorPreferred() const { return m_vendorPreferred; }
+        // The platform's own description of the voice ("Microsoft Huihui
+        // Desktop", "Chinese (Cantonese)"); empty when it has none.
+        const std::string &name() const { return m_name; }
 
     private:
         std::string m_id;
         std::string m_language;
         bool m_vendorPreferred;
+        std::string m_name;
     };
     using TokenPtr = std::shared_ptr<Token>;
 
@@ -69,8 +74,14 @@ public:
         // -10 to 10; 0 is the normal speed, 10 about three times as fast,
         // -10 about a third.
         virtual void setRate(int rate) = 0;
+        // Read every run of digits one digit at a time ("1001": one, zero,
+        // zero, one), or as a number.
+        virtual void setDigitByDigit(bool) {}
         // Returns when the text has been spoken, or at once when it cannot be.
         virtual void speak(const std::string &text) = 0;
+        // Whether the last reading could be played; false when there was no
+        // sound device to play it on.
+        virtual bool reachedSoundDevice() const { return true; }
     };
 
     virtual ~SpeechBackend() = default;
@@ -85,6 +96,11 @@ public:
     // The best voice for required attributes such as "language=804", the
     // voices the platform prefers first; null when none matches.
     virtual TokenPtr findBestVoice(const std::string &requiredAttributes) = 0;
+    // Whether the listing is to be narrowed to the languages the program is
+    // used in: espeak-ng lists a voice for over a hundred languages, and its
+    // token languages are language tags ("cmn", "en-us"). Where the teacher
+    // installed the voices, as on Windows, all are offered.
+    virtual bool narrowsVoiceList() const { return false; }
 };
 
 // The back end of the platform the program runs on: SAPI 5 on Windows,

@@ -20,10 +20,23 @@ QRect VoiceSwitchButton::discRect(const QSize &size)
     return QRect(topLeft, QSize(kDiscDiameter, kDiscDiameter));
 }
 
+void VoiceSwitchButton::setSilent(bool silent)
+{
+    m_silent = silent;
+    update();
+}
+
+bool VoiceSwitchButton::isSilent() const
+{
+    return m_silent;
+}
+
 void VoiceSwitchButton::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    const QColor colour = isChecked() ? QColor(0, 255, 0, 255) : QColor(255, 0, 0, 255);
+    QColor colour(255, 0, 0, 255);
+    if (isChecked())
+        colour = m_silent ? QColor(160, 160, 160, 255) : QColor(0, 255, 0, 255);
     painter.setPen(colour);
     painter.setBrush(QBrush(colour, Qt::SolidPattern));
     const QRect disc = discRect(size());

@@ -7,7 +7,8 @@
 
 // The status bar's speech switch: a checkable button painted as a disc,
 // green while speech is on (checked) and red while it is off, whether the
-// button is enabled or not.
+// button is enabled or not. Speech that is on but cannot be heard, for want
+// of a sound device or voice data, shows grey.
 class VoiceSwitchButton : public QPushButton
 {
     Q_OBJECT
@@ -19,8 +20,14 @@ public:
     // the longer side and at the start of the shorter one.
     static QRect discRect(const QSize &size);
 
+    void setSilent(bool silent);
+    bool isSilent() const;
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool m_silent = false;
 };
 
 #endif // VOICESWITCHBUTTON_H

@@ -669,6 +669,30 @@ Invalid Download Path!
         <source>Close</source>
         <translation>Close</translation>
     </message>
+    <message>
+        <source>Read numbers digit by digit</source>
+        <translation>Read numbers digit by digit</translation>
+    </message>
+    <message>
+        <source>Read the student&apos;s name</source>
+        <translation>Read the student&apos;s name</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>Announcement</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
+        <translation>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</translation>
+    </message>
+    <message>
+        <source>No sound device was found; drawn IDs are not read aloud.</source>
+        <translation>No sound device was found; drawn IDs are not read aloud.</translation>
+    </message>
+    <message>
+        <source>Not Read Aloud</source>
+        <translation>Not Read Aloud</translation>
+    </message>
 </context>
 <context>
     <name>TVRollerWidget</name>
@@ -679,6 +703,49 @@ Invalid Download Path!
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceNames</name>
+    <message>
+        <source>Chinese (Mandarin)</source>
+        <translation>Chinese (Mandarin)</translation>
+    </message>
+    <message>
+        <source>Chinese (Cantonese)</source>
+        <translation>Chinese (Cantonese)</translation>
+    </message>
+    <message>
+        <source>English (America)</source>
+        <translation>English (America)</translation>
+    </message>
+    <message>
+        <source>English (America, New York City)</source>
+        <translation>English (America, New York City)</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <translation>English (Great Britain)</translation>
+    </message>
+    <message>
+        <source>English (Received Pronunciation)</source>
+        <translation>English (Received Pronunciation)</translation>
+    </message>
+    <message>
+        <source>English (Scotland)</source>
+        <translation>English (Scotland)</translation>
+    </message>
+    <message>
+        <source>English (Lancaster)</source>
+        <translation>English (Lancaster)</translation>
+    </message>
+    <message>
+        <source>English (West Midlands)</source>
+        <translation>English (West Midlands)</translation>
+    </message>
+    <message>
+        <source>English (Caribbean)</source>
+        <translation>English (Caribbean)</translation>
     </message>
 </context>
 <context>

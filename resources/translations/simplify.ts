@@ -669,6 +669,30 @@ Invalid Download Path!
         <source>Close</source>
         <translation>关闭</translation>
     </message>
+    <message>
+        <source>Read numbers digit by digit</source>
+        <translation>数字逐位朗读</translation>
+    </message>
+    <message>
+        <source>Read the student&apos;s name</source>
+        <translation>朗读学生姓名</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>播报内容</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
+        <translation>抽中学生时朗读的内容：%1 代表学号或姓名；不含 %1 时，学号或姓名读在这段文字之后</translation>
+    </message>
+    <message>
+        <source>No sound device was found; drawn IDs are not read aloud.</source>
+        <translation>未找到声音设备，抽中的学号不会被朗读。</translation>
+    </message>
+    <message>
+        <source>Not Read Aloud</source>
+        <translation>无法朗读</translation>
+    </message>
 </context>
 <context>
     <name>TVRollerWidget</name>
@@ -679,6 +703,49 @@ Invalid Download Path!
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceNames</name>
+    <message>
+        <source>Chinese (Mandarin)</source>
+        <translation>普通话 (Mandarin)</translation>
+    </message>
+    <message>
+        <source>Chinese (Cantonese)</source>
+        <translation>粤语 (Cantonese)</translation>
+    </message>
+    <message>
+        <source>English (America)</source>
+        <translation>英语 (美国)</translation>
+    </message>
+    <message>
+        <source>English (America, New York City)</source>
+        <translation>英语 (美国纽约)</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <translation>英语 (英国)</translation>
+    </message>
+    <message>
+        <source>English (Received Pronunciation)</source>
+        <translation>英语 (标准英音)</translation>
+    </message>
+    <message>
+        <source>English (Scotland)</source>
+        <translation>英语 (苏格兰)</translation>
+    </message>
+    <message>
+        <source>English (Lancaster)</source>
+        <translation>英语 (兰开斯特)</translation>
+    </message>
+    <message>
+        <source>English (West Midlands)</source>
+        <translation>英语 (西米德兰兹)</translation>
+    </message>
+    <message>
+        <source>English (Caribbean)</source>
+        <translation>英语 (加勒比)</translation>
     </message>
 </context>
 <context>

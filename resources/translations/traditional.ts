@@ -669,6 +669,30 @@ Invalid Download Path!
         <source>Close</source>
         <translation>關閉</translation>
     </message>
+    <message>
+        <source>Read numbers digit by digit</source>
+        <translation>數字逐位朗讀</translation>
+    </message>
+    <message>
+        <source>Read the student&apos;s name</source>
+        <translation>朗讀學生姓名</translation>
+    </message>
+    <message>
+        <source>Announcement</source>
+        <translation>播報內容</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
+        <translation>抽中學生時朗讀的內容：%1 代表學號或姓名；不含 %1 時，學號或姓名讀在這段文字之後</translation>
+    </message>
+    <message>
+        <source>No sound device was found; drawn IDs are not read aloud.</source>
+        <translation>找不到音訊裝置，抽中的學號不會被朗讀。</translation>
+    </message>
+    <message>
+        <source>Not Read Aloud</source>
+        <translation>無法朗讀</translation>
+    </message>
 </context>
 <context>
     <name>TVRollerWidget</name>
@@ -679,6 +703,49 @@ Invalid Download Path!
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
+    </message>
+</context>
+<context>
+    <name>VoiceNames</name>
+    <message>
+        <source>Chinese (Mandarin)</source>
+        <translation>普通話 (Mandarin)</translation>
+    </message>
+    <message>
+        <source>Chinese (Cantonese)</source>
+        <translation>粵語 (Cantonese)</translation>
+    </message>
+    <message>
+        <source>English (America)</source>
+        <translation>英語 (美國)</translation>
+    </message>
+    <message>
+        <source>English (America, New York City)</source>
+        <translation>英語 (美國紐約)</translation>
+    </message>
+    <message>
+        <source>English (Great Britain)</source>
+        <translation>英語 (英國)</translation>
+    </message>
+    <message>
+        <source>English (Received Pronunciation)</source>
+        <translation>英語 (標準英音)</translation>
+    </message>
+    <message>
+        <source>English (Scotland)</source>
+        <translation>英語 (蘇格蘭)</translation>
+    </message>
+    <message>
+        <source>English (Lancaster)</source>
+        <translation>英語 (蘭開斯特)</translation>
+    </message>
+    <message>
+        <source>English (West Midlands)</source>
+        <translation>英語 (西米德蘭茲)</translation>
+    </message>
+    <message>
+        <source>English (Caribbean)</source>
+        <translation>英語 (加勒比)</translation>
     </message>
 </context>
 <context>

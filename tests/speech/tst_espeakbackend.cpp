@@ -82,21 +82,22 @@ private slots:
         QCOMPARE(espeakVolume(volume), amplitude);
     }
 
-    void rateTriplesOverTenSteps_data()
+    void rateStepsSpanEspeakNgsSpeeds_data()
     {
         QTest::addColumn<int>("rate");
         QTest::addColumn<int>("wordsPerMinute");
         QTest::newRow("normal") << 0 << 175;
-        QTest::newRow("default one step up") << 1 << 195;
-        QTest::newRow("five up") << 5 << 303;
-        QTest::newRow("fastest") << 10 << 525;
-        QTest::newRow("beyond fastest") << 30 << 525;
-        QTest::newRow("five down") << -5 << 101;
+        QTest::newRow("default one step up") << 1 << 192;
+        QTest::newRow("five up") << 5 << 277;
+        QTest::newRow("fastest before espeak-ng changes method") << 10 << 440;
+        QTest::newRow("beyond fastest") << 30 << 440;
+        QTest::newRow("five down") << -5 << 118;
+        QTest::newRow("one above the slowest") << -9 << 87;
         QTest::newRow("slowest espeak-ng speaks") << -10 << 80;
         QTest::newRow("beyond slowest") << -30 << 80;
     }
 
-    void rateTriplesOverTenSteps()
+    void rateStepsSpanEspeakNgsSpeeds()
     {
         QFETCH(int, rate);
         QFETCH(int, wordsPerMinute);
@@ -242,9 +243,41 @@ private slots:
         dialog.initVoice();
         auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
         QVERIFY(combo->count() > 1);
-        QCOMPARE(combo->currentText().toStdString(), m_backend.findBestVoice("language=804")->id());
+        QCOMPARE(combo->currentData().toString().toStdString(), m_backend.findBestVoice("language=804")->id());
+        QCOMPARE(combo->currentText(), QStringLiteral("Chinese (Mandarin)"));
         dialog.setVoiceEnabled(true, false);
         dialog.speak(QStringLiteral("1001"), true);
+    }
+
+    void voiceListShowsTheProgramsLanguagesByName_data()
+    {
+        QTest::addColumn<QString>("storedVoice");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("first run") << "" << "Chinese (Mandarin)";
+        QTest::newRow("stored voice of another language") << "roa/pap" << "Papiamento";
+    }
+
+    void voiceListShowsTheProgramsLanguagesByName()
+    {
+        QFETCH(QString, storedVoice);
+        QFETCH(QString, shown);
+        QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("VoiceLib"), storedVoice);
+        SpeechDialog dialog(std::make_unique<EspeakBackend>([](const short *, int) {}));
+        dialog.initVoice();
+        auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        for (const char *name : {"Chinese (Mandarin)", "Chinese (Cantonese)", "English (America)",
+                                 "English (Great Britain)"})
+            QVERIFY2(items.contains(QLatin1String(name)), qPrintable(items.join(QLatin1String(", "))));
+        QVERIFY2(!items.contains(QStringLiteral("Hungarian")), qPrintable(items.join(QLatin1String(", "))));
+        for (const QString &item : items)
+            QVERIFY2(!item.contains(QLatin1Char('/')) && !item.contains(QLatin1Char('_')), qPrintable(item));
+        QCOMPARE(combo->currentText(), shown);
+        QCOMPARE(items.contains(QStringLiteral("Papiamento")), !storedVoice.isEmpty());
+        QCOMPARE(QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).value(QStringLiteral("VoiceLib")).toString(),
+                 storedVoice);
     }
 };
 

@@ -81,6 +81,13 @@ private slots:
         QVERIFY(!findByName<QCheckBox>(*m_dialog, "checkBox")->isChecked());
         QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit")->text(), QStringLiteral("2015"));
         QCOMPARE(findByName<QComboBox>(*m_dialog, "comboBox")->currentText(), QStringLiteral("B"));
+        QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox_digits")->isChecked());
+        QCOMPARE(findByName<QCheckBox>(*m_dialog, "checkBox_digits")->text(), QStringLiteral("Read numbers digit by digit"));
+        QVERIFY(!findByName<QCheckBox>(*m_dialog, "checkBox_readName")->isChecked());
+        QCOMPARE(findByName<QCheckBox>(*m_dialog, "checkBox_readName")->text(), QStringLiteral("Read the student's name"));
+        QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit_template")->text(), QStringLiteral("%1"));
+        QCOMPARE(findByName<QLabel>(*m_dialog, "label_template")->text(), QStringLiteral("Announcement"));
+        QVERIFY(!m_dialog->readsNames());
         // Building the dialog stores nothing.
         QVERIFY(QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).allKeys().isEmpty());
 
@@ -189,8 +196,9 @@ private slots:
     {
         RecordingServices services;
         openDialog();
-        const QStringList greyed{"checkBox", "horizontalSlider", "pushButton", "label",
-                                 "label_2", "label_3", "comboBox", "lineEdit"};
+        const QStringList greyed{"checkBox", "horizontalSlider", "pushButton", "label", "label_2", "label_3",
+                                 "comboBox", "lineEdit", "checkBox_digits", "checkBox_readName", "label_template",
+                                 "lineEdit_template"};
         const QStringList active{"label_4", "horizontalSlider_2", "pushButton_3", "checkBox_2", "pushButton_2"};
 
         auto *disable = findByName<QCheckBox>(*m_dialog, "checkBox_2");
@@ -236,6 +244,60 @@ private slots:
         QCOMPARE(stored(QStringLiteral("Enable")), save ? QVariant(false) : QVariant());
         // The main window sets its own switch; the dialog does not call back.
         QVERIFY(services.switchStates.isEmpty());
+    }
+
+    void readingOptionsAreStoredWhenChanged()
+    {
+        openDialog();
+        findByName<QCheckBox>(*m_dialog, "checkBox_digits")->click();
+        QCOMPARE(stored(QStringLiteral("DigitByDigit")), QVariant(false));
+        findByName<QCheckBox>(*m_dialog, "checkBox_readName")->click();
+        QCOMPARE(stored(QStringLiteral("ReadName")), QVariant(true));
+        QVERIFY(m_dialog->readsNames());
+        auto *pattern = findByName<QLineEdit>(*m_dialog, "lineEdit_template");
+        pattern->setFocus();
+        pattern->selectAll();
+        QTest::keyClicks(pattern, QStringLiteral("Please answer, %1"));
+        QCOMPARE(stored(QStringLiteral("Template")).toString(), QStringLiteral("Please answer, %1"));
+        QVERIFY(m_record->calls.isEmpty());
+
+        m_dialog->readAloud(QStringLiteral("1001"));
+        QCOMPARE(m_record->calls.last(), QStringLiteral("speak Please answer, 1001"));
+        QCOMPARE(m_record->digitModes.last(), false);
+
+        // A new run finds them again.
+        openDialog();
+        QVERIFY(!findByName<QCheckBox>(*m_dialog, "checkBox_digits")->isChecked());
+        QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox_readName")->isChecked());
+        QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit_template")->text(), QStringLiteral("Please answer, %1"));
+    }
+
+    void announcementIsReadThroughTheTemplate_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("announced");
+        QTest::addColumn<QString>("spoken");
+        QTest::newRow("default") << "%1" << "1001" << "1001";
+        QTest::newRow("in a sentence") << "请%1号同学回答" << "1001" << "请1001号同学回答";
+        QTest::newRow("English sentence") << "%1, please answer" << "1002 1003 " << "1002 1003 , please answer";
+        QTest::newRow("twice") << "%1! %1!" << "张伟" << "张伟! 张伟!";
+        QTest::newRow("without %1 the ID follows") << "请回答" << "1001" << "请回答 1001";
+        QTest::newRow("empty template") << "" << "1001" << "1001";
+        QTest::newRow("nothing announced") << "请%1回答" << "" << "";
+    }
+
+    void announcementIsReadThroughTheTemplate()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, announced);
+        QFETCH(QString, spoken);
+        store(QStringLiteral("Template"), pattern);
+        openDialog();
+        m_dialog->readAloud(announced);
+        QCOMPARE(m_record->calls.last(), QStringLiteral("speak ") + spoken);
+        // The test controls read the test text as it stands.
+        findByName<QPushButton>(*m_dialog, "pushButton")->click();
+        QCOMPARE(m_record->calls.last(), QStringLiteral("speak 2015"));
     }
 
     void closeButtonHidesTheDialog()

@@ -1,10 +1,14 @@
 #include "speech/speechdialog.h"
+#include "speech/voicenames.h"
 
+#include "../support/modalanswerer.h"
 #include "../support/recordingspeechbackend.h"
 #include "../support/testenvironment.h"
 
 #include <QComboBox>
+#include <QSet>
 #include <QSettings>
+#include <QSignalSpy>
 
 #include <cstdlib>
 
@@ -18,13 +22,20 @@ struct Engine
     std::unique_ptr<SpeechDialog> dialog;
 };
 
-Engine startEngine(const QStringList &voices, Failure failure = Failure::None)
+Engine startEngine(const QStringList &voices, Failure failure = Failure::None, bool narrowed = false)
 {
     auto backend = std::make_unique<RecordingSpeechBackend>(voices, failure);
+    backend->setNarrowsVoiceList(narrowed);
     Engine engine{backend->record(), std::make_unique<SpeechDialog>(std::move(backend))};
     engine.dialog->initVoice();
     return engine;
 }
+
+// espeak-ng's voices as the program meets them, with languages no test
+// machine's desktop is set to besides the program's own.
+const QStringList kEspeakLikeVoices{"roa/pap:pap::Papiamento",      "sit/cmn:cmn:preferred:Chinese (Mandarin)",
+                                    "sit/cmn-Latn-pinyin:cmn-latn-pinyin", "gmw/en-US:en-us:preferred",
+                                    "art/qya:qya::Quenya",            "sit/yue:yue:preferred"};
 
 void storeSpeechSetting(const QString &key, const QVariant &value)
 {
@@ -184,6 +195,177 @@ private slots:
         engine.dialog->setVoiceEnabled(true, false);
         engine.dialog->readAloud(QStringLiteral("1001"));
         QCOMPARE(engine.record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 1001"}));
+    }
+
+    void narrowedListOffersTheProgramsLanguages_data()
+    {
+        QTest::addColumn<QString>("storedVoice");
+        QTest::addColumn<QStringList>("items");
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("first run") << "" << QStringList{"Chinese (Mandarin)", "English (America)", "Chinese (Cantonese)"}
+                                   << QStringList{"sit/cmn", "gmw/en-US", "sit/yue"} << "Chinese (Mandarin)";
+        QTest::newRow("stored voice of another language is added")
+            << "art/qya" << QStringList{"Chinese (Mandarin)", "English (America)", "Quenya", "Chinese (Cantonese)"}
+            << QStringList{"sit/cmn", "gmw/en-US", "art/qya", "sit/yue"} << "Quenya";
+    }
+
+    void narrowedListOffersTheProgramsLanguages()
+    {
+        QFETCH(QString, storedVoice);
+        QFETCH(QStringList, items);
+        QFETCH(QStringList, ids);
+        QFETCH(QString, shown);
+        if (!storedVoice.isEmpty())
+            storeSpeechSetting(QStringLiteral("VoiceLib"), storedVoice);
+        Engine engine = startEngine(kEspeakLikeVoices, Failure::None, true);
+        QCOMPARE(comboItems(*engine.dialog), items);
+        auto *combo = engine.dialog->findChild<QComboBox *>(QStringLiteral("comboBox"));
+        QStringList listedIds;
+        for (int i = 0; i < combo->count(); ++i)
+            listedIds << combo->itemData(i).toString();
+        QCOMPARE(listedIds, ids);
+        QCOMPARE(combo->currentText(), shown);
+
+        // Choosing by name stores the identifier.
+        combo->setCurrentIndex(items.indexOf(QStringLiteral("English (America)")));
+        QCOMPARE(QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).value(QStringLiteral("VoiceLib")).toString(),
+                 QStringLiteral("gmw/en-US"));
+    }
+
+    void randomVoiceIsDrawnAmongTheListedOnly()
+    {
+        storeSpeechSetting(QStringLiteral("Random"), true);
+        Engine engine = startEngine(kEspeakLikeVoices, Failure::None, true);
+        engine.record->calls.clear();
+        for (int reading = 0; reading < 60; ++reading)
+            engine.dialog->readAloud(QStringLiteral("1001"));
+        QSet<QString> drawn;
+        for (const QString &call : engine.record->calls) {
+            if (call.startsWith(QStringLiteral("setVoice ")))
+                drawn << call.mid(9);
+        }
+        QCOMPARE(drawn, (QSet<QString>{"sit/cmn", "gmw/en-US", "sit/yue"}));
+    }
+
+    void voicesOfferedInANarrowedList_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("desktopLanguage");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("Mandarin") << "sit/cmn" << "cmn" << "" << true;
+        QTest::newRow("Cantonese") << "sit/yue" << "yue" << "" << true;
+        QTest::newRow("Scottish English") << "gmw/en-GB-scotland" << "en-gb-scotland" << "" << true;
+        QTest::newRow("pinyin transcription") << "sit/cmn-Latn-pinyin" << "cmn-latn-pinyin" << "zh" << false;
+        QTest::newRow("Hakka on a Chinese desktop") << "sit/hak" << "hak" << "zh" << false;
+        QTest::newRow("Hungarian") << "urj/hu" << "hu" << "" << false;
+        QTest::newRow("German on a German desktop") << "gmw/de" << "de" << "de" << true;
+        QTest::newRow("Brazilian on a Portuguese desktop") << "roa/pt-BR" << "pt-br" << "pt" << true;
+        QTest::newRow("German elsewhere") << "gmw/de" << "de" << "fr" << false;
+    }
+
+    void voicesOfferedInANarrowedList()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, language);
+        QFETCH(QString, desktopLanguage);
+        QFETCH(bool, offered);
+        QCOMPARE(VoiceNames::isOffered(id, language, desktopLanguage), offered);
+    }
+
+    void voiceNames_data()
+    {
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QString>("platformName");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("named by the program") << "gmw/en-US" << "English (America)" << "English (America)";
+        QTest::newRow("Mandarin") << "sit/cmn" << "Chinese (Mandarin, latin as English)" << "Chinese (Mandarin)";
+        QTest::newRow("platform's description") << "HKEY_LOCAL_MACHINE\\Voices\\Huihui" << "Microsoft Huihui"
+                                                << "Microsoft Huihui";
+        QTest::newRow("nothing but the identifier") << "B" << "" << "B";
+    }
+
+    void voiceNames()
+    {
+        QFETCH(QString, id);
+        QFETCH(QString, platformName);
+        QFETCH(QString, name);
+        QCOMPARE(VoiceNames::readableName(id, platformName), name);
+    }
+
+    void digitReadingIsAppliedForEveryReading_data()
+    {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("digitByDigit");
+        QTest::newRow("first run") << QVariant() << true;
+        QTest::newRow("numbers as numbers") << QVariant(false) << false;
+    }
+
+    void digitReadingIsAppliedForEveryReading()
+    {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, digitByDigit);
+        if (stored.isValid())
+            storeSpeechSetting(QStringLiteral("DigitByDigit"), stored);
+        Engine engine = startEngine({"A:804"});
+        engine.dialog->readAloud(QStringLiteral("1001"));
+        engine.dialog->readAloud(QStringLiteral("1002"));
+        QCOMPARE(engine.record->digitModes, (QList<bool>{digitByDigit, digitByDigit}));
+        // The text is handed over as the caller gives it.
+        QCOMPARE(engine.record->calls.filter(QStringLiteral("speak ")), (QStringList{"speak 1001", "speak 1002"}));
+    }
+
+    void silenceIsToldOncePerRun_data()
+    {
+        QTest::addColumn<QStringList>("voices");
+        QTest::addColumn<Failure>("failure");
+        QTest::addColumn<bool>("silentFromTheStart");
+        QTest::newRow("no sound device") << QStringList{"A:804"} << Failure::NoSoundDevice << false;
+        QTest::newRow("no voice data") << QStringList{"A:804"} << Failure::Initialize << true;
+        QTest::newRow("no voices") << QStringList{} << Failure::None << true;
+    }
+
+    void silenceIsToldOncePerRun()
+    {
+        QFETCH(QStringList, voices);
+        QFETCH(Failure, failure);
+        QFETCH(bool, silentFromTheStart);
+        Engine engine = startEngine(voices, failure);
+        QCOMPARE(engine.dialog->isSilent(), silentFromTheStart);
+        QSignalSpy changes(engine.dialog.get(), &SpeechDialog::silenceChanged);
+
+        // Switched off, nothing is read and nothing told.
+        engine.dialog->setVoiceEnabled(false, false);
+        ModalAnswerer none(QDialogButtonBox::Ok, 300);
+        engine.dialog->readAloud(QStringLiteral("1001"));
+        QTest::qWait(400);
+        QVERIFY(!none.answered());
+
+        engine.dialog->setVoiceEnabled(true, false);
+        ModalAnswerer told;
+        engine.dialog->readAloud(QStringLiteral("1001"));
+        QTRY_VERIFY(told.answered());
+        QCOMPARE(told.text(), QStringLiteral("No sound device was found; drawn IDs are not read aloud."));
+        QCOMPARE(told.text(), SpeechDialog::silenceMessage());
+        QVERIFY(engine.dialog->isSilent());
+        QCOMPARE(changes.count(), silentFromTheStart ? 0 : 1);
+
+        ModalAnswerer again(QDialogButtonBox::Ok, 300);
+        engine.dialog->readAloud(QStringLiteral("1002"));
+        QTest::qWait(400);
+        QVERIFY(!again.answered());
+    }
+
+    void heardReadingsAreNotSilent()
+    {
+        Engine engine = startEngine({"A:804"});
+        QVERIFY(!engine.dialog->isSilent());
+        ModalAnswerer none(QDialogButtonBox::Ok, 300);
+        engine.dialog->readAloud(QStringLiteral("1001"));
+        QTest::qWait(400);
+        QVERIFY(!none.answered());
+        QVERIFY(!engine.dialog->isSilent());
     }
 
     void randomVoiceIsDrawnForEveryReading()

@@ -33,13 +33,16 @@ private slots:
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("checked");
         QTest::addColumn<bool>("enabled");
+        QTest::addColumn<bool>("silent");
         QTest::addColumn<QColor>("fill");
-        QTest::newRow("on") << QSize(20, 20) << true << true << QColor(0, 255, 0);
-        QTest::newRow("off") << QSize(20, 20) << false << true << QColor(255, 0, 0);
-        QTest::newRow("on, wide") << QSize(60, 20) << true << true << QColor(0, 255, 0);
-        QTest::newRow("off, high") << QSize(20, 50) << false << true << QColor(255, 0, 0);
-        QTest::newRow("on, disabled") << QSize(20, 20) << true << false << QColor(0, 255, 0);
-        QTest::newRow("off, disabled") << QSize(30, 24) << false << false << QColor(255, 0, 0);
+        QTest::newRow("on") << QSize(20, 20) << true << true << false << QColor(0, 255, 0);
+        QTest::newRow("off") << QSize(20, 20) << false << true << false << QColor(255, 0, 0);
+        QTest::newRow("on, wide") << QSize(60, 20) << true << true << false << QColor(0, 255, 0);
+        QTest::newRow("off, high") << QSize(20, 50) << false << true << false << QColor(255, 0, 0);
+        QTest::newRow("on, disabled") << QSize(20, 20) << true << false << false << QColor(0, 255, 0);
+        QTest::newRow("off, disabled") << QSize(30, 24) << false << false << false << QColor(255, 0, 0);
+        QTest::newRow("on, nothing heard") << QSize(20, 20) << true << true << true << QColor(160, 160, 160);
+        QTest::newRow("off, nothing heard") << QSize(20, 20) << false << true << true << QColor(255, 0, 0);
     }
 
     void paintsAGreenOrRedDiscWithABlackOutline()
@@ -47,6 +50,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(bool, checked);
         QFETCH(bool, enabled);
+        QFETCH(bool, silent);
         QFETCH(QColor, fill);
 
         VoiceSwitchButton button;
@@ -54,6 +58,7 @@ private slots:
         button.setText(QString());
         button.setChecked(checked);
         button.setEnabled(enabled);
+        button.setSilent(silent);
         button.resize(size);
         const QImage image = button.grab().toImage().convertToFormat(QImage::Format_RGB32);
         QCOMPARE(image.size(), size);
@@ -66,10 +71,11 @@ private slots:
         const QColor top = image.pixelColor(disc.center().x(), disc.top());
         QVERIFY2(left.lightness() < 60, qPrintable(left.name()));
         QVERIFY2(top.lightness() < 60, qPrintable(top.name()));
-        // Outside the disc no green or red is painted.
+        // Outside the disc no colour of the disc is painted.
         for (const QPoint corner : {QPoint(0, 0), QPoint(size.width() - 1, size.height() - 1)}) {
             QVERIFY(image.pixelColor(corner) != QColor(0, 255, 0));
             QVERIFY(image.pixelColor(corner) != QColor(255, 0, 0));
+            QVERIFY(image.pixelColor(corner) != fill);
         }
     }
 };

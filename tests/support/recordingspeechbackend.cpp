@@ -5,8 +5,9 @@ namespace {
 class RecordedToken : public SpeechBackend::Token
 {
 public:
-    RecordedToken(const QString &id, const QString &language, bool preferred, std::shared_ptr<SpeechRecord> record)
-        : Token(id.toStdString(), language.toStdString(), preferred)
+    RecordedToken(const QString &id, const QString &language, bool preferred, const QString &name,
+                  std::shared_ptr<SpeechRecord> record)
+        : Token(id.toStdString(), language.toStdString(), preferred, name.toStdString())
         , m_record(std::move(record))
     {
         ++m_record->liveTokens;
@@ -20,8 +21,9 @@ private:
 class RecordedVoice : public SpeechBackend::Voice
 {
 public:
-    explicit RecordedVoice(std::shared_ptr<SpeechRecord> record)
+    RecordedVoice(std::shared_ptr<SpeechRecord> record, bool soundDevice)
         : m_record(std::move(record))
+        , m_soundDevice(soundDevice)
     {
     }
     ~RecordedVoice() override { m_record->calls << QStringLiteral("release voice"); }
@@ -32,13 +34,16 @@ public:
     }
     void setVolume(int volume) override { m_record->calls << QStringLiteral("setVolume %1").arg(volume); }
     void setRate(int rate) override { m_record->calls << QStringLiteral("setRate %1").arg(rate); }
+    void setDigitByDigit(bool digitByDigit) override { m_record->digitModes << digitByDigit; }
     void speak(const std::string &text) override
     {
         m_record->calls << QStringLiteral("speak ") + QString::fromStdString(text);
     }
+    bool reachedSoundDevice() const override { return m_soundDevice; }
 
 private:
     std::shared_ptr<SpeechRecord> m_record;
+    bool m_soundDevice;
 };
 
 class RecordedListing : public SpeechBackend::TokenEnumerator
@@ -91,7 +96,7 @@ std::unique_ptr<SpeechBackend::Voice> RecordingSpeechBackend::createVoice()
     m_record->calls << QStringLiteral("createVoice");
     if (m_failure == Failure::CreateVoice)
         return nullptr;
-    return std::make_unique<RecordedVoice>(m_record);
+    return std::make_unique<RecordedVoice>(m_record, m_failure != Failure::NoSoundDevice);
 }
 
 std::unique_ptr<SpeechBackend::TokenEnumerator> RecordingSpeechBackend::enumerateVoices()
@@ -128,5 +133,5 @@ SpeechBackend::TokenPtr RecordingSpeechBackend::makeToken(int index) const
 {
     const QStringList parts = m_voices[index].split(QLatin1Char(':'));
     return std::make_shared<RecordedToken>(parts.value(0), parts.value(1), parts.value(2) == QLatin1String("preferred"),
-                                           m_record);
+                                           parts.value(3), m_record);
 }

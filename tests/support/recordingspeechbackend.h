@@ -16,18 +16,27 @@ struct SpeechRecord
     QStringList calls;
     int openSessions = 0;
     int liveTokens = 0;
+    // Every digit reading applied, kept apart from the calls so that the
+    // calls read as the platform's speech interface sees them.
+    QList<bool> digitModes;
 };
 
 // Plays the platform's speech interface from a script and writes down every
-// call. Voices are given as "id:language" or "id:language:preferred", for
-// example "B:804:preferred"; the best voice for "language=804" is the first
+// call. Voices are given as "id:language", "id:language:preferred" or
+// "id:language:preferred:description", for example "B:804:preferred" or
+// "roa/pap:pap::Papiamento"; the best voice for "language=804" is the first
 // listed voice of language 804 that is preferred, else the first of 804.
 class RecordingSpeechBackend : public SpeechBackend
 {
 public:
-    enum class Failure { None, Initialize, CreateVoice, EnumerateVoices, ListingBreaksAfterOne };
+    // NoSoundDevice: readings are made, but none reaches a sound device.
+    enum class Failure { None, Initialize, CreateVoice, EnumerateVoices, ListingBreaksAfterOne, NoSoundDevice };
 
     explicit RecordingSpeechBackend(const QStringList &voices, Failure failure = Failure::None);
+
+    // Lists like espeak-ng, whose list the program narrows; the voices'
+    // languages are then language tags such as "cmn" or "en-us".
+    void setNarrowsVoiceList(bool narrows) { m_narrows = narrows; }
 
     std::shared_ptr<SpeechRecord> record() const { return m_record; }
 
@@ -36,6 +45,7 @@ public:
     std::unique_ptr<Voice> createVoice() override;
     std::unique_ptr<TokenEnumerator> enumerateVoices() override;
     TokenPtr findBestVoice(const std::string &requiredAttributes) override;
+    bool narrowsVoiceList() const override { return m_narrows; }
 
 private:
     TokenPtr makeToken(int index) const;
@@ -43,6 +53,7 @@ private:
     std::shared_ptr<SpeechRecord> m_record = std::make_shared<SpeechRecord>();
     QStringList m_voices;
     Failure m_failure;
+    bool m_narrows = false;
 };
 
 #endif // RECORDINGSPEECHBACKEND_H
