@@ -42,6 +42,7 @@ ClassSettingDialog::ClassSettingDialog(QWidget *parent)
 {
     ui->setupUi(this);
     connect(m_store, &RosterStore::saveFailed, this, &ClassSettingDialog::reportSaveFailure);
+    connect(m_store, &RosterStore::damagedFileKept, this, &ClassSettingDialog::reportDamagedFile);
     m_classListModel = new QStringListModel(this);
     ui->listView->setModel(m_classListModel);
     m_studentModel = new QStandardItemModel(0, 3, this);
@@ -86,6 +87,13 @@ void ClassSettingDialog::reportSaveFailure(const QString &settingsFile)
                             "tries to save them again. Check that the disk has free space and "
                             "that this folder can be written to.")
                              .arg(QDir::toNativeSeparators(settingsFile)));
+}
+
+void ClassSettingDialog::reportDamagedFile(const QString &copyPath)
+{
+    QMessageBox::warning(parentWidget() ? parentWidget() : this, tr("Class List Damaged"),
+                         tr("The class list could not be read completely. A copy of it was kept: %1")
+                             .arg(QDir::toNativeSeparators(copyPath)));
 }
 
 void ClassSettingDialog::classNames(std::vector<QString> &names) const
