@@ -3,6 +3,7 @@
 
 #include "app/appservices.h"
 #include "roster/batchaddiddialog.h"
+#include "roster/importfilecheck.h"
 #include "roster/importreader.h"
 #include "roster/rosterorder.h"
 #include "roster/rosterstore.h"
@@ -19,6 +20,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSet>
+#include <QShowEvent>
 #include <QStandardItemModel>
 #include <QStringListModel>
 #include <QUrl>
@@ -30,9 +32,6 @@
 namespace {
 const int kIdColumnWidth = 150;
 const quint64 kLargestIdRange = 1000;
-// A class list of a million students stays far below this; anything larger
-// is not one, and reading it whole would only exhaust memory.
-const qint64 kLargestImportFile = 64 * 1024 * 1024;
 }
 
 ClassSettingDialog::ClassSettingDialog(QWidget *parent)
@@ -246,8 +245,12 @@ void ClassSettingDialog::selectIdCell(int row)
 
 void ClassSettingDialog::showEvent(QShowEvent *event)
 {
-    loadClasses();
-    refreshView();
+    // The window system's own show events bring back a window that was
+    // minimized, with everything typed into it; only a new showing reloads.
+    if (!event->spontaneous()) {
+        loadClasses();
+        refreshView();
+    }
     QDialog::showEvent(event);
 }
 
@@ -489,14 +492,13 @@ void ClassSettingDialog::importRoster()
                                                       tr("Text/CSV files (*.txt *.csv);;All files (*.*)"));
     if (path.isEmpty())
         return;
-    // A device or pipe chosen under "All files" would be read for ever.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kLargestImportFile)
-        return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QString problem = ImportFileCheck::open(file);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Warning"), problem, QMessageBox::Ok);
         return;
-    const bool csv = info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+    }
+    const bool csv = QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
     const std::vector<ImportedStudent> students = readImportFile(file.readAll(), csv);
     file.close();
 
