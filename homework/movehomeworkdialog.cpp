@@ -40,7 +40,9 @@ MoveHomeworkDialog::~MoveHomeworkDialog()
 void MoveHomeworkDialog::setClassName(const QString &className)
 {
     m_className = className;
-    ui->lineEdit_2->setText(classDirectoryPath(m_dataDir, m_className));
+    // Shown as named even where the name can be no folder; nothing is
+    // created or opened there.
+    ui->lineEdit_2->setText(m_dataDir + QLatin1Char('/') + m_className);
 }
 
 void MoveHomeworkDialog::collectHomework(bool move)
