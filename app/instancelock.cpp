@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
-#include <QSettings>
 
 namespace {
 const char *const kRestartVariable = "ZANDREL_RESTARTING";
@@ -13,9 +12,7 @@ const int kRestartWaitMs = 10000;
 
 QString rosterFolder()
 {
-    using namespace SettingsMap;
-    return QFileInfo(QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kRosterArea)).fileName())
-        .path();
+    return QFileInfo(SettingsMap::settingsFileName(SettingsMap::kRosterArea)).path();
 }
 }
 

@@ -41,7 +41,10 @@ ClassSettingDialog::ClassSettingDialog(QWidget *parent)
 {
     ui->setupUi(this);
     connect(m_store, &RosterStore::saveFailed, this, &ClassSettingDialog::reportSaveFailure);
-    connect(m_store, &RosterStore::damagedFileKept, this, &ClassSettingDialog::reportDamagedFile);
+    // The roster is first read while the main window is still being built;
+    // the message waits for the event loop, when the window is whole.
+    connect(m_store, &RosterStore::damagedFileKept, this, &ClassSettingDialog::reportDamagedFile,
+            Qt::QueuedConnection);
     m_classListModel = new QStringListModel(this);
     ui->listView->setModel(m_classListModel);
     m_studentModel = new QStandardItemModel(0, 3, this);

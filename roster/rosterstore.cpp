@@ -23,10 +23,9 @@ QSettings rosterSettings()
     return QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kRosterArea));
 }
 
-// Known without opening the settings store, which reads the file at once.
 QString rosterFileName()
 {
-    static const QString name = rosterSettings().fileName();
+    static const QString name = settingsFileName(kRosterArea);
     return name;
 }
 

@@ -1,7 +1,9 @@
 #include "app/appservices.h"
+#include "app/instancelock.h"
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 #include "roster/rosterstore.h"
+#include "roster/settingsmap.h"
 #include "roster/studentids.h"
 
 #include "../support/rosterseeder.h"
@@ -297,6 +299,7 @@ private slots:
         QTest::newRow("a stray line continued into the class") << "note\\\n" + intact << 0;
         QTest::newRow("stray line before an intact class") << "stray line\n" + intact << 1;
         QTest::newRow("garbage inside the class") << intact + "\x01\x02garbage\n" << 1;
+        QTest::newRow("a section header without its bracket") << QByteArray(intact).replace("[Classes]", "[Classes") << 1;
         QTest::newRow("no class in a non-empty file") << QByteArray("[General]\nnote=1\n") << 0;
     }
 
@@ -305,6 +308,8 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(int, classesRead);
         writeRosterFile(file);
+        // As at start-up, where the one-copy lock looks for its folder first.
+        InstanceLock lock(TestEnvironment::homePath() + QStringLiteral("/Brimvale"));
         RosterStore store{QString()};
         QSignalSpy kept(&store, &RosterStore::damagedFileKept);
         store.loadClasses();
@@ -349,6 +354,21 @@ private slots:
         store.loadClasses();
         QCOMPARE(kept.count(), 0);
         QVERIFY(damagedCopies().isEmpty());
+    }
+
+    void areaFilesAreNamedAsTheSettingsStoreNamesThem_data()
+    {
+        QTest::addColumn<QString>("area");
+        for (const char *area : {SettingsMap::kLanguageArea, SettingsMap::kRosterArea, SettingsMap::kSpeechArea,
+                                 SettingsMap::kProgramArea})
+            QTest::newRow(area) << QString::fromLatin1(area);
+    }
+
+    void areaFilesAreNamedAsTheSettingsStoreNamesThem()
+    {
+        QFETCH(QString, area);
+        QCOMPARE(SettingsMap::settingsFileName(area.toLatin1().constData()),
+                 QSettings(QStringLiteral("Velmor"), area).fileName());
     }
 
     void aStoreOnItsOwnWritesIntoTheDefaultDataDirectory()

@@ -4,8 +4,10 @@
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
+#include "../support/widgetlookup.h"
 
 #include <QDir>
+#include <QComboBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -89,7 +91,7 @@ private slots:
         {
             ModalAnswerer answerer;
             store.loadClasses();
-            QVERIFY(answerer.answered());
+            QTRY_VERIFY(answerer.answered());
             QVERIFY2(answerer.text().startsWith(told), qPrintable(answerer.text()));
             copy = answerer.text().mid(told.size());
         }
@@ -105,6 +107,21 @@ private slots:
         QVERIFY(!again.answered());
     }
 
+    void aDamagedRosterAtStartIsReportedOverTheWholeWindow()
+    {
+        writeRosterWithAStrayLine();
+        // Left open past a tick of the status bar clock.
+        ModalAnswerer answerer([](QWidget *modal) {
+            QTest::qWait(1200);
+            qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Ok)->click();
+        });
+        MainWindow window;
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(answerer.answered(), 3000);
+        QVERIFY(answerer.text().startsWith(QStringLiteral("The class list could not be read completely.")));
+        QCOMPARE(findByName<QComboBox>(window, "comboBox")->currentText(), QStringLiteral("A"));
+    }
+
     void aFormatErrorIsNotAWriteFailure()
     {
         writeRosterWithAStrayLine();
@@ -112,6 +129,7 @@ private slots:
         {
             ModalAnswerer damaged(QDialogButtonBox::Ok, 500);
             store.loadClasses();
+            QTRY_VERIFY(damaged.answered());
         }
         store.selectClass(QStringLiteral("A"));
         ModalAnswerer answerer(QDialogButtonBox::Ok, 300);
