@@ -68,7 +68,8 @@ void MoveHomeworkDialog::collectHomework(bool move)
     }
     // The summary follows what was done, so a caller asking for a copy is
     // never told that files were moved.
-    QString summary = QString::number(count) + (move ? tr(" files moved successfully!") : tr(" files copied successfully!"));
+    QString summary = QString::number(count)
+        + (move ? tr(" files moved successfully!") : tr(" files copied successfully!"));
     if (m_filesLeft > 0) {
         summary += QLatin1Char(' ')
             + (move ? tr("%1 files could not be moved and are still in the download folder.")

@@ -101,7 +101,6 @@ void RosterStore::loadClasses()
     m_ids.clear();
     m_names.clear();
     m_scores.clear();
-
     m_studentEntries.clear();
 
     // Read before the settings store reads it: a file replaced in between

@@ -23,7 +23,8 @@ QString scoreFilePath(const QString &dataDir, const QString &className, bool csv
     // directory itself.
     if (!fitsInFileName(className))
         return QString();
-    return dataDir + QLatin1Char('/') + className + (csv ? QStringLiteral("_score100.csv") : QStringLiteral("_score100.txt"));
+    return dataDir + QLatin1Char('/') + className
+        + (csv ? QStringLiteral("_score100.csv") : QStringLiteral("_score100.txt"));
 }
 
 QByteArray formatAverage(double average, ScoreRounding rounding)

@@ -246,7 +246,8 @@ private slots:
         QVERIFY(!transferred);
         QCOMPARE(int(problem.reason), reason);
         // Only a problem the system reported comes with its words.
-        QCOMPARE(problem.systemError.isEmpty(), reason == TransferProblem::AlreadyThere || reason == TransferProblem::NoFolder);
+        QCOMPARE(problem.systemError.isEmpty(),
+                 reason == TransferProblem::AlreadyThere || reason == TransferProblem::NoFolder);
         QCOMPARE(contents(source), QByteArray("new homework"));
         if (obstacle == QLatin1String("exists"))
             QCOMPARE(contents(destination), QByteArray("old homework"));

@@ -315,7 +315,8 @@ private slots:
         QCOMPARE(contents(classDir() + QStringLiteral("/1001/1001_3_1.txt")), QByteArray("chapter 3"));
         const QString studentDir = classDir() + QStringLiteral("/1001");
         QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
-                 leftLine(QStringLiteral("1001_2_5.txt"), studentDir + QStringLiteral(" already holds a file of that name"))
+                 leftLine(QStringLiteral("1001_2_5.txt"),
+                          studentDir + QStringLiteral(" already holds a file of that name"))
                      + logLine(QStringLiteral("Move"), QStringLiteral("1001_3_1.txt"), studentDir)
                      + movedSummary(1, 1));
     }
@@ -360,7 +361,8 @@ private slots:
         QVERIFY(!QFile::exists(studentDir + QStringLiteral("/1001_2_5.txt")));
         const QString log = findByName<QTextEdit>(dialog, "textEdit")->toPlainText();
         if (obstacle == QLatin1String("protected"))
-            QVERIFY2(log.startsWith(QStringLiteral("Could not move 1001_2_5.txt: it cannot be written to ")), qPrintable(log));
+            QVERIFY2(log.startsWith(QStringLiteral("Could not move 1001_2_5.txt: it cannot be written to ")),
+                     qPrintable(log));
         else
             QCOMPARE(log, leftLine(QStringLiteral("1001_2_5.txt"), QStringLiteral("there is no folder ") + studentDir)
                               + movedSummary(0, 1));

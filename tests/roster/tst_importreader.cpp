@@ -112,8 +112,10 @@ private slots:
             QChar(QChar::ByteOrderMark) + names);
         // Each line is decoded on its own, so one line in another encoding
         // garbles no other.
-        QTest::newRow("UTF-8, then a GB18030 line") << QString::fromUtf8("1001,张伟\n").toUtf8() + gb18030("1002,李娜\n");
-        QTest::newRow("GB18030, then a UTF-8 line") << gb18030("1001,张伟\n") + QString::fromUtf8("1002,李娜").toUtf8();
+        QTest::newRow("UTF-8, then a GB18030 line")
+            << QString::fromUtf8("1001,张伟\n").toUtf8() + gb18030("1002,李娜\n");
+        QTest::newRow("GB18030, then a UTF-8 line")
+            << gb18030("1001,张伟\n") + QString::fromUtf8("1002,李娜").toUtf8();
     }
 
     void encodings()

@@ -299,7 +299,8 @@ private slots:
         QTest::newRow("a stray line continued into the class") << "note\\\n" + intact << 0;
         QTest::newRow("stray line before an intact class") << "stray line\n" + intact << 1;
         QTest::newRow("garbage inside the class") << intact + "\x01\x02garbage\n" << 1;
-        QTest::newRow("a section header without its bracket") << QByteArray(intact).replace("[Classes]", "[Classes") << 1;
+        QTest::newRow("a section header without its bracket")
+            << QByteArray(intact).replace("[Classes]", "[Classes") << 1;
         QTest::newRow("no class in a non-empty file") << QByteArray("[General]\nnote=1\n") << 0;
     }
 
