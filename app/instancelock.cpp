@@ -1,32 +1,46 @@
 #include "app/instancelock.h"
 
+#include "roster/settingsmap.h"
+
 #include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 
 namespace {
 const char *const kRestartVariable = "ZANDREL_RESTARTING";
 const int kRestartWaitMs = 10000;
+
+QString rosterFolder()
+{
+    return QFileInfo(SettingsMap::settingsFileName(SettingsMap::kRosterArea)).path();
+}
 }
 
 InstanceLock::InstanceLock(const QString &dataDir)
     : m_dataDir(dataDir)
-    , m_lock(dataDir + QStringLiteral("/.zandrel.lock"))
+    , m_settingsFolder(rosterFolder())
+    , m_dataDirLock(dataDir + QStringLiteral("/.zandrel.lock"))
+    , m_settingsLock(m_settingsFolder + QStringLiteral("/.zandrel.lock"))
 {
     // A lock left by a copy that crashed names a process that no longer
     // runs and is taken over; a running copy never loses its lock.
-    m_lock.setStaleLockTime(0);
+    m_dataDirLock.setStaleLockTime(0);
+    m_settingsLock.setStaleLockTime(0);
 }
 
 bool InstanceLock::acquire()
 {
     QDir().mkpath(m_dataDir);
+    QDir().mkpath(m_settingsFolder);
     const bool restarting = qEnvironmentVariableIsSet(kRestartVariable);
     qunsetenv(kRestartVariable);
-    if (m_lock.tryLock(restarting ? kRestartWaitMs : 0))
-        return true;
-    // An unwritable data directory cannot be locked, but scores are kept in
-    // the settings store: do not refuse to start over it.
-    return m_lock.error() != QLockFile::LockFailedError;
+    // A folder that cannot hold a lock file cannot be written by another
+    // copy either; the lock in the other folder keeps the guarantee.
+    for (QLockFile *lock : {&m_dataDirLock, &m_settingsLock}) {
+        if (!lock->tryLock(restarting ? kRestartWaitMs : 0) && lock->error() == QLockFile::LockFailedError)
+            return false;
+    }
+    return true;
 }
 
 void InstanceLock::tellAlreadyRunning(QWidget *parent) const

@@ -9,7 +9,9 @@ class QWidget;
 
 // One running copy of the program per data directory: two copies would each
 // rewrite the roster from their own copy and lose each other's scores. The
-// restart after a language change waits for the old copy to end.
+// lock is taken in the data directory and in the settings folder, where the
+// roster lives, so that it holds while either can be written. The restart
+// after a language change waits for the old copy to end.
 class InstanceLock
 {
     Q_DECLARE_TR_FUNCTIONS(InstanceLock)
@@ -26,7 +28,9 @@ public:
 
 private:
     QString m_dataDir;
-    QLockFile m_lock;
+    QString m_settingsFolder;
+    QLockFile m_dataDirLock;
+    QLockFile m_settingsLock;
 };
 
 #endif // INSTANCELOCK_H

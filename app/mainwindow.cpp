@@ -15,12 +15,15 @@
 #include "roster/calculateavescoredialog.h"
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
+#include "roster/rosterstore.h"
 #include "roster/studentids.h"
 #include "speech/speechdialog.h"
 #include "speech/voiceswitchbutton.h"
 
+#include <QAbstractButton>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QMessageBox>
@@ -127,6 +130,26 @@ MainWindow::MainWindow(QWidget *parent)
     statusBar()->addPermanentWidget(m_voiceSwitch);
     connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
     connect(m_speechDialog, &SpeechDialog::silenceChanged, this, &MainWindow::showSpeechSilence);
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    RosterStore *store = m_classSettingDialog->store();
+    while (store->hasUnsavedScores()) {
+        QMessageBox box(QMessageBox::Warning, tr("Scores Not Saved"),
+                        tr("Some scores could not be saved and are kept only while Zandrel runs.\n\n"
+                           "Try to save them again, or close Zandrel and lose them?"),
+                        QMessageBox::Retry | QMessageBox::Close, this);
+        box.button(QMessageBox::Retry)->setText(tr("Try Again"));
+        box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
+        box.setDefaultButton(QMessageBox::Retry);
+        // Losing the scores takes the button that says so, never Escape.
+        box.setEscapeButton(QMessageBox::Retry);
+        if (box.exec() != QMessageBox::Retry)
+            break;
+        store->saveClasses();
+    }
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::setVoiceSwitch(bool on)

@@ -50,6 +50,10 @@ public:
     void openDataDirectory() override;
     void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override;
 
+protected:
+    // Asks before scores that the disk refused are dropped with the window.
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
     void showTimeInLCD();
     void lotteryScroll();

@@ -15,10 +15,13 @@ const int kFadePerPaint = 8;
 WigglyWidget::WigglyWidget(QWidget *parent)
     : QWidget(parent)
 {
-    // The banner lies over a working control and must never hide it.
+    // The banner lies over a working control and must never hide it, nor
+    // take the clicks meant for it: a lost click on a score box would send
+    // the next letter to the student whose box kept the focus.
     QPalette transparent = palette();
     transparent.setBrush(QPalette::All, QPalette::Window, QBrush(QColor(0, 255, 0, 0)));
     setPalette(transparent);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
 void WigglyWidget::setText(const QString &text)

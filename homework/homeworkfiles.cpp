@@ -2,8 +2,12 @@
 
 #include "roster/datapaths.h"
 
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cstdio>
+#include <fcntl.h>
 
 namespace {
 
@@ -18,38 +22,74 @@ bool isAsciiDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-bool copyWithoutOverwriting(const QString &source, const QString &destination)
+bool fail(TransferProblem *problem, TransferProblem::Reason reason, const QString &systemError = QString())
+{
+    if (problem)
+        *problem = {reason, systemError};
+    return false;
+}
+
+// A teacher sorts submissions by it. A file system that keeps no such time
+// still gets the homework.
+void keepModificationTime(const QString &source, const QString &destination)
+{
+    QFile copy(destination);
+    if (copy.open(QIODevice::ReadWrite))
+        copy.setFileTime(QFileInfo(source).lastModified(), QFileDevice::FileModificationTime);
+}
+
+bool copyWithoutOverwriting(const QString &source, const QString &destination, TransferProblem *problem)
 {
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return false;
+        return fail(problem, TransferProblem::CannotRead, in.errorString());
     QFile out(destination);
     // NewOnly fails when the destination exists, even one created a moment
     // ago by someone else, so an existing file is never touched.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-        return false;
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (QFileInfo::exists(destination))
+            return fail(problem, TransferProblem::AlreadyThere);
+        if (!QFileInfo(QFileInfo(destination).path()).isDir())
+            return fail(problem, TransferProblem::NoFolder);
+        return fail(problem, TransferProblem::CannotWrite, out.errorString());
+    }
 
-    bool complete = true;
+    TransferProblem::Reason reason = TransferProblem::None;
+    QString systemError;
     qint64 copied = 0;
     char buffer[64 * 1024];
     for (;;) {
         const qint64 n = in.read(buffer, sizeof buffer);
         if (n == 0)
             break;
-        if (n < 0 || out.write(buffer, n) != n) {
-            complete = false;
+        if (n < 0) {
+            reason = TransferProblem::CannotRead;
+            systemError = in.errorString();
+            break;
+        }
+        if (out.write(buffer, n) != n) {
+            reason = TransferProblem::CannotWrite;
+            systemError = out.errorString();
             break;
         }
         copied += n;
     }
     out.close();
+    if (reason == TransferProblem::None && out.error() != QFileDevice::NoError) {
+        reason = TransferProblem::CannotWrite;
+        systemError = out.errorString();
+    }
     // A source that is still being written (a download in progress) no longer
     // has the size that was copied, and is left for a later scan.
-    complete = complete && out.error() == QFileDevice::NoError
-        && QFileInfo(destination).size() == copied && QFileInfo(source).size() == copied;
-    if (!complete)
+    if (reason == TransferProblem::None
+        && (QFileInfo(destination).size() != copied || QFileInfo(source).size() != copied))
+        reason = TransferProblem::StillChanging;
+    if (reason != TransferProblem::None) {
         out.remove();
-    return complete;
+        return fail(problem, reason, systemError);
+    }
+    keepModificationTime(source, destination);
+    return true;
 }
 
 }
@@ -83,14 +123,24 @@ QString homeworkDestinationDirectory(const QString &dataDir, const QString &clas
                               : classDirectoryPath(dataDir, className);
 }
 
-bool transferHomeworkFile(const QString &source, const QString &destination, bool move)
+bool transferHomeworkFile(const QString &source, const QString &destination, bool move,
+                          TransferProblem *problem)
 {
-    if (!copyWithoutOverwriting(source, destination))
+    // A rename keeps the file whole with all its times and, told not to
+    // replace, never takes the place of a file of the same name. Across
+    // file systems, or wherever it fails, the copy below finds out why.
+    if (move
+        && ::renameat2(AT_FDCWD, QFile::encodeName(source).constData(), AT_FDCWD,
+                       QFile::encodeName(destination).constData(), RENAME_NOREPLACE)
+            == 0)
+        return true;
+    if (!copyWithoutOverwriting(source, destination, problem))
         return false;
-    if (!move || QFile::remove(source))
+    QFile downloaded(source);
+    if (!move || downloaded.remove())
         return true;
     // The source cannot be deleted: undo the copy so that the file is in one
     // place only and a later scan can move it.
     QFile::remove(destination);
-    return false;
+    return fail(problem, TransferProblem::CannotRemove, downloaded.errorString());
 }

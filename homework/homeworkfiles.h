@@ -17,11 +17,23 @@ QString homeworkStudentId(const QString &fileName);
 QString homeworkDestinationDirectory(const QString &dataDir, const QString &className,
                                      const QString &id, bool toStudentDirectory);
 
-// Copies source to destination, which must not exist yet, and with move
-// deletes the source once the copy is complete and has the source's size.
-// On any failure the source stays where it was, a destination file this call
-// created is removed again, and false is returned: no file is ever lost or
-// overwritten.
-bool transferHomeworkFile(const QString &source, const QString &destination, bool move);
+// Why a homework file stayed where it was.
+struct TransferProblem
+{
+    enum Reason { None, AlreadyThere, NoFolder, CannotRead, CannotWrite, StillChanging, CannotRemove };
+    Reason reason = None;
+    // The operating system's own words, where it gave any.
+    QString systemError;
+};
+
+// Moves or copies source to destination, which must not exist yet; the file
+// keeps its modification time either way. A move within one file system is
+// a rename; otherwise the source is copied, and with move deleted once the
+// copy is complete and has the source's size. On any failure the source
+// stays where it was, a destination file this call created is removed again,
+// false is returned and problem, when given, says why: no file is ever lost
+// or overwritten.
+bool transferHomeworkFile(const QString &source, const QString &destination, bool move,
+                          TransferProblem *problem = nullptr);
 
 #endif // HOMEWORKFILES_H

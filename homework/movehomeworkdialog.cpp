@@ -2,7 +2,6 @@
 #include "ui_movehomeworkdialog.h"
 
 #include "app/appservices.h"
-#include "homework/homeworkfiles.h"
 #include "roster/datapaths.h"
 #include "roster/settingsmap.h"
 
@@ -40,7 +39,9 @@ MoveHomeworkDialog::~MoveHomeworkDialog()
 void MoveHomeworkDialog::setClassName(const QString &className)
 {
     m_className = className;
-    ui->lineEdit_2->setText(classDirectoryPath(m_dataDir, m_className));
+    // Shown as named even where the name can be no folder; nothing is
+    // created or opened there.
+    ui->lineEdit_2->setText(m_dataDir + QLatin1Char('/') + m_className);
 }
 
 void MoveHomeworkDialog::collectHomework(bool move)
@@ -58,6 +59,7 @@ void MoveHomeworkDialog::collectHomework(bool move)
     QTextCursor logBatch(ui->textEdit->document());
     logBatch.beginEditBlock();
     int count = 0;
+    m_filesLeft = 0;
     const QFileInfoList entries =
         downloadDir.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
     for (const QFileInfo &entry : entries) {
@@ -66,8 +68,15 @@ void MoveHomeworkDialog::collectHomework(bool move)
     }
     // The summary follows what was done, so a caller asking for a copy is
     // never told that files were moved.
-    appendLog(QString::number(count)
-              + (move ? tr(" files moved successfully!") : tr(" files copied successfully!")));
+    QString summary = QString::number(count)
+        + (move ? tr(" files moved successfully!") : tr(" files copied successfully!"));
+    if (m_filesLeft > 0) {
+        summary += QLatin1Char(' ')
+            + (move ? tr("%1 files could not be moved and are still in the download folder.")
+                    : tr("%1 files could not be copied."))
+                  .arg(m_filesLeft);
+    }
+    appendLog(summary);
     logBatch.endEditBlock();
     ui->textEdit->moveCursor(QTextCursor::End);
     ui->textEdit->ensureCursorVisible();
@@ -77,15 +86,50 @@ bool MoveHomeworkDialog::collectFile(const QString &className, const QString &fi
                                      const QString &fileName, bool move)
 {
     const QString id = homeworkStudentId(fileName);
+    if (!isStudentOfClass(className, id))
+        return false;
     const QString destinationDir =
         homeworkDestinationDirectory(m_dataDir, className, id, ui->checkBox_2->isChecked());
-    if (!isStudentOfClass(className, id) || destinationDir.isEmpty())
+    if (destinationDir.isEmpty()) {
+        logLeft(fileName, move, tr("the class name or the student ID cannot be a folder name"));
         return false;
-    if (!transferHomeworkFile(filePath, destinationDir + QLatin1Char('/') + fileName, move))
+    }
+    TransferProblem problem;
+    if (!transferHomeworkFile(filePath, destinationDir + QLatin1Char('/') + fileName, move, &problem)) {
+        logLeft(fileName, move, whyLeft(problem, destinationDir));
         return false;
+    }
     appendLog((move ? tr("Move ") : tr("Copy ")) + fileName + tr(" to ") + destinationDir
               + QLatin1Char('\n'));
     return true;
+}
+
+void MoveHomeworkDialog::logLeft(const QString &fileName, bool move, const QString &why)
+{
+    ++m_filesLeft;
+    appendLog((move ? tr("Could not move %1: %2") : tr("Could not copy %1: %2")).arg(fileName, why)
+              + QLatin1Char('\n'));
+}
+
+QString MoveHomeworkDialog::whyLeft(const TransferProblem &problem, const QString &destinationDir)
+{
+    switch (problem.reason) {
+    case TransferProblem::AlreadyThere:
+        return tr("%1 already holds a file of that name").arg(destinationDir);
+    case TransferProblem::NoFolder:
+        return tr("there is no folder %1").arg(destinationDir);
+    case TransferProblem::CannotRead:
+        return tr("it cannot be read (%1)").arg(problem.systemError);
+    case TransferProblem::CannotWrite:
+        return tr("it cannot be written to %1 (%2)").arg(destinationDir, problem.systemError);
+    case TransferProblem::StillChanging:
+        return tr("it changed while it was copied, perhaps because it is still downloading");
+    case TransferProblem::CannotRemove:
+        return tr("it cannot be removed from the download folder (%1)").arg(problem.systemError);
+    case TransferProblem::None:
+        break;
+    }
+    return QString();
 }
 
 void MoveHomeworkDialog::on_pushButton_clicked()

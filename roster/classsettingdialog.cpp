@@ -3,6 +3,7 @@
 
 #include "app/appservices.h"
 #include "roster/batchaddiddialog.h"
+#include "roster/importfilecheck.h"
 #include "roster/importreader.h"
 #include "roster/rosterorder.h"
 #include "roster/rosterstore.h"
@@ -20,6 +21,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QSet>
+#include <QShowEvent>
 #include <QStandardItemModel>
 #include <QStringListModel>
 #include <QUrl>
@@ -31,9 +33,6 @@
 namespace {
 const int kIdColumnWidth = 150;
 const quint64 kLargestIdRange = 1000;
-// A class list of a million students stays far below this; anything larger
-// is not one, and reading it whole would only exhaust memory.
-const qint64 kLargestImportFile = 64 * 1024 * 1024;
 }
 
 ClassSettingDialog::ClassSettingDialog(QWidget *parent)
@@ -43,6 +42,10 @@ ClassSettingDialog::ClassSettingDialog(QWidget *parent)
 {
     ui->setupUi(this);
     connect(m_store, &RosterStore::saveFailed, this, &ClassSettingDialog::reportSaveFailure);
+    // The roster is first read while the main window is still being built;
+    // the message waits for the event loop, when the window is whole.
+    connect(m_store, &RosterStore::damagedFileKept, this, &ClassSettingDialog::reportDamagedFile,
+            Qt::QueuedConnection);
     m_classListModel = new QStringListModel(this);
     ui->listView->setModel(m_classListModel);
     m_studentModel = new QStandardItemModel(0, 3, this);
@@ -87,6 +90,13 @@ void ClassSettingDialog::reportSaveFailure(const QString &settingsFile)
                             "tries to save them again. Check that the disk has free space and "
                             "that this folder can be written to.")
                              .arg(QDir::toNativeSeparators(settingsFile)));
+}
+
+void ClassSettingDialog::reportDamagedFile(const QString &copyPath)
+{
+    QMessageBox::warning(parentWidget() ? parentWidget() : this, tr("Class List Damaged"),
+                         tr("The class list could not be read completely. A copy of it was kept: %1")
+                             .arg(QDir::toNativeSeparators(copyPath)));
 }
 
 void ClassSettingDialog::classNames(std::vector<QString> &names) const
@@ -244,8 +254,12 @@ void ClassSettingDialog::selectIdCell(int row)
 
 void ClassSettingDialog::showEvent(QShowEvent *event)
 {
-    loadClasses();
-    refreshView();
+    // The window system's own show events bring back a window that was
+    // minimized, with everything typed into it; only a new showing reloads.
+    if (!event->spontaneous()) {
+        loadClasses();
+        refreshView();
+    }
     QDialog::showEvent(event);
 }
 
@@ -499,13 +513,13 @@ void ClassSettingDialog::importRoster()
                                                       filters.join(QStringLiteral(";;")));
     if (path.isEmpty())
         return;
-    // A device or pipe chosen under "All files" would be read for ever.
-    const QFileInfo info(path);
-    if (!info.isFile())
-        return;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const QString problem = ImportFileCheck::open(file);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Warning"), problem, QMessageBox::Ok);
         return;
+    }
+    const QFileInfo info(path);
     std::vector<ImportedStudent> students;
     if (WorkbookReader::isWorkbook(info.suffix(), file)) {
         WorkbookReader workbook;
@@ -515,8 +529,6 @@ void ClassSettingDialog::importRoster()
         }
         students = workbook.students();
     } else {
-        if (info.size() > kLargestImportFile)
-            return;
         const bool csv = info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
         students = readImportFile(file.readAll(), csv);
     }

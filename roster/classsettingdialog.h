@@ -95,6 +95,7 @@ private:
 
     // Tells the teacher once per run that the roster could not be saved.
     void reportSaveFailure(const QString &settingsFile);
+    void reportDamagedFile(const QString &copyPath);
     void syncFromTable();
 
     RosterStore *m_store;

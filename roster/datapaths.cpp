@@ -8,11 +8,14 @@ QString defaultDataDirectory()
     return QDir::homePath() + QStringLiteral("/Brimvale");
 }
 
+bool fitsInFileName(const QString &name)
+{
+    return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+
 bool isSafePathComponent(const QString &name)
 {
-    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
-        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
-        && !name.contains(QChar(0));
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..") && fitsInFileName(name);
 }
 
 QString classDirectoryPath(const QString &dataDir, const QString &className)

@@ -7,6 +7,10 @@
 // The per-user data directory: the home directory's "Brimvale".
 QString defaultDataDirectory();
 
+// Whether a name can stand inside a file name in the data directory: it holds
+// no path separator ("/" or "\\") and no NUL character.
+bool fitsInFileName(const QString &name);
+
 // Class names and student IDs become directory and file names under the data
 // directory. A name that could lead outside it (a path separator, "." or "..",
 // an empty name, a NUL character) is never used as a path.

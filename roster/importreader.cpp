@@ -110,6 +110,34 @@ QString readCsvField(const QString &line, int &pos)
     return field;
 }
 
+bool isLineEnd(char c)
+{
+    return c == '\n' || c == '\r';
+}
+
+bool isLineEnd(QChar c)
+{
+    return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+}
+
+// Hands each line of bytes or text to visit, without its line end.
+template<typename Text, typename Visit>
+void forEachLine(const Text &text, Visit visit)
+{
+    const int size = text.size();
+    int start = 0;
+    for (int i = 0; i < size; ++i) {
+        if (!isLineEnd(text.at(i)))
+            continue;
+        visit(text.mid(start, i - start));
+        if (text.at(i) == '\r' && i + 1 < size && text.at(i + 1) == '\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < size)
+        visit(text.mid(start));
+}
+
 bool readCsvLine(const QString &line, ImportedStudent &student)
 {
     int pos = 0;
@@ -127,21 +155,28 @@ bool readCsvLine(const QString &line, ImportedStudent &student)
 
 }
 
-QString decodeImportFile(const QByteArray &bytes)
+QStringList importFileLines(const QByteArray &bytes)
 {
+    QStringList lines;
     if (QTextCodec *marked = QTextCodec::codecForUtfText(bytes, nullptr)) {
         // Some codecs hand the mark on as a character; it is not the ID's.
         QString text = marked->toUnicode(bytes);
         if (text.startsWith(QChar(QChar::ByteOrderMark)))
             text.remove(0, 1);
-        return text;
+        forEachLine(text, [&lines](const QString &line) { lines.append(line); });
+        return lines;
     }
-    QTextCodec::ConverterState state;
-    const QString utf8 = QTextCodec::codecForMib(106)->toUnicode(bytes.constData(), bytes.size(), &state);
+    QTextCodec *utf8 = QTextCodec::codecForMib(106);
     QTextCodec *chinese = QTextCodec::codecForName("GB18030");
-    if ((state.invalidChars == 0 && state.remainingChars == 0) || !chinese)
-        return utf8;
-    return chinese->toUnicode(bytes);
+    // No byte of a GB18030 character is a CR or an LF, so the bytes can be
+    // split into lines before they are decoded.
+    forEachLine(bytes, [&](const QByteArray &line) {
+        QTextCodec::ConverterState state;
+        const QString text = utf8->toUnicode(line.constData(), line.size(), &state);
+        const bool validUtf8 = state.invalidChars == 0 && state.remainingChars == 0;
+        lines.append(validUtf8 || !chinese ? text : chinese->toUnicode(line));
+    });
+    return lines;
 }
 
 bool readStudentId(const QString &text, qint64 &id)
@@ -158,17 +193,11 @@ bool readImportLine(const QString &line, bool csv, ImportedStudent &student)
 
 std::vector<ImportedStudent> readImportFile(const QByteArray &bytes, bool csv)
 {
-    const QString text = decodeImportFile(bytes);
     std::vector<ImportedStudent> students;
     ImportedStudent student;
-    int start = 0;
-    while (start < text.size()) {
-        int end = text.indexOf(QLatin1Char('\n'), start);
-        if (end < 0)
-            end = text.size();
-        if (readImportLine(text.mid(start, end - start), csv, student))
+    for (const QString &line : importFileLines(bytes)) {
+        if (readImportLine(line, csv, student))
             students.push_back(student);
-        start = end + 1;
     }
     return students;
 }

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QtGlobal>
 #include <vector>
 
@@ -13,10 +14,13 @@ struct ImportedStudent
     QString name;
 };
 
-// The text of a class list file: the encoding its byte-order mark names;
-// without one UTF-8 when the bytes are valid UTF-8, otherwise GB18030, which
-// Chinese spreadsheets write and which covers GBK.
-QString decodeImportFile(const QByteArray &bytes);
+// The lines of a class list file. CR LF, LF and a lone CR (which
+// spreadsheets on a Mac write) each end a line. A byte-order mark names the
+// encoding of the whole file; without one each line is decoded on its own,
+// as UTF-8 where it is valid UTF-8, otherwise as GB18030, which Chinese
+// spreadsheets write and which covers GBK: one line in another encoding
+// garbles no other.
+QStringList importFileLines(const QByteArray &bytes);
 
 // Whether the whole text, surrounding white space aside, is an ID (optional
 // sign, decimal digits, within 64 bits), as a spreadsheet cell holds one.

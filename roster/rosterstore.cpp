@@ -4,12 +4,15 @@
 #include "roster/scoreworkbook.h"
 #include "roster/settingsmap.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QSettings>
 
 #include <algorithm>
+#include <numeric>
 
 using namespace SettingsMap;
 
@@ -21,10 +24,36 @@ QSettings rosterSettings()
     return QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kRosterArea));
 }
 
+QString rosterFileName()
+{
+    static const QString name = settingsFileName(kRosterArea);
+    return name;
+}
+
+// What the file holds now, as a digest; null when there is no file to read.
+QByteArray digestOf(const QString &path, QByteArray *content = nullptr)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray();
+    const QByteArray bytes = file.readAll();
+    if (content)
+        *content = bytes;
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+}
+
+std::vector<int> firstEntries(int count)
+{
+    std::vector<int> entries(size_t(std::max(count, 0)));
+    std::iota(entries.begin(), entries.end(), 0);
+    return entries;
+}
+
 // The array entries a file holds, as indices from 0, in order. A damaged
 // file may claim far more entries than it holds (a size of two billion with
 // a handful of entries); only entries that hold a key are read, so loading
-// never walks through entries that are not there.
+// never walks through entries that are not there. An entry is named by its
+// index exactly as the store writes it: "01" or "+1" is not entry 1.
 std::vector<int> presentEntries(const QSettings &settings, int claimedSize)
 {
     std::vector<int> entries;
@@ -32,7 +61,7 @@ std::vector<int> presentEntries(const QSettings &settings, int claimedSize)
     for (const QString &group : groups) {
         bool isIndex = false;
         const int index = group.toInt(&isIndex);
-        if (isIndex && index >= 1 && index <= claimedSize)
+        if (isIndex && index >= 1 && index <= claimedSize && group == QString::number(index))
             entries.push_back(index - 1);
     }
     std::sort(entries.begin(), entries.end());
@@ -73,15 +102,22 @@ void RosterStore::loadClasses()
     m_ids.clear();
     m_names.clear();
     m_scores.clear();
+    m_studentEntries.clear();
 
+    // Read before the settings store reads it: a file replaced in between
+    // then only costs a full save at the next score.
+    QByteArray bytes;
+    const QByteArray digest = digestOf(rosterFileName(), &bytes);
     QSettings settings = rosterSettings();
-    const std::vector<int> classEntries
-        = presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kClasses)));
-    for (int k : classEntries) {
+    // Parses every section, not only the roster's, so that a format error
+    // anywhere in the file shows now, before anything is written.
+    settings.childGroups();
+    m_classEntries = presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kClasses)));
+    for (int k : m_classEntries) {
         settings.setArrayIndex(k);
         m_classNames.append(settings.value(QString::fromLatin1(kClassName)).toString());
         QStringList ids, names, scores;
-        const std::vector<int> studentEntries
+        std::vector<int> studentEntries
             = presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kStudents)));
         for (int i : studentEntries) {
             settings.setArrayIndex(i);
@@ -93,8 +129,14 @@ void RosterStore::loadClasses()
         m_ids.append(ids);
         m_names.append(names);
         m_scores.append(scores);
+        m_studentEntries.push_back(std::move(studentEntries));
     }
     settings.endArray();
+    m_fileDigest = digest;
+    // The first save would write the roster over what the settings store
+    // could not read, or over whatever a file without a class holds.
+    if (!bytes.isEmpty() && (m_classNames.isEmpty() || settings.status() == QSettings::FormatError))
+        keepDamagedCopy(settings.fileName(), bytes, digest);
     rememberStoredCopy();
     m_currentClass = 0;
 
@@ -109,6 +151,7 @@ void RosterStore::saveClasses()
 
 void RosterStore::writeRoster()
 {
+    const QByteArray digestBefore = digestOf(rosterFileName());
     QSettings settings = rosterSettings();
     removeAbandonedLock(settings);
     settings.beginWriteArray(QString::fromLatin1(kClasses));
@@ -127,18 +170,53 @@ void RosterStore::writeRoster()
     }
     settings.endArray();
     settings.sync();
-    if (checkSaved(settings))
-        rememberStoredCopy();
+    if (!checkSaved(settings, digestBefore))
+        return;
+    m_classEntries = firstEntries(m_classNames.size());
+    m_studentEntries.clear();
+    for (const QStringList &ids : qAsConst(m_ids))
+        m_studentEntries.push_back(firstEntries(ids.size()));
+    rememberStoredCopy();
 }
 
-bool RosterStore::checkSaved(QSettings &settings)
+bool RosterStore::checkSaved(QSettings &settings, const QByteArray &digestBefore)
 {
-    m_saveFailed = settings.status() != QSettings::NoError;
-    if (!m_saveFailed)
+    const QByteArray digestAfter = digestOf(settings.fileName());
+    // The settings store reports the first problem it meets: a file it could
+    // not fully parse gives a format error even when it was written anew,
+    // and then hides a write that failed. Such a file still unchanged after
+    // the write was not written.
+    const QSettings::Status status = settings.status();
+    m_saveFailed = status == QSettings::AccessError
+        || (status == QSettings::FormatError && digestAfter == digestBefore);
+    if (!m_saveFailed) {
+        m_fileDigest = digestAfter;
         return true;
+    }
     m_storedCopyKnown = false;
     emit saveFailed(settings.fileName());
     return false;
+}
+
+void RosterStore::keepDamagedCopy(const QString &settingsFile, const QByteArray &bytes, const QByteArray &digest)
+{
+    if (digest == m_damagedDigest)
+        return;
+    const QString base = settingsFile + QStringLiteral(".damaged-")
+        + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
+    QFile copy(base);
+    for (int n = 2; !copy.open(QIODevice::WriteOnly | QIODevice::NewOnly); ++n) {
+        if (!copy.exists())
+            return;
+        copy.setFileName(base + QStringLiteral("-%1").arg(n));
+    }
+    if (copy.write(bytes) != bytes.size() || !copy.flush()) {
+        copy.remove();
+        return;
+    }
+    copy.close();
+    m_damagedDigest = digest;
+    emit damagedFileKept(copy.fileName());
 }
 
 void RosterStore::rememberStoredCopy()
@@ -158,24 +236,27 @@ bool RosterStore::rosterMatchesStoredCopy() const
 
 bool RosterStore::writeOneScore(int classIndex, int studentIndex)
 {
-    // The same key a full save writes for this student, so the file ends up
-    // exactly as a full save would leave it.
+    // The entries were found in the file as it was last read or written; in
+    // any other file (a backup put back, the same students in another order,
+    // no file at all) they may belong to other students.
+    if (m_fileDigest.isNull() || digestOf(rosterFileName()) != m_fileDigest)
+        return false;
+    if (studentIndex < 0)
+        return true;
+    // The key of the student's own entry, so the file ends up exactly as a
+    // full save would leave it.
     QSettings settings = rosterSettings();
     removeAbandonedLock(settings);
-    if (!settings.contains(QStringLiteral("%1/size").arg(QLatin1String(kClasses))))
-        return false;
-    if (studentIndex >= 0) {
-        settings.setValue(QStringLiteral("%1/%2/%3/%4/%5")
-                              .arg(QLatin1String(kClasses))
-                              .arg(classIndex + 1)
-                              .arg(QLatin1String(kStudents))
-                              .arg(studentIndex + 1)
-                              .arg(QLatin1String(kStudentScore)),
-                          m_scores.at(classIndex).at(studentIndex));
-        settings.sync();
-        if (checkSaved(settings))
-            m_storedScores[classIndex][studentIndex] = m_scores.at(classIndex).at(studentIndex);
-    }
+    settings.setValue(QStringLiteral("%1/%2/%3/%4/%5")
+                          .arg(QLatin1String(kClasses))
+                          .arg(m_classEntries[size_t(classIndex)] + 1)
+                          .arg(QLatin1String(kStudents))
+                          .arg(m_studentEntries[size_t(classIndex)][size_t(studentIndex)] + 1)
+                          .arg(QLatin1String(kStudentScore)),
+                      m_scores.at(classIndex).at(studentIndex));
+    settings.sync();
+    if (checkSaved(settings, m_fileDigest))
+        m_storedScores[classIndex][studentIndex] = m_scores.at(classIndex).at(studentIndex);
     return true;
 }
 
@@ -225,8 +306,8 @@ void RosterStore::appendScore(const QString &id, char letter)
     if (student >= 0)
         m_scores[m_currentClass][student].append(QChar::fromLatin1(letter));
 
-    // A roster removed from disk under us, or edits not yet saved, need the
-    // full save.
+    // Edits not yet saved, or a file that changed under us, need the full
+    // save.
     if (!onlyThisScoreChanges || !writeOneScore(m_currentClass, student))
         writeRoster();
 }

@@ -58,19 +58,27 @@ public:
     void renameClass(int classIndex, const QString &name);
     void setStudents(int classIndex, const QStringList &ids, const QStringList &names, const QStringList &scores);
 
+    // Scores the disk refused so far, kept in memory only.
+    bool hasUnsavedScores() const { return m_saveFailed; }
+
 signals:
     // A write did not reach the disk; the roster stays in memory and every
     // further score tries to save it whole again.
     void saveFailed(const QString &settingsFile);
+    // The roster file could not be read completely; a copy of it as it was
+    // lies at copyPath, made before anything was written over it.
+    void damagedFileKept(const QString &copyPath);
 
 private:
     void writeRoster();
     bool rosterMatchesStoredCopy() const;
     // Writes only the score key of one student (none for index -1); false
-    // when the stored roster is missing and a full save is needed.
+    // when the file is no longer the one last read or written, and a full
+    // save is needed.
     bool writeOneScore(int classIndex, int studentIndex);
     void rememberStoredCopy();
-    bool checkSaved(QSettings &settings);
+    bool checkSaved(QSettings &settings, const QByteArray &digestBefore);
+    void keepDamagedCopy(const QString &settingsFile, const QByteArray &bytes, const QByteArray &digest);
 
     QStringList m_classNames;
     QList<QStringList> m_ids;
@@ -87,6 +95,14 @@ private:
     QList<QStringList> m_storedScores;
     bool m_storedCopyKnown = false;
     bool m_saveFailed = false;
+    // The file's digest when this program last read or wrote it.
+    QByteArray m_fileDigest;
+    // Where each class and each student stands in the file, as array
+    // indices from 0: a file with gaps puts them elsewhere than in memory.
+    std::vector<int> m_classEntries;
+    std::vector<std::vector<int>> m_studentEntries;
+    // The damaged file last kept, so that the same damage is kept once.
+    QByteArray m_damagedDigest;
 };
 
 #endif // ROSTERSTORE_H

@@ -19,10 +19,12 @@ QByteArray csvField(const QByteArray &text)
 
 QString scoreFilePath(const QString &dataDir, const QString &className, bool csv)
 {
-    const QString base = classDirectoryPath(dataDir, className);
-    if (base.isEmpty())
+    // The suffix keeps any other name, even "" or "..", a file in the data
+    // directory itself.
+    if (!fitsInFileName(className))
         return QString();
-    return base + (csv ? QStringLiteral("_score100.csv") : QStringLiteral("_score100.txt"));
+    return dataDir + QLatin1Char('/') + className
+        + (csv ? QStringLiteral("_score100.csv") : QStringLiteral("_score100.txt"));
 }
 
 QByteArray formatAverage(double average, ScoreRounding rounding)

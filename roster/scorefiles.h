@@ -11,8 +11,8 @@
 // N_score100.txt (ID, one space, average) and N_score100.csv (ID, ", ",
 // average), one line per student ending in CR LF on every platform.
 
-// The path of one score file, or an empty string when the class name could
-// lead outside the data directory.
+// The path of one score file, or an empty string when the class name holds
+// a path separator or NUL and so could lead outside the data directory.
 QString scoreFilePath(const QString &dataDir, const QString &className, bool csv);
 
 // An average as the files write it: a whole number for RoundOff and

@@ -42,6 +42,11 @@ constexpr char kHomeworkDownloadPath[] = "Homework_DownloadPath";
 constexpr char kHomeworkCopy[] = "Homework_Copy";
 constexpr char kHomeworkToStudentDir[] = "Homework_ToStudentDir";
 
+// The file of a settings area, named without opening the area: opening an
+// area reads its file, and the settings store tells a problem with the file
+// as a whole only to the first reader, which must be the roster store.
+QString settingsFileName(const char *area);
+
 // Settings are written the moment a control changes, each write opening the
 // area afresh, so another copy of the area never holds a stale value for long.
 void writeSetting(const char *area, const char *key, const QVariant &value);

@@ -229,6 +229,37 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>All files (*.*)</source>
         <translation>All files (*.*)</translation>
     </message>
+    <message>
+        <source>Class List Damaged</source>
+        <translation>Class List Damaged</translation>
+    </message>
+    <message>
+        <source>The class list could not be read completely. A copy of it was kept: %1</source>
+        <translation>The class list could not be read completely. A copy of it was kept: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFileCheck</name>
+    <message>
+        <source>Nothing was imported: %1 no longer exists.</source>
+        <translation>Nothing was imported: %1 no longer exists.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is a folder.</source>
+        <translation>Nothing was imported: %1 is a folder.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is not an ordinary file.</source>
+        <translation>Nothing was imported: %1 is not an ordinary file.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is larger than %2 MB, far more than any class list.</source>
+        <translation>Nothing was imported: %1 is larger than %2 MB, far more than any class list.</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 cannot be read (%2).</source>
+        <translation>Nothing was imported: %1 cannot be read (%2).</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>
@@ -491,6 +522,26 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Voice Closed</source>
         <translation>Voice Closed</translation>
     </message>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>Scores Not Saved</translation>
+    </message>
+    <message>
+        <source>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</source>
+        <translation>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Try Again</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Close Anyway</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -594,6 +645,50 @@ Invalid Download Path!
     <message>
         <source>Set Download Directory</source>
         <translation>Set Download Directory</translation>
+    </message>
+    <message>
+        <source>%1 files could not be moved and are still in the download folder.</source>
+        <translation>%1 files could not be moved and are still in the download folder.</translation>
+    </message>
+    <message>
+        <source>%1 files could not be copied.</source>
+        <translation>%1 files could not be copied.</translation>
+    </message>
+    <message>
+        <source>the class name or the student ID cannot be a folder name</source>
+        <translation>the class name or the student ID cannot be a folder name</translation>
+    </message>
+    <message>
+        <source>Could not move %1: %2</source>
+        <translation>Could not move %1: %2</translation>
+    </message>
+    <message>
+        <source>Could not copy %1: %2</source>
+        <translation>Could not copy %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 already holds a file of that name</source>
+        <translation>%1 already holds a file of that name</translation>
+    </message>
+    <message>
+        <source>there is no folder %1</source>
+        <translation>there is no folder %1</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>it cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>it cannot be written to %1 (%2)</source>
+        <translation>it cannot be written to %1 (%2)</translation>
+    </message>
+    <message>
+        <source>it changed while it was copied, perhaps because it is still downloading</source>
+        <translation>it changed while it was copied, perhaps because it is still downloading</translation>
+    </message>
+    <message>
+        <source>it cannot be removed from the download folder (%1)</source>
+        <translation>it cannot be removed from the download folder (%1)</translation>
     </message>
 </context>
 <context>

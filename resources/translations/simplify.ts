@@ -229,6 +229,37 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>All files (*.*)</source>
         <translation>所有文件 (*.*)</translation>
     </message>
+    <message>
+        <source>Class List Damaged</source>
+        <translation>班级名单已损坏</translation>
+    </message>
+    <message>
+        <source>The class list could not be read completely. A copy of it was kept: %1</source>
+        <translation>无法完整读取班级名单。已保留一份副本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFileCheck</name>
+    <message>
+        <source>Nothing was imported: %1 no longer exists.</source>
+        <translation>未导入任何内容：%1 已不存在。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is a folder.</source>
+        <translation>未导入任何内容：%1 是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is not an ordinary file.</source>
+        <translation>未导入任何内容：%1 不是普通文件。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is larger than %2 MB, far more than any class list.</source>
+        <translation>未导入任何内容：%1 大于 %2 MB，远超任何班级名单的大小。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 cannot be read (%2).</source>
+        <translation>未导入任何内容：无法读取 %1（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>
@@ -491,6 +522,26 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Voice Closed</source>
         <translation>语音已关闭</translation>
     </message>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>成绩未保存</translation>
+    </message>
+    <message>
+        <source>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</source>
+        <translation>有些成绩未能保存，只在 Zandrel 运行期间保留。
+
+要再试一次保存，还是关闭 Zandrel 并丢失这些成绩？</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再试一次</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>仍然关闭</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -594,6 +645,50 @@ Invalid Download Path!
     <message>
         <source>Set Download Directory</source>
         <translation>设置下载文件夹</translation>
+    </message>
+    <message>
+        <source>%1 files could not be moved and are still in the download folder.</source>
+        <translation>%1 个文件无法移动，仍在下载文件夹中。</translation>
+    </message>
+    <message>
+        <source>%1 files could not be copied.</source>
+        <translation>%1 个文件无法复制。</translation>
+    </message>
+    <message>
+        <source>the class name or the student ID cannot be a folder name</source>
+        <translation>班级名称或学号不能用作文件夹名称</translation>
+    </message>
+    <message>
+        <source>Could not move %1: %2</source>
+        <translation>无法移动 %1：%2</translation>
+    </message>
+    <message>
+        <source>Could not copy %1: %2</source>
+        <translation>无法复制 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 already holds a file of that name</source>
+        <translation>%1 中已有同名文件</translation>
+    </message>
+    <message>
+        <source>there is no folder %1</source>
+        <translation>文件夹 %1 不存在</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>无法读取该文件（%1）</translation>
+    </message>
+    <message>
+        <source>it cannot be written to %1 (%2)</source>
+        <translation>无法写入 %1（%2）</translation>
+    </message>
+    <message>
+        <source>it changed while it was copied, perhaps because it is still downloading</source>
+        <translation>复制期间文件发生了变化，可能仍在下载中</translation>
+    </message>
+    <message>
+        <source>it cannot be removed from the download folder (%1)</source>
+        <translation>无法从下载文件夹中删除该文件（%1）</translation>
     </message>
 </context>
 <context>

@@ -229,6 +229,37 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>All files (*.*)</source>
         <translation>所有檔案 (*.*)</translation>
     </message>
+    <message>
+        <source>Class List Damaged</source>
+        <translation>班級名單已損壞</translation>
+    </message>
+    <message>
+        <source>The class list could not be read completely. A copy of it was kept: %1</source>
+        <translation>無法完整讀取班級名單。已保留一份副本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportFileCheck</name>
+    <message>
+        <source>Nothing was imported: %1 no longer exists.</source>
+        <translation>未匯入任何內容：%1 已不存在。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is a folder.</source>
+        <translation>未匯入任何內容：%1 是一個資料夾。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is not an ordinary file.</source>
+        <translation>未匯入任何內容：%1 不是一般檔案。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 is larger than %2 MB, far more than any class list.</source>
+        <translation>未匯入任何內容：%1 大於 %2 MB，遠超任何班級名單的大小。</translation>
+    </message>
+    <message>
+        <source>Nothing was imported: %1 cannot be read (%2).</source>
+        <translation>未匯入任何內容：無法讀取 %1（%2）。</translation>
+    </message>
 </context>
 <context>
     <name>InstanceLock</name>
@@ -491,6 +522,26 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Voice Closed</source>
         <translation>語音已關閉</translation>
     </message>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>成績未儲存</translation>
+    </message>
+    <message>
+        <source>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</source>
+        <translation>有些成績未能儲存，只在 Zandrel 執行期間保留。
+
+要再試一次儲存，還是關閉 Zandrel 並遺失這些成績？</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再試一次</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>仍然關閉</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -594,6 +645,50 @@ Invalid Download Path!
     <message>
         <source>Set Download Directory</source>
         <translation>設定下載資料夾</translation>
+    </message>
+    <message>
+        <source>%1 files could not be moved and are still in the download folder.</source>
+        <translation>%1 個檔案無法移動，仍在下載資料夾中。</translation>
+    </message>
+    <message>
+        <source>%1 files could not be copied.</source>
+        <translation>%1 個檔案無法複製。</translation>
+    </message>
+    <message>
+        <source>the class name or the student ID cannot be a folder name</source>
+        <translation>班級名稱或學號不能用作資料夾名稱</translation>
+    </message>
+    <message>
+        <source>Could not move %1: %2</source>
+        <translation>無法移動 %1：%2</translation>
+    </message>
+    <message>
+        <source>Could not copy %1: %2</source>
+        <translation>無法複製 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 already holds a file of that name</source>
+        <translation>%1 中已有同名檔案</translation>
+    </message>
+    <message>
+        <source>there is no folder %1</source>
+        <translation>資料夾 %1 不存在</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>無法讀取該檔案（%1）</translation>
+    </message>
+    <message>
+        <source>it cannot be written to %1 (%2)</source>
+        <translation>無法寫入 %1（%2）</translation>
+    </message>
+    <message>
+        <source>it changed while it was copied, perhaps because it is still downloading</source>
+        <translation>複製期間檔案發生了變化，可能仍在下載中</translation>
+    </message>
+    <message>
+        <source>it cannot be removed from the download folder (%1)</source>
+        <translation>無法從下載資料夾中刪除該檔案（%1）</translation>
     </message>
 </context>
 <context>

@@ -30,6 +30,20 @@ private slots:
         QVERIFY(answerer.text().contains(QStringLiteral("already running")));
     }
 
+    void theLockHoldsWhenTheDataDirectoryCannotBeWritten()
+    {
+        // A file where the data directory belongs: nothing can be created in
+        // it, whoever runs the program.
+        QFile blocker(dataDir());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+
+        InstanceLock first(dataDir());
+        QVERIFY(first.acquire());
+        InstanceLock second(dataDir());
+        QVERIFY(!second.acquire());
+    }
+
     void theRestartWaitsForTheOldCopyToEnd()
     {
         auto *old = new InstanceLock(dataDir());

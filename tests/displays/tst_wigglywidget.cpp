@@ -3,6 +3,8 @@
 #include "../support/testenvironment.h"
 
 #include <QImage>
+#include <QPushButton>
+#include <QSignalSpy>
 
 namespace {
 // The strongest ink of the banner's text over white: 0 where the blue text
@@ -87,6 +89,25 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!stage.banner->isVisible(), 5000);
         QCOMPARE(stage.banner->pos(), QPoint(200, 168));
         QCOMPARE(stage.banner->text(), QStringLiteral("*"));
+    }
+
+    void clicksReachTheControlBelowTheBanner()
+    {
+        Stage stage;
+        auto *box = new QPushButton(QStringLiteral("B"), &stage.window);
+        box->setGeometry(100, 200, 60, 30);
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(&stage.window));
+        // As over the main window's score controls: the banner lies on top.
+        stage.showOver(box->geometry(), QStringLiteral("B"));
+        stage.banner->raise();
+        QSignalSpy clicked(box, &QPushButton::clicked);
+        QTest::mouseClick(stage.window.windowHandle(), Qt::LeftButton, Qt::NoModifier, box->geometry().center());
+        QCOMPARE(clicked.count(), 1);
+        // A quick second click while the banner rises over it still lands.
+        QTRY_VERIFY(stage.banner->y() < 200);
+        QTest::mouseClick(stage.window.windowHandle(), Qt::LeftButton, Qt::NoModifier, box->geometry().center());
+        QCOMPARE(clicked.count(), 2);
     }
 
     void theBannerNeverCoversWhatLiesBelow()

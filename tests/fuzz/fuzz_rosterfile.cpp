@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 
+#include <cstdlib>
+
 #include <unistd.h>
 
 extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
@@ -18,6 +20,7 @@ extern "C" int LLVMFuzzerInitialize(int *argc, char ***argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    loadRosterBytes(data, size);
+    if (!loadRosterBytes(data, size))
+        std::abort();
     return 0;
 }

@@ -5,6 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 class TestHomeworkFiles : public QObject
 {
@@ -36,6 +39,20 @@ private:
         file.close();
         QFile::remove(probe);
         return !written;
+    }
+
+    // Which file a path names: the same number after a move means it was
+    // renamed, not copied.
+    static ino_t fileInode(const QString &path)
+    {
+        struct stat status {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
+    }
+
+    static dev_t deviceOf(const QString &path)
+    {
+        struct stat status {};
+        return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_dev : 0;
     }
 
 private slots:
@@ -130,24 +147,71 @@ private slots:
             QCOMPARE(contents(source), bytes);
     }
 
+    void transfersKeepTheModificationTime_data()
+    {
+        QTest::addColumn<bool>("move");
+        QTest::addColumn<bool>("otherFileSystem");
+        QTest::newRow("copy") << false << false;
+        QTest::newRow("move") << true << false;
+        QTest::newRow("move to another file system") << true << true;
+    }
+
+    void transfersKeepTheModificationTime()
+    {
+        QFETCH(bool, move);
+        QFETCH(bool, otherFileSystem);
+        // Memory-backed, so on another file system than the temporary home.
+        QTemporaryDir elsewhere(QStringLiteral("/dev/shm/zandrel-XXXXXX"));
+        if (otherFileSystem && (!elsewhere.isValid() || deviceOf(elsewhere.path()) == deviceOf(root())))
+            QSKIP("no second file system to move to");
+        const QString downloads = otherFileSystem ? elsewhere.path() : root();
+        const QString source = downloads + QStringLiteral("/12_2_5.txt");
+        const QString destination = root() + QStringLiteral("/Maths/12_2_5.txt");
+        QVERIFY(QDir().mkdir(root() + QStringLiteral("/Maths")));
+        writeFile(source, "handed in on time");
+        const QDateTime handedIn(QDate(2023, 9, 1), QTime(8, 0, 0, 250));
+        {
+            QFile file(source);
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(handedIn, QFileDevice::FileModificationTime));
+        }
+        const ino_t inode = fileInode(source);
+
+        QVERIFY(transferHomeworkFile(source, destination, move));
+        QCOMPARE(QFileInfo(destination).lastModified(), handedIn);
+        QCOMPARE(contents(destination), QByteArray("handed in on time"));
+        QCOMPARE(QFileInfo::exists(source), !move);
+        if (move && !otherFileSystem)
+            QCOMPARE(fileInode(destination), inode);
+        if (!move)
+            QCOMPARE(QFileInfo(source).lastModified(), handedIn);
+    }
+
     void failedTransferLosesNothing_data()
     {
         QTest::addColumn<bool>("move");
         QTest::addColumn<QString>("obstacle");
+        QTest::addColumn<int>("reason");
         for (bool move : {false, true}) {
             const char *verb = move ? "move: " : "copy: ";
-            QTest::newRow(QByteArray(verb).append("destination exists").constData()) << move << "exists";
-            QTest::newRow(QByteArray(verb).append("no directory").constData()) << move << "missing";
-            QTest::newRow(QByteArray(verb).append("directory is a file").constData()) << move << "file";
-            QTest::newRow(QByteArray(verb).append("write-protected directory").constData()) << move << "protected";
+            QTest::newRow(QByteArray(verb).append("destination exists").constData())
+                << move << "exists" << int(TransferProblem::AlreadyThere);
+            QTest::newRow(QByteArray(verb).append("no directory").constData())
+                << move << "missing" << int(TransferProblem::NoFolder);
+            QTest::newRow(QByteArray(verb).append("directory is a file").constData())
+                << move << "file" << int(TransferProblem::NoFolder);
+            QTest::newRow(QByteArray(verb).append("write-protected directory").constData())
+                << move << "protected" << int(TransferProblem::CannotWrite);
         }
-        QTest::newRow("move: download folder write-protected") << true << "source protected";
+        QTest::newRow("move: download folder write-protected")
+            << true << "source protected" << int(TransferProblem::CannotRemove);
     }
 
     void failedTransferLosesNothing()
     {
         QFETCH(bool, move);
         QFETCH(QString, obstacle);
+        QFETCH(int, reason);
         const QString downloads = root() + QStringLiteral("/downloads");
         const QString classDir = root() + QStringLiteral("/Maths");
         const QString source = downloads + QStringLiteral("/12_2_5.txt");
@@ -174,11 +238,16 @@ private slots:
             }
         }
 
-        const bool transferred = transferHomeworkFile(source, destination, move);
+        TransferProblem problem;
+        const bool transferred = transferHomeworkFile(source, destination, move, &problem);
         if (!locked.isEmpty())
             QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner
                                               | QFileDevice::ExeOwner);
         QVERIFY(!transferred);
+        QCOMPARE(int(problem.reason), reason);
+        // Only a problem the system reported comes with its words.
+        QCOMPARE(problem.systemError.isEmpty(),
+                 reason == TransferProblem::AlreadyThere || reason == TransferProblem::NoFolder);
         QCOMPARE(contents(source), QByteArray("new homework"));
         if (obstacle == QLatin1String("exists"))
             QCOMPARE(contents(destination), QByteArray("old homework"));

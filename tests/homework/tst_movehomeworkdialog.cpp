@@ -90,6 +90,19 @@ private:
         return verb + QLatin1Char(' ') + fileName + QStringLiteral(" to ") + dir + QStringLiteral("\n\n");
     }
 
+    static QString leftLine(const QString &fileName, const QString &why)
+    {
+        return QStringLiteral("Could not move ") + fileName + QStringLiteral(": ") + why + QStringLiteral("\n\n");
+    }
+
+    static QString movedSummary(int moved, int left)
+    {
+        return QStringLiteral("%1 files moved successfully! %2 files could not be moved and are still in the "
+                              "download folder.")
+            .arg(moved)
+            .arg(left);
+    }
+
 private slots:
     void initTestCase()
     {
@@ -207,6 +220,29 @@ private slots:
         QCOMPARE(recorder.urls, QList<QUrl>{QUrl::fromLocalFile(classDir())});
     }
 
+    void classPathShowsTheDataDirectoryAndTheName_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<bool>("opens");
+        QTest::newRow("a class") << "Maths" << true;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("parent") << ".." << false;
+        QTest::newRow("separator") << "../downloads" << false;
+    }
+
+    void classPathShowsTheDataDirectoryAndTheName()
+    {
+        QFETCH(QString, className);
+        QFETCH(bool, opens);
+        UrlRecorder recorder;
+        MoveHomeworkDialog dialog;
+        dialog.setClassName(className);
+        QCOMPARE(findByName<QLineEdit>(dialog, "lineEdit_2")->text(), dataDir() + QLatin1Char('/') + className);
+        dialog.show();
+        QTest::mouseClick(findByName<QPushButton>(dialog, "pushButton_3"), Qt::LeftButton);
+        QCOMPARE(recorder.urls.size(), opens ? 1 : 0);
+    }
+
     void homeworkOfStudentsIsCollected_data()
     {
         QTest::addColumn<bool>("copy");
@@ -277,9 +313,12 @@ private slots:
         QCOMPARE(contents(downloads() + QStringLiteral("/1001_2_5.txt")), QByteArray("second try"));
         QCOMPARE(contents(classDir() + QStringLiteral("/1001/1001_2_5.txt")), QByteArray("first try"));
         QCOMPARE(contents(classDir() + QStringLiteral("/1001/1001_3_1.txt")), QByteArray("chapter 3"));
+        const QString studentDir = classDir() + QStringLiteral("/1001");
         QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
-                 logLine(QStringLiteral("Move"), QStringLiteral("1001_3_1.txt"), classDir() + QStringLiteral("/1001"))
-                     + QStringLiteral("1 files moved successfully!"));
+                 leftLine(QStringLiteral("1001_2_5.txt"),
+                          studentDir + QStringLiteral(" already holds a file of that name"))
+                     + logLine(QStringLiteral("Move"), QStringLiteral("1001_3_1.txt"), studentDir)
+                     + movedSummary(1, 1));
     }
 
     void unwritableDestinationLosesNothing_data()
@@ -320,8 +359,14 @@ private slots:
 
         QCOMPARE(contents(downloads() + QStringLiteral("/1001_2_5.txt")), QByteArray("homework"));
         QVERIFY(!QFile::exists(studentDir + QStringLiteral("/1001_2_5.txt")));
-        QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
-                 QStringLiteral("0 files moved successfully!"));
+        const QString log = findByName<QTextEdit>(dialog, "textEdit")->toPlainText();
+        if (obstacle == QLatin1String("protected"))
+            QVERIFY2(log.startsWith(QStringLiteral("Could not move 1001_2_5.txt: it cannot be written to ")),
+                     qPrintable(log));
+        else
+            QCOMPARE(log, leftLine(QStringLiteral("1001_2_5.txt"), QStringLiteral("there is no folder ") + studentDir)
+                              + movedSummary(0, 1));
+        QVERIFY(log.endsWith(movedSummary(0, 1)));
     }
 
     void classNamesThatLeadOutsideWriteNothing_data()
@@ -350,7 +395,9 @@ private slots:
         QCOMPARE(entries(dataDir()), QStringList());
         QCOMPARE(entries(downloads()), QStringList{"1001_2_5.txt"});
         QCOMPARE(findByName<QTextEdit>(dialog, "textEdit")->toPlainText(),
-                 QStringLiteral("0 files moved successfully!"));
+                 leftLine(QStringLiteral("1001_2_5.txt"),
+                          QStringLiteral("the class name or the student ID cannot be a folder name"))
+                     + movedSummary(0, 1));
     }
 
     void typedPathIsScannedButNotStored_data()

@@ -22,6 +22,7 @@
 #include <QUrl>
 
 #include <memory>
+#include <sys/stat.h>
 #include <optional>
 
 Q_DECLARE_METATYPE(ScoreRounding)
@@ -236,6 +237,30 @@ private slots:
                           list->visualRect(list->model()->index(1, 0)).center());
         QCOMPARE(tableColumn(dialog, 0), QStringList{"7"});
         QCOMPARE(tableColumn(dialog, 2), QStringList{"C"});
+    }
+
+    void restoringFromMinimizedKeepsTypedEdits()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Al"}, {}}});
+        ClassSettingDialog dialog;
+        open(dialog);
+        typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
+        QTRY_COMPARE(tableColumn(dialog, 1), (QStringList{"Tom", "Alice"}));
+        dialog.showMinimized();
+        QTRY_VERIFY(dialog.isMinimized());
+        dialog.showNormal();
+        QTRY_VERIFY(!dialog.isMinimized());
+        QCOMPARE(tableColumn(dialog, 1), (QStringList{"Tom", "Alice"}));
+
+        ModalAnswerer answerer(QDialogButtonBox::Yes);
+        dialog.close();
+        QVERIFY(answerer.answered());
+        QCOMPARE(storedRoster()[0].names, (QStringList{"Tom", "Alice"}));
+
+        // A new showing reads the roster afresh.
+        seedRoster({{QStringLiteral("Art"), {"7"}, {}, {}}});
+        open(dialog);
+        QCOMPARE(classList(dialog), QStringList{"Art"});
     }
 
     void addClassTakesTheFirstFreeNumber()
@@ -617,6 +642,33 @@ private slots:
         QVERIFY(!dialog.grab().isNull());
     }
 
+    void unusableFilesSayWhyNothingWasImported_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("over the size limit") << "large" << " is larger than 64 MB, far more than any class list.";
+        QTest::newRow("a pipe") << "fifo" << " is not an ordinary file.";
+    }
+
+    void unusableFilesSayWhyNothingWasImported()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}});
+        const QString path = TestEnvironment::homePath() + QStringLiteral("/list.txt");
+        if (kind == QLatin1String("fifo")) {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else {
+            // Sparse: the size counts, not the disk it takes.
+            QFile large(writeFile(QStringLiteral("list.txt"), "1001 Tom\n"));
+            QVERIFY(large.resize(64 * 1024 * 1024 + 1));
+        }
+        ClassSettingDialog dialog;
+        open(dialog);
+        QCOMPARE(importThroughTheDialog(dialog, path), QStringLiteral("Nothing was imported: ") + path + reason);
+        QCOMPARE(tableColumn(dialog, 0), QStringList{"1"});
+    }
+
     void cancelledImportChangesNothing()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}});
@@ -812,11 +864,11 @@ private slots:
 
     void scoreFilesOfUnknownOrUnsafeClassesAreNotWritten()
     {
-        seedRoster({{QStringLiteral(".."), {"1"}, {}, {}}, {QStringLiteral("a/b"), {"2"}, {}, {}},
+        seedRoster({{QStringLiteral("a/b"), {"2"}, {}, {}}, {QStringLiteral("a\\b"), {"3"}, {}, {}},
                     {QStringLiteral("Empty"), {}, {}, {}}});
         ClassSettingDialog store;
         store.loadClasses();
-        for (const QString &name : {QStringLiteral(".."), QStringLiteral("a/b"), QStringLiteral("Nobody")}) {
+        for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("Nobody")}) {
             store.writeScoreFile(name, 30, 10, RoundOff, false);
             store.writeScoreFile(name, 30, 10, RoundOff, true);
         }
@@ -829,13 +881,42 @@ private slots:
         QCOMPARE(fileBytes(dataDir() + QStringLiteral("/Empty_score100.csv")), QByteArray());
     }
 
+    void scoreFilesOfOddClassNamesStayInTheDataDirectory_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("empty") << "" << "_score100";
+        QTest::newRow("parent") << ".." << ".._score100";
+        QTest::newRow("dot") << "." << "._score100";
+    }
+
+    void scoreFilesOfOddClassNamesStayInTheDataDirectory()
+    {
+        QFETCH(QString, className);
+        QFETCH(QString, fileName);
+        seedRoster({{className, {"1"}, {}, {"A"}}});
+        UrlRecorder recorder;
+        ClassSettingDialog store;
+        store.loadClasses();
+        store.writeScoreFile(className, 30, 10, RoundOff, false);
+        store.writeScoreFile(className, 30, 10, RoundOff, true);
+        QCOMPARE(QDir(TestEnvironment::homePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("Brimvale")});
+        const QString base = dataDir() + QLatin1Char('/') + fileName;
+        QCOMPARE(fileBytes(base + QStringLiteral(".txt")), QByteArray("1 30\r\n"));
+        QCOMPARE(fileBytes(base + QStringLiteral(".csv")), QByteArray("1, 30\r\n"));
+        store.openScoreFiles(className);
+        QCOMPARE(recorder.urls, (QList<QUrl>{QUrl::fromLocalFile(base + QStringLiteral(".txt")),
+                                             QUrl::fromLocalFile(base + QStringLiteral(".csv"))}));
+    }
+
     void openScoreFilesOpensTextThenCsv()
     {
         UrlRecorder recorder;
         ClassSettingDialog store;
         store.loadClasses();
         store.openScoreFiles(QStringLiteral("Not stored"));
-        store.openScoreFiles(QStringLiteral(".."));
+        store.openScoreFiles(QStringLiteral("a/b"));
         QCOMPARE(recorder.urls,
                  (QList<QUrl>{QUrl::fromLocalFile(dataDir() + QStringLiteral("/Not stored_score100.txt")),
                               QUrl::fromLocalFile(dataDir() + QStringLiteral("/Not stored_score100.csv"))}));

@@ -1,14 +1,38 @@
+#include "roster/importfilecheck.h"
 #include "roster/importreader.h"
 
 #include "../support/testenvironment.h"
 
+#include <QDir>
+#include <QFile>
 #include <QTextCodec>
+
+#include <sys/stat.h>
 
 class TestImportReader : public QObject
 {
     Q_OBJECT
 
+private:
+    static QByteArray gb18030(const char *utf8)
+    {
+        return QTextCodec::codecForName("GB18030")->fromUnicode(QString::fromUtf8(utf8));
+    }
+
+    // The file names 1001 张伟 and 1002 李娜.
+    static void verifyBothStudents(const QByteArray &bytes)
+    {
+        const std::vector<ImportedStudent> students = readImportFile(bytes, true);
+        QCOMPARE(students.size(), size_t(2));
+        QCOMPARE(students[0].id, qint64(1001));
+        QCOMPARE(students[0].name, QString::fromUtf8("张伟"));
+        QCOMPARE(students[1].id, qint64(1002));
+        QCOMPARE(students[1].name, QString::fromUtf8("李娜"));
+    }
+
 private slots:
+    void init() { TestEnvironment::clearUserData(); }
+
     void lines_data()
     {
         QTest::addColumn<QString>("line");
@@ -86,17 +110,36 @@ private slots:
         QTest::newRow("GBK") << QTextCodec::codecForName("GBK")->fromUnicode(names);
         QTest::newRow("UTF-16 with byte-order mark") << QTextCodec::codecForName("UTF-16LE")->fromUnicode(
             QChar(QChar::ByteOrderMark) + names);
+        // Each line is decoded on its own, so one line in another encoding
+        // garbles no other.
+        QTest::newRow("UTF-8, then a GB18030 line")
+            << QString::fromUtf8("1001,张伟\n").toUtf8() + gb18030("1002,李娜\n");
+        QTest::newRow("GB18030, then a UTF-8 line")
+            << gb18030("1001,张伟\n") + QString::fromUtf8("1002,李娜").toUtf8();
     }
 
     void encodings()
     {
         QFETCH(QByteArray, bytes);
-        const std::vector<ImportedStudent> students = readImportFile(bytes, true);
-        QCOMPARE(students.size(), size_t(2));
-        QCOMPARE(students[0].id, qint64(1001));
-        QCOMPARE(students[0].name, QString::fromUtf8("张伟"));
-        QCOMPARE(students[1].id, qint64(1002));
-        QCOMPARE(students[1].name, QString::fromUtf8("李娜"));
+        verifyBothStudents(bytes);
+    }
+
+    void lineEnds_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("LF") << QByteArray("1001,张伟\n1002,李娜\n");
+        QTest::newRow("CR LF") << QByteArray("1001,张伟\r\n1002,李娜\r\n");
+        QTest::newRow("CR alone, as spreadsheets on a Mac write") << QByteArray("1001,张伟\r1002,李娜\r");
+        QTest::newRow("CR alone, GB18030") << gb18030("1001,张伟\r1002,李娜");
+        QTest::newRow("mixed, with empty lines") << QByteArray("\r\r\n1001,张伟\r\n\n\r1002,李娜");
+        QTest::newRow("CR alone, UTF-16") << QTextCodec::codecForName("UTF-16LE")->fromUnicode(
+            QChar(QChar::ByteOrderMark) + QString::fromUtf8("1001,张伟\r1002,李娜\r"));
+    }
+
+    void lineEnds()
+    {
+        QFETCH(QByteArray, bytes);
+        verifyBothStudents(bytes);
     }
 
     void filesKeepTheirOrderAndSkipWhatIsNotAStudent()
@@ -107,6 +150,47 @@ private slots:
         QCOMPARE(students[0].name, QStringLiteral("Tom"));
         QCOMPARE(students[1].id, qint64(1002));
         QCOMPARE(students[2].id, qint64(1001));
+    }
+
+    void filesThatCannotBeImportedSayWhy_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("a class list") << "file" << "";
+        QTest::newRow("just at the size limit") << "limit" << "";
+        QTest::newRow("over the size limit") << "large" << " is larger than 64 MB, far more than any class list.";
+        QTest::newRow("a folder") << "folder" << " is a folder.";
+        QTest::newRow("a pipe") << "fifo" << " is not an ordinary file.";
+        QTest::newRow("vanished after choosing") << "missing" << " no longer exists.";
+        QTest::newRow("unreadable") << "unreadable" << " cannot be read (Permission denied).";
+    }
+
+    void filesThatCannotBeImportedSayWhy()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QString path = TestEnvironment::homePath() + QStringLiteral("/list.txt");
+        QFile file(path);
+        if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(path));
+        } else if (kind == QLatin1String("fifo")) {
+            QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        } else if (kind != QLatin1String("missing")) {
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("1001 Tom\n");
+            // Sparse: the size counts, not the disk it takes.
+            if (kind != QLatin1String("file"))
+                QVERIFY(file.resize(ImportFileCheck::kLargestFile + (kind == QLatin1String("large") ? 1 : 0)));
+            file.close();
+            if (kind == QLatin1String("unreadable")) {
+                QVERIFY(file.setPermissions(QFileDevice::WriteOwner));
+                if (file.open(QIODevice::ReadOnly))
+                    QSKIP("permission bits do not stop this process from reading (running as root)");
+            }
+        }
+        const QString problem = ImportFileCheck::open(file);
+        QCOMPARE(problem, reason.isEmpty() ? QString() : QStringLiteral("Nothing was imported: ") + path + reason);
+        QCOMPARE(file.isOpen(), reason.isEmpty());
     }
 
     void badInputIsReadWithoutHarm()

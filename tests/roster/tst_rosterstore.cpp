@@ -1,7 +1,9 @@
 #include "app/appservices.h"
+#include "app/instancelock.h"
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 #include "roster/rosterstore.h"
+#include "roster/settingsmap.h"
 #include "roster/studentids.h"
 
 #include "../support/rosterseeder.h"
@@ -9,17 +11,67 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
+
+// One class as a program started afresh reads it back.
+struct StoredClass
+{
+    QString name;
+    QStringList ids;
+    QStringList scores;
+    bool operator==(const StoredClass &other) const
+    {
+        return name == other.name && ids == other.ids && scores == other.scores;
+    }
+};
+Q_DECLARE_METATYPE(StoredClass)
+
+char *toString(const StoredClass &stored)
+{
+    return qstrdup(QString(stored.name + QLatin1Char(':') + stored.ids.join(QLatin1Char(',')) + QLatin1Char('=')
+                           + stored.scores.join(QLatin1Char(',')))
+                       .toUtf8()
+                       .constData());
+}
 
 class TestRosterStore : public QObject
 {
     Q_OBJECT
 
 private:
+    static QString rosterFile() { return TestEnvironment::settingsFile(QStringLiteral("Zandrel_ClassSetting")); }
+
     static QByteArray rosterFileBytes()
     {
-        QFile file(TestEnvironment::settingsFile(QStringLiteral("Zandrel_ClassSetting")));
+        QFile file(rosterFile());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    static void writeRosterFile(const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(rosterFile()).path());
+        QFile file(rosterFile());
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+            qFatal("cannot write the roster file");
+    }
+
+    // The roster as a program started afresh reads it.
+    static QList<StoredClass> reloaded()
+    {
+        RosterStore store{QString()};
+        store.loadClasses();
+        QList<StoredClass> classes;
+        for (int k = 0; k < store.classCount(); ++k)
+            classes.append({store.classNameList().at(k), store.ids(k), store.scores(k)});
+        return classes;
+    }
+
+    static QStringList damagedCopies()
+    {
+        return QDir(QFileInfo(rosterFile()).path())
+            .entryList({QStringLiteral("Zandrel_ClassSetting.conf.damaged-*")}, QDir::Files);
     }
 
 private slots:
@@ -175,6 +227,149 @@ private slots:
         store.saveClasses();
         QCOMPARE(rosterFileBytes(), afterScores);
         QCOMPARE(storedRoster()[1].scores, QStringList{QStringLiteral("DDE")});
+    }
+
+    void scoresReachTheirOwnEntryInAFileWithGaps_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<QString>("id");
+        QTest::addColumn<QList<StoredClass>>("expected");
+        QTest::newRow("student entry 2 missing")
+            << QByteArray("[Classes]\n1\\Name=A\n1\\StudentInfor\\1\\ID=1\n1\\StudentInfor\\1\\Score=\n"
+                          "1\\StudentInfor\\3\\ID=3\n1\\StudentInfor\\3\\Score=C\n1\\StudentInfor\\size=3\n"
+                          "size=1\n")
+            << "A" << "3" << QList<StoredClass>{{"A", {"1", "3"}, {"", "CB"}}};
+        QTest::newRow("class entry 1 missing")
+            << QByteArray("[Classes]\n2\\Name=B\n2\\StudentInfor\\1\\ID=7\n2\\StudentInfor\\1\\Score=\n"
+                          "2\\StudentInfor\\size=1\nsize=2\n")
+            << "B" << "7" << QList<StoredClass>{{"B", {"7"}, {"B"}}};
+        QTest::newRow("entry named 01 is not entry 1")
+            << QByteArray("[Classes]\n1\\Name=A\n1\\StudentInfor\\01\\ID=9\n1\\StudentInfor\\2\\ID=2\n"
+                          "1\\StudentInfor\\size=2\nsize=1\n")
+            << "A" << "2" << QList<StoredClass>{{"A", {"2"}, {"B"}}};
+    }
+
+    void scoresReachTheirOwnEntryInAFileWithGaps()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, className);
+        QFETCH(QString, id);
+        QFETCH(QList<StoredClass>, expected);
+        writeRosterFile(file);
+        RosterStore store{QString()};
+        store.loadClasses();
+        store.selectClass(className);
+        store.appendScore(id, 'B');
+        QCOMPARE(reloaded(), expected);
+    }
+
+    void scoresGivenAfterTheFileChangedOnDiskAllReachIt_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("same students in another order") << "reordered";
+        QTest::newRow("a backup restored") << "backup";
+    }
+
+    void scoresGivenAfterTheFileChangedOnDiskAllReachIt()
+    {
+        QFETCH(QString, change);
+        seedRoster({{QStringLiteral("A"), {"1", "2"}, {}, {"FFFF", ""}}});
+        const QByteArray backup = rosterFileBytes();
+        RosterStore store{QString()};
+        store.loadClasses();
+        store.selectClass(QStringLiteral("A"));
+        store.appendScore(QStringLiteral("1"), 'A');
+        if (change == QLatin1String("reordered"))
+            seedRoster({{QStringLiteral("A"), {"2", "1"}, {}, {"", "FFFFA"}}});
+        else
+            writeRosterFile(backup);
+
+        store.appendScore(QStringLiteral("2"), 'B');
+        QCOMPARE(reloaded(), (QList<StoredClass>{{"A", {"1", "2"}, {"FFFFA", "B"}}}));
+    }
+
+    void anUnreadableRosterIsKeptBeforeAnythingIsWritten_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<int>("classesRead");
+        const QByteArray intact("[Classes]\n1\\Name=A\n1\\StudentInfor\\1\\ID=1\n1\\StudentInfor\\1\\Score=AB\n"
+                                "1\\StudentInfor\\size=1\nsize=1\n");
+        QTest::newRow("a quote in a stray line swallows the class") << "note \"x\n" + intact << 0;
+        QTest::newRow("a stray line continued into the class") << "note\\\n" + intact << 0;
+        QTest::newRow("stray line before an intact class") << "stray line\n" + intact << 1;
+        QTest::newRow("garbage inside the class") << intact + "\x01\x02garbage\n" << 1;
+        QTest::newRow("a section header without its bracket")
+            << QByteArray(intact).replace("[Classes]", "[Classes") << 1;
+        QTest::newRow("no class in a non-empty file") << QByteArray("[General]\nnote=1\n") << 0;
+    }
+
+    void anUnreadableRosterIsKeptBeforeAnythingIsWritten()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(int, classesRead);
+        writeRosterFile(file);
+        // As at start-up, where the one-copy lock looks for its folder first.
+        InstanceLock lock(TestEnvironment::homePath() + QStringLiteral("/Brimvale"));
+        RosterStore store{QString()};
+        QSignalSpy kept(&store, &RosterStore::damagedFileKept);
+        store.loadClasses();
+        QCOMPARE(kept.count(), 1);
+        const QString copy = kept.at(0).at(0).toString();
+        QCOMPARE(QFileInfo(copy).path(), QFileInfo(rosterFile()).path());
+        QCOMPARE(damagedCopies(), QStringList{QFileInfo(copy).fileName()});
+        QVERIFY2(QRegularExpression(QStringLiteral("^Zandrel_ClassSetting\\.conf\\.damaged-\\d{8}-\\d{6}$"))
+                     .match(QFileInfo(copy).fileName())
+                     .hasMatch(),
+                 qPrintable(copy));
+        QFile copied(copy);
+        QVERIFY(copied.open(QIODevice::ReadOnly));
+        QCOMPARE(copied.readAll(), file);
+        QCOMPARE(rosterFileBytes(), file);
+        QCOMPARE(store.classCount() == 1 && store.classNameList().at(0) == QLatin1String("A") ? 1 : 0, classesRead);
+
+        // The same damage found again is not kept twice.
+        store.loadClasses();
+        QCOMPARE(kept.count(), 1);
+        store.selectClass(store.classNameList().at(0));
+        store.appendScore(QStringLiteral("1"), 'C');
+        QCOMPARE(damagedCopies().size(), 1);
+    }
+
+    void anIntactOrMissingRosterKeepsNoCopy_data()
+    {
+        QTest::addColumn<bool>("seeded");
+        QTest::newRow("intact") << true;
+        QTest::newRow("first run") << false;
+    }
+
+    void anIntactOrMissingRosterKeepsNoCopy()
+    {
+        QFETCH(bool, seeded);
+        if (seeded)
+            seedRoster({{QStringLiteral("A"), {"1"}, {}, {}}});
+        RosterStore store{QString()};
+        QSignalSpy kept(&store, &RosterStore::damagedFileKept);
+        store.loadClasses();
+        store.saveClasses();
+        store.loadClasses();
+        QCOMPARE(kept.count(), 0);
+        QVERIFY(damagedCopies().isEmpty());
+    }
+
+    void areaFilesAreNamedAsTheSettingsStoreNamesThem_data()
+    {
+        QTest::addColumn<QString>("area");
+        for (const char *area : {SettingsMap::kLanguageArea, SettingsMap::kRosterArea, SettingsMap::kSpeechArea,
+                                 SettingsMap::kProgramArea})
+            QTest::newRow(area) << QString::fromLatin1(area);
+    }
+
+    void areaFilesAreNamedAsTheSettingsStoreNamesThem()
+    {
+        QFETCH(QString, area);
+        QCOMPARE(SettingsMap::settingsFileName(area.toLatin1().constData()),
+                 QSettings(QStringLiteral("Velmor"), area).fileName());
     }
 
     void aStoreOnItsOwnWritesIntoTheDefaultDataDirectory()

@@ -131,11 +131,14 @@ private slots:
         QTest::newRow("text") << "Class 1" << false << "/data/Class 1_score100.txt";
         QTest::newRow("csv, not ASCII") << QString::fromUtf8("三年级") << true
                                         << QString::fromUtf8("/data/三年级_score100.csv");
-        QTest::newRow("parent") << ".." << false << "";
-        QTest::newRow("dot") << "." << true << "";
+        // Only a name that would leave the data directory or cannot be part
+        // of a file name is refused; the suffix keeps every other inside.
+        QTest::newRow("parent") << ".." << false << "/data/.._score100.txt";
+        QTest::newRow("dot") << "." << true << "/data/._score100.csv";
+        QTest::newRow("empty") << "" << false << "/data/_score100.txt";
         QTest::newRow("slash") << "a/b" << false << "";
         QTest::newRow("backslash") << "a\\b" << true << "";
-        QTest::newRow("empty") << "" << false << "";
+        QTest::newRow("NUL") << QStringLiteral("a") + QChar(0) + QStringLiteral("b") << false << "";
     }
 
     void scoreFilePaths()
