@@ -280,6 +280,28 @@ void ClassSettingDialog::appendScore(const QString &id, char letter)
         writeRoster();
 }
 
+bool ClassSettingDialog::removeLastScore(const QString &id, char letter)
+{
+    if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
+        return false;
+    const int student = m_ids.at(m_currentClass).indexOf(id);
+    if (student < 0 || !m_scores.at(m_currentClass).at(student).endsWith(QChar::fromLatin1(letter)))
+        return false;
+    const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
+    m_scores[m_currentClass][student].chop(1);
+    m_modified = false;
+    if (!onlyThisScoreChanges || !writeOneScore(m_currentClass, student))
+        writeRoster();
+    return true;
+}
+
+void ClassSettingDialog::classStudents(const QString &className, QStringList &ids, QStringList &names) const
+{
+    const int k = classIndex(className);
+    ids = k >= 0 ? m_ids.at(k) : QStringList();
+    names = k >= 0 ? m_names.at(k) : QStringList();
+}
+
 void ClassSettingDialog::syncFromTable()
 {
     if (m_currentClass < 0 || m_currentClass >= m_classNames.size())
