@@ -878,9 +878,14 @@ void MainWindow::setUpRounds()
 {
     m_drawPool.setNoRepeat(DrawSettings::noRepeat());
     ui->actionNoRepeat->setChecked(m_drawPool.noRepeat());
-    m_roundLabel = new QLabel(statusBar());
+    // "28 Students (2 absent)" is wider than the label; it takes two lines.
+    ui->label_3->setWordWrap(true);
+    // Beside the menus, where it takes no room from the status bar's
+    // messages, which the new round's is long.
+    m_roundLabel = new QLabel(ui->menuBar);
     m_roundLabel->setObjectName(QStringLiteral("roundLabel"));
-    statusBar()->addPermanentWidget(m_roundLabel);
+    m_roundLabel->setContentsMargins(0, 0, 6, 0);
+    ui->menuBar->setCornerWidget(m_roundLabel, Qt::TopRightCorner);
     // The score boxes of every display, also those the displays make later.
     qApp->installEventFilter(this);
 }
@@ -921,8 +926,6 @@ void MainWindow::showStudentCount()
     const QString count = absent > 0 ? tr("%1 Students (%2 absent)").arg(present).arg(absent)
                                      : QStringLiteral("%1 ").arg(present) + tr("Students");
     ui->label_3->setText(count);
-    // The label is narrow; the absences may not fit.
-    ui->label_3->setToolTip(absent > 0 ? count : QString());
     m_roundLabel->setText(tr("%1 of %2 left in this round").arg(m_drawPool.remainingCount()).arg(present));
     m_roundLabel->setVisible(m_drawPool.noRepeat());
 }

@@ -1,29 +1,31 @@
 #include "roster/historydialog.h"
 #include "ui_historydialog.h"
 
-#include "roster/historyfile.h"
-#include "roster/historysummary.h"
 #include "roster/texttablemodel.h"
 
 #include <QFile>
 
-namespace {
-const int kTimeColumnWidth = 140;
-}
-
 HistoryDialog::HistoryDialog(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
     , ui(new Ui::HistoryDialog)
-    , m_events(new TextTableModel(this))
-    , m_students(new TextTableModel(this))
+    , m_eventModel(new TextTableModel({tr("Time"), tr("Event"), tr("Display"), tr("ID"), tr("Name"), tr("Score")}, this))
+    , m_studentModel(new TextTableModel({tr("ID"), tr("Name"), tr("Times Drawn"), tr("Last Drawn"), tr("Letters Given")}, this))
+    , m_words({{QLatin1String(kHistoryDraw), tr("Draw")},
+               {QLatin1String(kHistoryScore), tr("Score")},
+               {QLatin1String(kHistoryUndo), tr("Undo")},
+               {QLatin1String(kHistoryLed), tr("LED")},
+               {QLatin1String(kHistoryLedRoll), tr("LED Roll")},
+               {QLatin1String(kHistoryMicroTile), tr("Micro Tile")},
+               {QLatin1String(kHistoryTvRoller), tr("TV Roller")},
+               {QLatin1String(kHistoryWheel), tr("Wheel")}})
 {
     ui->setupUi(this);
-    m_events->setHeaders({tr("Time"), tr("Event"), tr("Display"), tr("ID"), tr("Name"), tr("Score")});
-    m_students->setHeaders({tr("ID"), tr("Name"), tr("Times Drawn"), tr("Last Drawn"), tr("Letters Given")});
-    ui->eventTable->setModel(m_events);
-    ui->studentTable->setModel(m_students);
-    ui->eventTable->setColumnWidth(0, kTimeColumnWidth);
-    ui->studentTable->setColumnWidth(3, kTimeColumnWidth);
+    ui->eventTable->setModel(m_eventModel);
+    ui->studentTable->setModel(m_studentModel);
+    // Measured once: fitting the columns to a long history would read every row.
+    const int timeWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00 00:00:00")) + 16;
+    ui->eventTable->setColumnWidth(0, timeWidth);
+    ui->studentTable->setColumnWidth(3, timeWidth);
 }
 
 HistoryDialog::~HistoryDialog()
@@ -35,49 +37,47 @@ void HistoryDialog::showHistory(const QString &className, const QString &path, c
                                 const QStringList &names)
 {
     setWindowTitle(tr("History of %1").arg(className));
-    std::vector<HistoryEntry> entries;
+    m_entries.clear();
     QFile file(path);
     if (!path.isEmpty() && file.open(QIODevice::ReadOnly))
-        entries = readHistory(file);
-
-    std::vector<QStringList> events;
-    events.reserve(entries.size());
-    for (auto entry = entries.crbegin(); entry != entries.crend(); ++entry) {
-        events.push_back({entry->time, eventText(entry->event), displayText(entry->display), entry->id,
-                          entry->name, entry->score});
-    }
-    m_events->setRows(std::move(events));
-
-    std::vector<QStringList> students;
-    for (const StudentHistory &student : summarizeHistory(entries, ids, names)) {
-        students.push_back({student.id, student.name, QString::number(student.timesDrawn), student.lastDrawn,
-                            student.lettersGiven});
-    }
-    m_students->setRows(std::move(students));
+        m_entries = readHistory(file);
+    m_students = summarizeHistory(m_entries, ids, names);
+    m_eventModel->setCells(int(m_entries.size()), [this](int row, int column) { return eventCell(row, column); });
+    m_studentModel->setCells(int(m_students.size()), [this](int row, int column) { return studentCell(row, column); });
 }
 
-QString HistoryDialog::eventText(const QString &event) const
+QString HistoryDialog::eventCell(int row, int column) const
 {
-    if (event == QLatin1String(kHistoryDraw))
-        return tr("Draw");
-    if (event == QLatin1String(kHistoryScore))
-        return tr("Score");
-    if (event == QLatin1String(kHistoryUndo))
-        return tr("Undo");
-    return event;
+    const HistoryEntry &entry = m_entries[m_entries.size() - 1 - size_t(row)];
+    switch (column) {
+    case 0:
+        return entry.time;
+    case 1:
+        return m_words.value(entry.event, entry.event);
+    case 2:
+        return m_words.value(entry.display, entry.display);
+    case 3:
+        return entry.id;
+    case 4:
+        return entry.name;
+    default:
+        return entry.score;
+    }
 }
 
-QString HistoryDialog::displayText(const QString &display) const
+QString HistoryDialog::studentCell(int row, int column) const
 {
-    if (display == QLatin1String(kHistoryLed))
-        return tr("LED");
-    if (display == QLatin1String(kHistoryLedRoll))
-        return tr("LED Roll");
-    if (display == QLatin1String(kHistoryMicroTile))
-        return tr("Micro Tile");
-    if (display == QLatin1String(kHistoryTvRoller))
-        return tr("TV Roller");
-    if (display == QLatin1String(kHistoryWheel))
-        return tr("Wheel");
-    return display;
+    const StudentHistory &student = m_students[size_t(row)];
+    switch (column) {
+    case 0:
+        return student.id;
+    case 1:
+        return student.name;
+    case 2:
+        return QString::number(student.timesDrawn);
+    case 3:
+        return student.lastDrawn;
+    default:
+        return student.lettersGiven;
+    }
 }

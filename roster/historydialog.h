@@ -1,8 +1,13 @@
 #ifndef HISTORYDIALOG_H
 #define HISTORYDIALOG_H
 
+#include "roster/historyfile.h"
+#include "roster/historysummary.h"
+
 #include <QDialog>
+#include <QHash>
 #include <QStringList>
+#include <vector>
 
 class TextTableModel;
 
@@ -26,12 +31,16 @@ public:
                      const QStringList &names);
 
 private:
-    QString eventText(const QString &event) const;
-    QString displayText(const QString &display) const;
+    QString eventCell(int row, int column) const;
+    QString studentCell(int row, int column) const;
 
     Ui::HistoryDialog *ui;
-    TextTableModel *m_events;
-    TextTableModel *m_students;
+    TextTableModel *m_eventModel;
+    TextTableModel *m_studentModel;
+    std::vector<HistoryEntry> m_entries;
+    std::vector<StudentHistory> m_students;
+    // The Event and Display words of the file as the interface shows them.
+    QHash<QString, QString> m_words;
 };
 
 #endif // HISTORYDIALOG_H

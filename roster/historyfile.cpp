@@ -7,49 +7,75 @@
 
 #include <csv.h>
 
-#include <array>
+#include <algorithm>
 
 namespace {
 const int kFieldCount = 6;
 const qint64 kReadChunk = 1 << 20;
+// A history line is some 50 bytes; reserving for lines of 40 avoids the
+// copies of a growing list, up to a size no real history reaches.
+const qint64 kShortestLine = 40;
+const qint64 kLargestReserve = 1000000;
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
 
-using Fields = std::array<QString, kFieldCount>;
+QString HistoryEntry::*const kColumns[kFieldCount] = {&HistoryEntry::time, &HistoryEntry::event,
+                                                      &HistoryEntry::display, &HistoryEntry::id,
+                                                      &HistoryEntry::name, &HistoryEntry::score};
 
-const Fields &headerFields()
-{
-    static const Fields header{QStringLiteral("Time"), QStringLiteral("Event"), QStringLiteral("Display"),
-                               QStringLiteral("ID"),   QStringLiteral("Name"),  QStringLiteral("Score")};
-    return header;
-}
+const char *const kHeader[kFieldCount] = {"Time", "Event", "Display", "ID", "Name", "Score"};
 
 struct Collector
 {
     std::vector<HistoryEntry> entries;
-    Fields fields;
     int field = 0;
+    bool lineOpen = false;
     bool firstLine = true;
+    // The last text of each column, shared by the next line when it is the
+    // same: the events, displays and names repeat all the time.
+    QByteArray lastBytes[kFieldCount];
+    QString lastText[kFieldCount];
 };
+
+void openLine(Collector &collector)
+{
+    if (!collector.lineOpen)
+        collector.entries.emplace_back();
+    collector.lineOpen = true;
+}
 
 void collectField(void *text, size_t length, void *data)
 {
-    auto *collector = static_cast<Collector *>(data);
-    if (collector->field < kFieldCount)
-        collector->fields[size_t(collector->field)] = QString::fromUtf8(static_cast<const char *>(text), int(length));
-    ++collector->field;
+    auto &collector = *static_cast<Collector *>(data);
+    openLine(collector);
+    const int k = collector.field++;
+    if (k >= kFieldCount)
+        return;
+    const char *bytes = static_cast<const char *>(text);
+    if (size_t(collector.lastBytes[k].size()) != length || !std::equal(bytes, bytes + length, collector.lastBytes[k].constData())) {
+        collector.lastBytes[k] = QByteArray(bytes, int(length));
+        collector.lastText[k] = QString::fromUtf8(collector.lastBytes[k]);
+    }
+    collector.entries.back().*kColumns[k] = collector.lastText[k];
+}
+
+bool isHeader(const HistoryEntry &entry)
+{
+    for (int k = 0; k < kFieldCount; ++k) {
+        if (entry.*kColumns[k] != QLatin1String(kHeader[k]))
+            return false;
+    }
+    return true;
 }
 
 void collectLine(int, void *data)
 {
-    auto *collector = static_cast<Collector *>(data);
-    const bool header = collector->firstLine && collector->fields == headerFields();
-    collector->firstLine = false;
-    if (!header) {
-        Fields &f = collector->fields;
-        collector->entries.push_back({f[0], f[1], f[2], f[3], f[4], f[5]});
-    }
-    collector->fields = Fields();
-    collector->field = 0;
+    auto &collector = *static_cast<Collector *>(data);
+    openLine(collector);
+    if (collector.firstLine && isHeader(collector.entries.back()))
+        collector.entries.pop_back();
+    collector.firstLine = false;
+    collector.lineOpen = false;
+    collector.field = 0;
 }
 
 // Blanks around a field are part of it: a name may begin with one.
@@ -73,8 +99,8 @@ QString historyTime(const QDateTime &time)
 QByteArray historyFileStart()
 {
     QByteArray start = kByteOrderMark;
-    for (const QString &field : headerFields())
-        start += field.toUtf8() + ',';
+    for (const char *field : kHeader)
+        start += QByteArray(field) + ',';
     start.chop(1);
     return start + "\r\n";
 }
@@ -95,6 +121,8 @@ std::vector<HistoryEntry> readHistory(QIODevice &device)
         return {};
     csv_set_space_func(&parser, noSpace);
     Collector collector;
+    const qint64 expected = std::max<qint64>(device.size() - device.pos(), 0) / kShortestLine;
+    collector.entries.reserve(size_t(std::min(expected, kLargestReserve)));
     bool atStart = true;
     while (true) {
         QByteArray chunk = device.read(kReadChunk);

@@ -1,27 +1,22 @@
 #include "roster/texttablemodel.h"
 
-TextTableModel::TextTableModel(QObject *parent)
+TextTableModel::TextTableModel(const QStringList &headers, QObject *parent)
     : QAbstractTableModel(parent)
+    , m_headers(headers)
 {
 }
 
-void TextTableModel::setHeaders(const QStringList &headers)
+void TextTableModel::setCells(int rowCount, CellText cellText)
 {
     beginResetModel();
-    m_headers = headers;
-    endResetModel();
-}
-
-void TextTableModel::setRows(std::vector<QStringList> rows)
-{
-    beginResetModel();
-    m_rows = std::move(rows);
+    m_rowCount = rowCount;
+    m_cellText = std::move(cellText);
     endResetModel();
 }
 
 int TextTableModel::rowCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : int(m_rows.size());
+    return parent.isValid() ? 0 : m_rowCount;
 }
 
 int TextTableModel::columnCount(const QModelIndex &parent) const
@@ -31,9 +26,9 @@ int TextTableModel::columnCount(const QModelIndex &parent) const
 
 QVariant TextTableModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= int(m_rows.size()))
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_rowCount || !m_cellText)
         return QVariant();
-    return m_rows[size_t(index.row())].value(index.column());
+    return m_cellText(index.row(), index.column());
 }
 
 QVariant TextTableModel::headerData(int section, Qt::Orientation orientation, int role) const

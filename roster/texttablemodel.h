@@ -3,21 +3,21 @@
 
 #include <QAbstractTableModel>
 #include <QStringList>
-#include <vector>
+#include <functional>
 
-// A read-only table of texts. Its cells are produced only when a view asks
-// for them, so a history of a hundred thousand lines opens at once where a
-// model of one item per cell would take seconds to build.
+// A read-only table of texts, each made only when a view asks for it: a
+// history of a hundred thousand lines then opens at once, where a model
+// holding every cell would take longer to build than the dialog may take.
 class TextTableModel : public QAbstractTableModel
 {
     Q_OBJECT
 
 public:
-    explicit TextTableModel(QObject *parent = nullptr);
+    using CellText = std::function<QString(int row, int column)>;
 
-    void setHeaders(const QStringList &headers);
-    // Each row holds one text per column; missing ones are empty.
-    void setRows(std::vector<QStringList> rows);
+    explicit TextTableModel(const QStringList &headers, QObject *parent = nullptr);
+
+    void setCells(int rowCount, CellText cellText);
 
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
@@ -26,7 +26,8 @@ public:
 
 private:
     QStringList m_headers;
-    std::vector<QStringList> m_rows;
+    int m_rowCount = 0;
+    CellText m_cellText;
 };
 
 #endif // TEXTTABLEMODEL_H
