@@ -268,26 +268,6 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     ui->pushButton_12->setEnabled(hasStudents);
 }
 
-void MainWindow::feedDisplay()
-{
-    switch (m_mode) {
-    case LedRollMode:
-        buildRollerBuffer();
-        break;
-    case TvRollerMode:
-        feedTvRoller();
-        break;
-    case MicroTileMode:
-        feedMicroTile();
-        break;
-    case WheelMode:
-        buildWheels(ui->comboBox_5->currentText().toInt());
-        break;
-    case LedSingleMode:
-        break;
-    }
-}
-
 void MainWindow::showTimeInLCD()
 {
     m_clockLabel->setText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char(' '));
@@ -410,6 +390,26 @@ void MainWindow::on_actionTV_Roller_triggered()
     checkModeAction(ui->actionTV_Roller);
     showPanel(ui->widget_4);
     feedTvRoller();
+}
+
+void MainWindow::feedDisplay()
+{
+    switch (m_mode) {
+    case LedRollMode:
+        buildRollerBuffer();
+        break;
+    case TvRollerMode:
+        feedTvRoller();
+        break;
+    case MicroTileMode:
+        feedMicroTile();
+        break;
+    case WheelMode:
+        buildWheels(ui->comboBox_5->currentText().toInt());
+        break;
+    case LedSingleMode:
+        break;
+    }
 }
 
 void MainWindow::feedMicroTile()
@@ -880,8 +880,8 @@ void MainWindow::setUpRounds()
     ui->actionNoRepeat->setChecked(m_drawPool.noRepeat());
     // "28 Students (2 absent)" is wider than the label; it takes two lines.
     ui->label_3->setWordWrap(true);
-    // Beside the menus, where it takes no room from the status bar's
-    // messages, which the new round's is long.
+    // Beside the menus rather than in the status bar, whose messages (the
+    // new round's is long) it would cut short.
     m_roundLabel = new QLabel(ui->menuBar);
     m_roundLabel->setObjectName(QStringLiteral("roundLabel"));
     m_roundLabel->setContentsMargins(0, 0, 6, 0);

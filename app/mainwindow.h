@@ -175,6 +175,8 @@ private:
     QString m_pendingSpeech;
     QString m_dataDir;
     std::vector<QString> m_classNames;
+    // What the displays are filled with: the class's IDs less the absent
+    // students and, with No Repeats on, less those drawn in the round.
     std::vector<QString> m_studentIDs;
     QTranslator *m_translator = nullptr;
 

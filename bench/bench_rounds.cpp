@@ -55,8 +55,7 @@ void writeHistory(const QString &path, const std::vector<QString> &ids)
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    useBenchHome(home.path());
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
 

@@ -5,6 +5,12 @@
 
 #include <algorithm>
 
+void useBenchHome(const QString &path)
+{
+    qputenv("HOME", path.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (path + QStringLiteral("/config")).toLocal8Bit());
+}
+
 std::vector<QString> numberedIds(int count)
 {
     std::vector<QString> ids;

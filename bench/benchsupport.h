@@ -7,6 +7,11 @@
 
 // What the benchmark programs share: made-up classes and a median timer.
 
+// Points HOME and XDG_CONFIG_HOME (its "config") at the directory, so that
+// the benchmark leaves the real settings and data alone; call it before the
+// application object exists.
+void useBenchHome(const QString &path);
+
 // count IDs counting up from 20240000.
 std::vector<QString> numberedIds(int count);
 

@@ -17,6 +17,9 @@ const qint64 kReadChunk = 1 << 20;
 const qint64 kShortestLine = 40;
 const qint64 kLargestReserve = 1000000;
 const QByteArray kByteOrderMark("\xEF\xBB\xBF");
+// Far longer than any field the program writes; a damaged file may hold a
+// quote that is never closed, which makes the rest of the file one field.
+const size_t kLongestField = 1 << 16;
 
 QString HistoryEntry::*const kColumns[kFieldCount] = {&HistoryEntry::time, &HistoryEntry::event,
                                                       &HistoryEntry::display, &HistoryEntry::id,
@@ -50,10 +53,12 @@ void collectField(void *text, size_t length, void *data)
     const int k = collector.field++;
     if (k >= kFieldCount)
         return;
-    const char *bytes = static_cast<const char *>(text);
-    if (size_t(collector.lastBytes[k].size()) != length || !std::equal(bytes, bytes + length, collector.lastBytes[k].constData())) {
-        collector.lastBytes[k] = QByteArray(bytes, int(length));
-        collector.lastText[k] = QString::fromUtf8(collector.lastBytes[k]);
+    const QByteArray bytes = QByteArray::fromRawData(static_cast<const char *>(text),
+                                                     int(std::min(length, kLongestField)));
+    if (bytes != collector.lastBytes[k]) {
+        // A deep copy: the parser reuses its buffer for the next field.
+        collector.lastBytes[k] = QByteArray(bytes.constData(), bytes.size());
+        collector.lastText[k] = QString::fromUtf8(bytes);
     }
     collector.entries.back().*kColumns[k] = collector.lastText[k];
 }
@@ -108,8 +113,8 @@ QByteArray historyFileStart()
 QByteArray historyLine(const HistoryEntry &entry)
 {
     QByteArray line;
-    for (const QString *field : {&entry.time, &entry.event, &entry.display, &entry.id, &entry.name, &entry.score})
-        line += csvField(field->toUtf8()) + ',';
+    for (QString HistoryEntry::*column : kColumns)
+        line += csvField((entry.*column).toUtf8()) + ',';
     line.chop(1);
     return line + "\r\n";
 }
