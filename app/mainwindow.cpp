@@ -11,10 +11,14 @@
 #include "displays/wheelshares.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
+#include "roster/absentstudentsdialog.h"
 #include "roster/averagescores.h"
 #include "roster/calculateavescoredialog.h"
 #include "roster/classsettingdialog.h"
 #include "roster/datapaths.h"
+#include "roster/drawsettings.h"
+#include "roster/historydialog.h"
+#include "roster/historyfile.h"
 #include "roster/rosterstore.h"
 #include "roster/studentids.h"
 #include "speech/speechdialog.h"
@@ -24,7 +28,10 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDate>
 #include <QDesktopServices>
+#include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -65,6 +72,7 @@ MainWindow::MainWindow(QWidget *parent)
     m_calcAveScoreDialog = new CalculateAveScoreDialog(this);
     m_classSettingDialog = new ClassSettingDialog(this);
     m_speechDialog = new SpeechDialog(this);
+    setUpRounds();
 
     refreshRoster(true, true);
 
@@ -269,12 +277,14 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
 
     std::vector<QString> rosterIds;
     m_classSettingDialog->studentIds(className, rosterIds);
-    m_studentIDs = sortedUniqueIds(rosterIds);
+    m_drawPool.setStudents(sortedUniqueIds(rosterIds));
+    loadDrawState(className);
+    m_studentIDs = m_drawPool.candidates();
 
-    ensureClassDirectories(m_dataDir, className, m_studentIDs);
+    ensureClassDirectories(m_dataDir, className, m_drawPool.students());
 
     showLedText(m_studentIDs.empty() ? QString() : m_studentIDs.front());
-    ui->label_3->setText(QStringLiteral("%1 ").arg(m_studentIDs.size()) + tr("Students"));
+    showStudentCount();
 
     if (m_drawTimer && m_drawTimer->isActive()) {
         m_drawTimer->stop();
@@ -283,23 +293,7 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
 
     m_classSettingDialog->selectClass(className);
     m_ledIndex = 0;
-
-    switch (m_mode) {
-    case LedRollMode:
-        buildRollerBuffer();
-        break;
-    case TvRollerMode:
-        feedTvRoller();
-        break;
-    case MicroTileMode:
-        feedMicroTile();
-        break;
-    case WheelMode:
-        buildWheels(ui->comboBox_5->currentText().toInt());
-        break;
-    case LedSingleMode:
-        break;
-    }
+    feedDisplay();
 
     const bool hasStudents = !m_studentIDs.empty();
     ui->pushButton->setEnabled(hasStudents);
@@ -432,6 +426,26 @@ void MainWindow::on_actionTV_Roller_triggered()
     feedTvRoller();
 }
 
+void MainWindow::feedDisplay()
+{
+    switch (m_mode) {
+    case LedRollMode:
+        buildRollerBuffer();
+        break;
+    case TvRollerMode:
+        feedTvRoller();
+        break;
+    case MicroTileMode:
+        feedMicroTile();
+        break;
+    case WheelMode:
+        buildWheels(ui->comboBox_5->currentText().toInt());
+        break;
+    case LedSingleMode:
+        break;
+    }
+}
+
 void MainWindow::feedMicroTile()
 {
     m_microTile->setNames(m_studentIDs);
@@ -448,7 +462,7 @@ void MainWindow::feedTvRoller()
 
 void MainWindow::recordScore(const QString &id, char letter)
 {
-    m_classSettingDialog->appendScore(id, letter);
+    giveScore(id, letter);
 }
 
 void MainWindow::showBanner(QWidget *target, const QString &text)
@@ -484,6 +498,12 @@ void MainWindow::onWheelStopped()
         ids.push_back(wheel->currentText());
     statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
     readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
+    std::vector<QString> drawn;
+    for (const WheelAssemblyWidget *wheel : m_wheels) {
+        if (wheel->itemCount() > 0)
+            drawn.push_back(wheel->currentText());
+    }
+    noteDrawn(drawn);
 }
 
 bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
@@ -592,6 +612,7 @@ void MainWindow::collectShownIDs(std::vector<QString> &ids) const
 void MainWindow::on_pushButton_clicked()
 {
     if (!m_running) {
+        beginDraw();
         if (m_studentIDs.empty())
             return;
         ui->pushButton->setText(tr("Stop"));
@@ -622,12 +643,15 @@ void MainWindow::on_pushButton_clicked()
         if (!ids.empty()) {
             statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
             readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
+            noteDrawn(ids);
         }
-    } else if (m_speechDialog->readsNames()) {
-        readAloud(spokenText({m_currentText}, QString(), true));
     } else {
-        // Read aloud the number as the display shows it.
-        readAloud(announcementText(shownNumberText(ui->lcdNumber->value())));
+        if (m_speechDialog->readsNames())
+            readAloud(spokenText({m_currentText}, QString(), true));
+        else // the number as the display shows it
+            readAloud(announcementText(shownNumberText(ui->lcdNumber->value())));
+        if (m_ledIndex >= 0 && m_ledIndex < static_cast<int>(m_studentIDs.size()))
+            noteDrawn({m_studentIDs[m_ledIndex]});
     }
 
     QApplication::restoreOverrideCursor();
@@ -733,7 +757,7 @@ void MainWindow::scoreShownStudent(char letter)
             return;
         target = ids.front();
     }
-    m_classSettingDialog->appendScore(target, letter);
+    giveScore(target, letter);
 }
 
 void MainWindow::scoreFromButton(QPushButton *button, char letter)
@@ -764,7 +788,7 @@ void MainWindow::on_comboBox_2_activated(const QString &arg1)
     const int k = m_microTile->selectedIndex();
     if (k < 0 || k >= static_cast<int>(m_studentIDs.size()) || arg1.isEmpty())
         return;
-    m_classSettingDialog->appendScore(m_studentIDs[k], arg1.at(0).toLatin1());
+    giveScore(m_studentIDs[k], arg1.at(0).toLatin1());
     showBanner(ui->comboBox_2, arg1);
 }
 
@@ -777,13 +801,14 @@ void MainWindow::on_lineEdit_2_returnPressed()
     if (!acceptedScoreLetter(ui->lineEdit_2, letter))
         return;
     ui->lineEdit_2->clear();
-    m_classSettingDialog->appendScore(m_studentIDs[k], letter);
+    giveScore(m_studentIDs[k], letter);
     showBanner(ui->lineEdit_2, QStringLiteral("*"));
 }
 
 void MainWindow::on_pushButton_11_clicked()
 {
     if (!m_running) {
+        beginDraw();
         ui->pushButton_11->setText(tr("Stop Trace!"));
         m_running = true;
         m_microTile->startTrace();
@@ -794,8 +819,10 @@ void MainWindow::on_pushButton_11_clicked()
     m_running = false;
     m_microTile->stopTrace();
     const int k = m_microTile->selectedIndex();
-    if (k >= 0 && k < static_cast<int>(m_studentIDs.size()))
+    if (k >= 0 && k < static_cast<int>(m_studentIDs.size())) {
         readAloud(spokenText({m_studentIDs[k]}, QString(), m_speechDialog->readsNames()));
+        noteDrawn({m_studentIDs[k]});
+    }
     QApplication::restoreOverrideCursor();
 }
 
@@ -807,6 +834,7 @@ void MainWindow::on_checkBox_2_clicked()
 void MainWindow::on_pushButton_12_clicked()
 {
     if (!m_running) {
+        beginDraw();
         ui->pushButton_12->setText(tr("Stop Roll!"));
         m_running = true;
         m_tvRoller->startTrace();
@@ -819,6 +847,7 @@ void MainWindow::on_pushButton_12_clicked()
     std::vector<QString> names;
     m_tvRoller->selectedNames(names);
     readAloud(spokenText(names, QStringLiteral("  "), m_speechDialog->readsNames()));
+    noteDrawn(names);
     QApplication::restoreOverrideCursor();
 }
 
@@ -887,7 +916,245 @@ void MainWindow::on_comboBox_5_activated(const QString &arg1)
 
 void MainWindow::on_pushButton_4_clicked()
 {
+    beginDraw();
     if (m_wheels.empty())
         return;
     m_stoppedWheels.expect(spinWheels(m_wheels));
+}
+
+void MainWindow::setUpRounds()
+{
+    m_drawPool.setNoRepeat(DrawSettings::noRepeat());
+    ui->actionNoRepeat->setChecked(m_drawPool.noRepeat());
+    // "28 Students (2 absent)" is wider than the label; it takes two lines.
+    ui->label_3->setWordWrap(true);
+    // Beside the menus rather than in the status bar, whose messages (the
+    // new round's is long) it would cut short.
+    m_roundLabel = new QLabel(ui->menuBar);
+    m_roundLabel->setObjectName(QStringLiteral("roundLabel"));
+    m_roundLabel->setContentsMargins(0, 0, 6, 0);
+    ui->menuBar->setCornerWidget(m_roundLabel, Qt::TopRightCorner);
+    // The score boxes of every display, also those the displays make later.
+    qApp->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // A score box would take the undo key for undoing its own typing; in a
+    // box that shows bullets that means nothing, and the teacher means the
+    // last score.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto *box = qobject_cast<QLineEdit *>(watched);
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (box && box->echoMode() == QLineEdit::Password && isAncestorOf(box)
+            && QKeySequence(int(key->modifiers()) | key->key()) == ui->actionUndoScore->shortcut()) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::loadDrawState(const QString &className)
+{
+    m_drawPool.setAbsent(DrawSettings::absentOn(className, QDate::currentDate()));
+    m_drawPool.setDrawn(DrawSettings::drawnInRound(className));
+    QStringList ids, names;
+    m_classSettingDialog->classStudents(className, ids, names);
+    m_studentNames.clear();
+    // Backwards, so that of two students with one ID the first keeps it.
+    for (int k = ids.size() - 1; k >= 0; --k)
+        m_studentNames.insert(ids.at(k), names.value(k));
+}
+
+void MainWindow::showStudentCount()
+{
+    const int present = m_drawPool.presentCount();
+    const int absent = m_drawPool.absentCount();
+    const QString count = absent > 0 ? tr("%1 Students (%2 absent)").arg(present).arg(absent)
+                                     : QStringLiteral("%1 ").arg(present) + tr("Students");
+    ui->label_3->setText(count);
+    m_roundLabel->setText(tr("%1 of %2 left in this round").arg(m_drawPool.remainingCount()).arg(present));
+    m_roundLabel->setVisible(m_drawPool.noRepeat());
+}
+
+void MainWindow::beginDraw()
+{
+    const int i = currentClassIndex();
+    if (i < 0)
+        return;
+    const QString &className = m_classNames[i];
+    // Absences end with the day, also in a program left running overnight.
+    m_drawPool.setAbsent(DrawSettings::absentOn(className, QDate::currentDate()));
+    if (m_drawPool.beginDraw()) {
+        DrawSettings::setDrawnInRound(className, m_drawPool.drawn());
+        statusBar()->showMessage(tr("All students have been drawn; a new round begins"));
+    }
+    showStudentCount();
+
+    // The display keeps showing the last draw until the next begins, so
+    // that the scores given meanwhile still go to the students it shows.
+    std::vector<QString> candidates = m_drawPool.candidates();
+    if (candidates == m_studentIDs)
+        return;
+    m_studentIDs = std::move(candidates);
+    m_ledIndex = 0;
+    showLedText(m_studentIDs.empty() ? QString() : m_studentIDs.front());
+    // New wheels would not be laid out in time to spin; the present ones
+    // take the new shares.
+    if (m_mode == WheelMode)
+        refillWheels();
+    else
+        feedDisplay();
+}
+
+void MainWindow::refillWheels()
+{
+    const QStringList ids(m_studentIDs.cbegin(), m_studentIDs.cend());
+    const QVector<QStringList> shares = wheelShares(ids, static_cast<int>(m_wheels.size()));
+    for (int w = 0; w < shares.size() && w < static_cast<int>(m_wheels.size()); ++w)
+        m_wheels[static_cast<size_t>(w)]->setItems(shares.at(w));
+}
+
+namespace {
+QString historyDisplay(LotteryMode mode)
+{
+    switch (mode) {
+    case LedSingleMode:
+        return QString::fromLatin1(kHistoryLed);
+    case LedRollMode:
+        return QString::fromLatin1(kHistoryLedRoll);
+    case MicroTileMode:
+        return QString::fromLatin1(kHistoryMicroTile);
+    case TvRollerMode:
+        return QString::fromLatin1(kHistoryTvRoller);
+    case WheelMode:
+        return QString::fromLatin1(kHistoryWheel);
+    }
+    return QString();
+}
+}
+
+void MainWindow::noteDrawn(const std::vector<QString> &ids)
+{
+    const int i = currentClassIndex();
+    if (i < 0 || ids.empty())
+        return;
+    const QString &className = m_classNames[i];
+    const QString time = historyTime(QDateTime::currentDateTime());
+    QByteArray lines;
+    for (const QString &id : ids)
+        lines += historyLine({time, QString::fromLatin1(kHistoryDraw), historyDisplay(m_mode), id,
+                              m_studentNames.value(id), QString()});
+    appendHistory(className, lines);
+    if (m_drawPool.take(ids)) {
+        DrawSettings::setDrawnInRound(className, m_drawPool.drawn());
+        showStudentCount();
+    }
+}
+
+void MainWindow::giveScore(const QString &id, char letter)
+{
+    const int i = currentClassIndex();
+    // The store passes over an ID it does not know; so do undo and history.
+    const bool known = i >= 0 && m_classSettingDialog->hasStudent(m_classNames[i], id);
+    m_classSettingDialog->appendScore(id, letter);
+    if (!known)
+        return;
+    const GivenScore given{m_classNames[i], id, m_studentNames.value(id), letter, historyDisplay(m_mode)};
+    m_givenScores.push_back(given);
+    ui->actionUndoScore->setEnabled(true);
+    appendHistory(given.className,
+                  historyLine({historyTime(QDateTime::currentDateTime()), QString::fromLatin1(kHistoryScore),
+                               given.display, id, given.name, QString(QChar::fromLatin1(letter))}));
+}
+
+void MainWindow::appendHistory(const QString &className, const QByteArray &lines)
+{
+    const QString path = historyFilePath(m_dataDir, className);
+    if (path.isEmpty() || m_history.append(path, lines) || m_historyFailureReported)
+        return;
+    m_historyFailureReported = true;
+    QMessageBox::warning(this, tr("History Not Saved"),
+                         tr("Zandrel cannot add the draws and scores to the history file\n%1\n\n"
+                            "They are kept while Zandrel runs, and every new draw or score tries to add "
+                            "them again. Check that the disk has free space and that this folder can be "
+                            "written to.")
+                             .arg(QDir::toNativeSeparators(path)));
+}
+
+void MainWindow::on_actionNoRepeat_triggered(bool checked)
+{
+    DrawSettings::setNoRepeat(checked);
+    m_drawPool.setNoRepeat(checked);
+    refreshRoster(false, false);
+}
+
+void MainWindow::on_actionNewRound_triggered()
+{
+    const int i = currentClassIndex();
+    if (i < 0)
+        return;
+    m_drawPool.newRound();
+    DrawSettings::setDrawnInRound(m_classNames[i], m_drawPool.drawn());
+    refreshRoster(false, false);
+}
+
+void MainWindow::on_actionAbsentStudents_triggered()
+{
+    const int i = currentClassIndex();
+    if (i < 0)
+        return;
+    if (!m_absentDialog)
+        m_absentDialog = new AbsentStudentsDialog(this);
+    QStringList names;
+    for (const QString &id : m_drawPool.students())
+        names.append(m_studentNames.value(id));
+    m_absentDialog->setStudents(m_drawPool.students(), names, m_drawPool.absent());
+    if (m_absentDialog->exec() != QDialog::Accepted)
+        return;
+    DrawSettings::setAbsentOn(m_classNames[i], QDate::currentDate(), m_absentDialog->absentStudents());
+    refreshRoster(false, false);
+}
+
+void MainWindow::on_actionHistory_triggered()
+{
+    const int i = currentClassIndex();
+    if (i < 0)
+        return;
+    if (!m_historyDialog)
+        m_historyDialog = new HistoryDialog(this);
+    QStringList ids, names;
+    m_classSettingDialog->classStudents(m_classNames[i], ids, names);
+    m_historyDialog->showHistory(m_classNames[i], historyFilePath(m_dataDir, m_classNames[i]), ids, names);
+    m_historyDialog->exec();
+}
+
+void MainWindow::on_actionUndoScore_triggered()
+{
+    if (m_givenScores.empty())
+        return;
+    const GivenScore given = m_givenScores.back();
+    m_givenScores.pop_back();
+    ui->actionUndoScore->setEnabled(!m_givenScores.empty());
+
+    // The score may belong to a class chosen before; the store removes it
+    // from its current class.
+    const int i = currentClassIndex();
+    const bool otherClass = i < 0 || m_classNames[i] != given.className;
+    if (otherClass)
+        m_classSettingDialog->selectClass(given.className);
+    const bool removed = m_classSettingDialog->removeLastScore(given.id, given.letter);
+    if (otherClass && i >= 0)
+        m_classSettingDialog->selectClass(m_classNames[i]);
+
+    const QString letter(QChar::fromLatin1(given.letter));
+    if (!removed) {
+        statusBar()->showMessage(tr("%1 was not removed: the scores of %2 no longer end with it").arg(letter, given.id));
+        return;
+    }
+    appendHistory(given.className, historyLine({historyTime(QDateTime::currentDateTime()),
+                                                QString::fromLatin1(kHistoryUndo), given.display, given.id,
+                                                given.name, letter}));
+    statusBar()->showMessage(tr("Removed %1 from %2").arg(letter, given.id));
 }

@@ -4,7 +4,10 @@
 #include "app/appservices.h"
 #include "app/lotterymode.h"
 #include "displays/wheelrestcount.h"
+#include "roster/drawpool.h"
+#include "roster/historylog.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <vector>
@@ -15,7 +18,9 @@ class QPushButton;
 class QSpacerItem;
 class QTimer;
 class QTranslator;
+class AbsentStudentsDialog;
 class CalculateAveScoreDialog;
+class HistoryDialog;
 class ClassSettingDialog;
 class MicroTileWidget;
 class MoveHomeworkDialog;
@@ -53,6 +58,7 @@ public:
 protected:
     // Asks before scores that the disk refused are dropped with the window.
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
     void showTimeInLCD();
@@ -97,6 +103,13 @@ private slots:
     void on_actionMicro_Tile_triggered();
     void on_actionTV_Roller_triggered();
 
+    // Rounds, absent students, the history and undo.
+    void on_actionNoRepeat_triggered(bool checked);
+    void on_actionNewRound_triggered();
+    void on_actionAbsentStudents_triggered();
+    void on_actionHistory_triggered();
+    void on_actionUndoScore_triggered();
+
 private:
     void initDataDir();
     void setVoiceSwitch(bool on);
@@ -130,6 +143,19 @@ private:
     void addWheelSpacer(int width, int height);
     // The class chooser's index into m_classNames, -1 when none is chosen.
     int currentClassIndex() const;
+    void feedDisplay();
+
+    // Rounds, absent students, the history and undo.
+    void setUpRounds();
+    void loadDrawState(const QString &className);
+    void showStudentCount();
+    // Brings the active display in line with the draw pool as a draw starts.
+    void beginDraw();
+    void refillWheels();
+    // The students the draw announced: to the history, and out of the round.
+    void noteDrawn(const std::vector<QString> &ids);
+    void giveScore(const QString &id, char letter);
+    void appendHistory(const QString &className, const QByteArray &lines);
 
     Ui::MainWindow *ui = nullptr;
     QTimer *m_clockTimer = nullptr;
@@ -158,8 +184,30 @@ private:
     QString m_pendingSpeech;
     QString m_dataDir;
     std::vector<QString> m_classNames;
+    // What the displays are filled with: the class's IDs less the absent
+    // students and, with No Repeats on, less those drawn in the round.
     std::vector<QString> m_studentIDs;
     QTranslator *m_translator = nullptr;
+
+    // Rounds, absent students, the history and undo.
+    struct GivenScore
+    {
+        QString className;
+        QString id;
+        QString name;
+        char letter;
+        QString display;
+    };
+    DrawPool m_drawPool;
+    // The current class's names by ID, for the history.
+    QHash<QString, QString> m_studentNames;
+    HistoryLog m_history;
+    bool m_historyFailureReported = false;
+    // The scores given in this run, newest last, for undo.
+    std::vector<GivenScore> m_givenScores;
+    QLabel *m_roundLabel = nullptr;
+    AbsentStudentsDialog *m_absentDialog = nullptr;
+    HistoryDialog *m_historyDialog = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -17,6 +17,12 @@ void useTemporaryHome(const QTemporaryDir &home)
     qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
 }
 
+void useBenchHome(const QString &path)
+{
+    qputenv("HOME", path.toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (path + QStringLiteral("/config")).toLocal8Bit());
+}
+
 std::vector<QString> numberedIds(int count)
 {
     std::vector<QString> ids;

@@ -14,6 +14,11 @@ class QTemporaryDir;
 // touches no real settings or data; called before the application exists.
 void useTemporaryHome(const QTemporaryDir &home);
 
+// Points HOME and XDG_CONFIG_HOME (its "config") at the directory, so that
+// the benchmark leaves the real settings and data alone; call it before the
+// application object exists.
+void useBenchHome(const QString &path);
+
 // count IDs counting up from 20240000.
 std::vector<QString> numberedIds(int count);
 

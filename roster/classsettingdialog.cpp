@@ -130,6 +130,19 @@ void ClassSettingDialog::appendScore(const QString &id, char letter)
     m_modified = false;
 }
 
+bool ClassSettingDialog::removeLastScore(const QString &id, char letter)
+{
+    if (!m_store->removeLastScore(id, letter))
+        return false;
+    m_modified = false;
+    return true;
+}
+
+void ClassSettingDialog::classStudents(const QString &className, QStringList &ids, QStringList &names) const
+{
+    m_store->classStudents(className, ids, names);
+}
+
 void ClassSettingDialog::syncFromTable()
 {
     if (!m_store->hasCurrentClass())

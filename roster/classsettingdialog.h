@@ -43,6 +43,12 @@ public:
     QString studentName(const QString &id) const;
     void appendScore(const QString &id, char letter);
     RosterStore *store() const { return m_store; }
+    // Takes the last letter off the score string of that student of the
+    // current class, and saves, only when the string still ends with that
+    // letter; false when nothing was removed.
+    bool removeLastScore(const QString &id, char letter);
+    // The IDs and names of the first class of that name, in roster order.
+    void classStudents(const QString &className, QStringList &ids, QStringList &names) const;
 
     // The score files of the first class of that name in the data directory.
     void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,

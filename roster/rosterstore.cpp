@@ -305,11 +305,35 @@ void RosterStore::appendScore(const QString &id, char letter)
     const int student = m_ids.at(m_currentClass).indexOf(id);
     if (student >= 0)
         m_scores[m_currentClass][student].append(QChar::fromLatin1(letter));
+    saveScoreOf(student, onlyThisScoreChanges);
+}
 
+bool RosterStore::removeLastScore(const QString &id, char letter)
+{
+    if (!hasCurrentClass())
+        return false;
+    const int student = m_ids.at(m_currentClass).indexOf(id);
+    if (student < 0 || !m_scores.at(m_currentClass).at(student).endsWith(QChar::fromLatin1(letter)))
+        return false;
+    const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
+    m_scores[m_currentClass][student].chop(1);
+    saveScoreOf(student, onlyThisScoreChanges);
+    return true;
+}
+
+void RosterStore::saveScoreOf(int student, bool onlyThisScoreChanged)
+{
     // Edits not yet saved, or a file that changed under us, need the full
     // save.
-    if (!onlyThisScoreChanges || !writeOneScore(m_currentClass, student))
+    if (!onlyThisScoreChanged || !writeOneScore(m_currentClass, student))
         writeRoster();
+}
+
+void RosterStore::classStudents(const QString &className, QStringList &ids, QStringList &names) const
+{
+    const int k = classIndex(className);
+    ids = k >= 0 ? m_ids.at(k) : QStringList();
+    names = k >= 0 ? m_names.at(k) : QStringList();
 }
 
 void RosterStore::appendClass(const QString &name)

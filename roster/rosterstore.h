@@ -32,6 +32,12 @@ public:
     // The name of that student of the current class; empty when unknown.
     QString studentName(const QString &id) const;
     void appendScore(const QString &id, char letter);
+    // Takes the last letter off the score string of that student of the
+    // current class, and saves, only when the string still ends with that
+    // letter; false when nothing was removed.
+    bool removeLastScore(const QString &id, char letter);
+    // The IDs and names of the first class of that name, in roster order.
+    void classStudents(const QString &className, QStringList &ids, QStringList &names) const;
 
     // The score files of the first class of that name in the data directory.
     void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
@@ -72,6 +78,8 @@ signals:
 private:
     void writeRoster();
     bool rosterMatchesStoredCopy() const;
+    // After a change to one score string of the current class.
+    void saveScoreOf(int student, bool onlyThisScoreChanged);
     // Writes only the score key of one student (none for index -1); false
     // when the file is no longer the one last read or written, and a full
     // save is needed.

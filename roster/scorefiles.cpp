@@ -4,8 +4,6 @@
 
 #include <vector>
 
-namespace {
-
 QByteArray csvField(const QByteArray &text)
 {
     if (!text.contains(',') && !text.contains('"') && !text.contains('\n') && !text.contains('\r'))
@@ -13,8 +11,6 @@ QByteArray csvField(const QByteArray &text)
     QByteArray quoted = text;
     quoted.replace('"', "\"\"");
     return '"' + quoted + '"';
-}
-
 }
 
 QString scoreFilePath(const QString &dataDir, const QString &className, bool csv)

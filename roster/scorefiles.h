@@ -20,6 +20,11 @@ QString scoreFilePath(const QString &dataDir, const QString &className, bool csv
 // significant digits without trailing zeros (30, 16.6, 1.23457e+06).
 QByteArray formatAverage(double average, ScoreRounding rounding);
 
+// A field of a comma-separated file as spreadsheets read it: quoted, with
+// its double quotes doubled, when it holds a comma, a double quote or a line
+// break; as it is otherwise.
+QByteArray csvField(const QByteArray &text);
+
 // The whole content of one score file. A CSV ID holding a comma, a double
 // quote or a line break is quoted as spreadsheets read it; no other is.
 QByteArray scoreFileContent(const QStringList &ids, const QStringList &scoreStrings, double aScore,

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AbsentStudentsDialog</name>
+    <message>
+        <source>Absent Students</source>
+        <translation>Absent Students</translation>
+    </message>
+    <message>
+        <source>Check the students who are absent today. They are left out of every draw until tomorrow.</source>
+        <translation>Check the students who are absent today. They are left out of every draw until tomorrow.</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
     <name>BatchAddIDDialog</name>
     <message>
         <source>Input ID Range</source>
@@ -236,6 +255,89 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     <message>
         <source>The class list could not be read completely. A copy of it was kept: %1</source>
         <translation>The class list could not be read completely. A copy of it was kept: %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>Draws and scores, newest first</source>
+        <translation>Draws and scores, newest first</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>Event</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>Display</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>ID</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>Score</translation>
+    </message>
+    <message>
+        <source>Times Drawn</source>
+        <translation>Times Drawn</translation>
+    </message>
+    <message>
+        <source>Last Drawn</source>
+        <translation>Last Drawn</translation>
+    </message>
+    <message>
+        <source>Letters Given</source>
+        <translation>Letters Given</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Draw</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>LED Roll</source>
+        <translation>LED Roll</translation>
+    </message>
+    <message>
+        <source>Micro Tile</source>
+        <translation>Micro Tile</translation>
+    </message>
+    <message>
+        <source>TV Roller</source>
+        <translation>TV Roller</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Wheel</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>History of %1</translation>
     </message>
 </context>
 <context>
@@ -541,6 +643,64 @@ Try to save them again, or close Zandrel and lose them?</translation>
     <message>
         <source>Close Anyway</source>
         <translation>Close Anyway</translation>
+    </message>
+    <message>
+        <source>No Repeats in a Round</source>
+        <translation>No Repeats in a Round</translation>
+    </message>
+    <message>
+        <source>Start a New Round</source>
+        <translation>Start a New Round</translation>
+    </message>
+    <message>
+        <source>Absent Students...</source>
+        <translation>Absent Students...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>History...</translation>
+    </message>
+    <message>
+        <source>Undo Last Score</source>
+        <translation>Undo Last Score</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>%1 Students (%2 absent)</source>
+        <translation>%1 Students (%2 absent)</translation>
+    </message>
+    <message>
+        <source>%1 of %2 left in this round</source>
+        <translation>%1 of %2 left in this round</translation>
+    </message>
+    <message>
+        <source>All students have been drawn; a new round begins</source>
+        <translation>All students have been drawn; a new round begins</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>History Not Saved</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</translation>
+    </message>
+    <message>
+        <source>%1 was not removed: the scores of %2 no longer end with it</source>
+        <translation>%1 was not removed: the scores of %2 no longer end with it</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2</source>
+        <translation>Removed %1 from %2</translation>
     </message>
 </context>
 <context>

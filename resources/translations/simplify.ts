@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AbsentStudentsDialog</name>
+    <message>
+        <source>Absent Students</source>
+        <translation>缺席学生</translation>
+    </message>
+    <message>
+        <source>Check the students who are absent today. They are left out of every draw until tomorrow.</source>
+        <translation>勾选今天缺席的学生。他们在明天之前不参加任何抽签。</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>学号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+</context>
+<context>
     <name>BatchAddIDDialog</name>
     <message>
         <source>Input ID Range</source>
@@ -236,6 +255,89 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     <message>
         <source>The class list could not be read completely. A copy of it was kept: %1</source>
         <translation>无法完整读取班级名单。已保留一份副本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>Draws and scores, newest first</source>
+        <translation>抽签与成绩（最新的在前）</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>学生</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>显示方式</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>学号</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>成绩</translation>
+    </message>
+    <message>
+        <source>Times Drawn</source>
+        <translation>抽中次数</translation>
+    </message>
+    <message>
+        <source>Last Drawn</source>
+        <translation>最近抽中</translation>
+    </message>
+    <message>
+        <source>Letters Given</source>
+        <translation>所给成绩</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>抽签</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED 显示屏</translation>
+    </message>
+    <message>
+        <source>LED Roll</source>
+        <translation>LED 滚动</translation>
+    </message>
+    <message>
+        <source>Micro Tile</source>
+        <translation>方块墙</translation>
+    </message>
+    <message>
+        <source>TV Roller</source>
+        <translation>电视滚屏</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>转轮</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>%1 的历史记录</translation>
     </message>
 </context>
 <context>
@@ -541,6 +643,64 @@ Try to save them again, or close Zandrel and lose them?</source>
     <message>
         <source>Close Anyway</source>
         <translation>仍然关闭</translation>
+    </message>
+    <message>
+        <source>No Repeats in a Round</source>
+        <translation>每轮不重复</translation>
+    </message>
+    <message>
+        <source>Start a New Round</source>
+        <translation>开始新一轮</translation>
+    </message>
+    <message>
+        <source>Absent Students...</source>
+        <translation>缺席学生...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>历史记录...</translation>
+    </message>
+    <message>
+        <source>Undo Last Score</source>
+        <translation>撤销上一个成绩</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>%1 Students (%2 absent)</source>
+        <translation>%1 名学生（%2 人缺席）</translation>
+    </message>
+    <message>
+        <source>%1 of %2 left in this round</source>
+        <translation>本轮还剩 %1/%2 人</translation>
+    </message>
+    <message>
+        <source>All students have been drawn; a new round begins</source>
+        <translation>所有学生都已抽过，开始新一轮</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>历史记录未保存</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel 无法把抽签和成绩写入历史记录文件
+%1
+
+在 Zandrel 运行期间会保留它们，每次新的抽签或成绩都会再次尝试写入。请检查磁盘是否有剩余空间，以及此文件夹是否可以写入。</translation>
+    </message>
+    <message>
+        <source>%1 was not removed: the scores of %2 no longer end with it</source>
+        <translation>未删除 %1：%2 的成绩已不再以它结尾</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2</source>
+        <translation>已删除 %2 的成绩 %1</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AbsentStudentsDialog</name>
+    <message>
+        <source>Absent Students</source>
+        <translation>缺席學生</translation>
+    </message>
+    <message>
+        <source>Check the students who are absent today. They are left out of every draw until tomorrow.</source>
+        <translation>勾選今天缺席的學生。他們在明天之前不參加任何抽籤。</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>學號</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+</context>
+<context>
     <name>BatchAddIDDialog</name>
     <message>
         <source>Input ID Range</source>
@@ -236,6 +255,89 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     <message>
         <source>The class list could not be read completely. A copy of it was kept: %1</source>
         <translation>無法完整讀取班級名單。已保留一份副本：%1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryDialog</name>
+    <message>
+        <source>History</source>
+        <translation>歷史紀錄</translation>
+    </message>
+    <message>
+        <source>Draws and scores, newest first</source>
+        <translation>抽籤與成績（最新的在前）</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>學生</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>Event</source>
+        <translation>事件</translation>
+    </message>
+    <message>
+        <source>Display</source>
+        <translation>顯示方式</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>學號</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Score</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>Times Drawn</source>
+        <translation>抽中次數</translation>
+    </message>
+    <message>
+        <source>Last Drawn</source>
+        <translation>最近抽中</translation>
+    </message>
+    <message>
+        <source>Letters Given</source>
+        <translation>所給成績</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>抽籤</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED 顯示幕</translation>
+    </message>
+    <message>
+        <source>LED Roll</source>
+        <translation>LED 滾動</translation>
+    </message>
+    <message>
+        <source>Micro Tile</source>
+        <translation>方塊牆</translation>
+    </message>
+    <message>
+        <source>TV Roller</source>
+        <translation>電視滾動字幕</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>轉輪</translation>
+    </message>
+    <message>
+        <source>History of %1</source>
+        <translation>%1 的歷史紀錄</translation>
     </message>
 </context>
 <context>
@@ -541,6 +643,64 @@ Try to save them again, or close Zandrel and lose them?</source>
     <message>
         <source>Close Anyway</source>
         <translation>仍然關閉</translation>
+    </message>
+    <message>
+        <source>No Repeats in a Round</source>
+        <translation>每輪不重複</translation>
+    </message>
+    <message>
+        <source>Start a New Round</source>
+        <translation>開始新一輪</translation>
+    </message>
+    <message>
+        <source>Absent Students...</source>
+        <translation>缺席學生...</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>歷史紀錄...</translation>
+    </message>
+    <message>
+        <source>Undo Last Score</source>
+        <translation>復原上一個成績</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>%1 Students (%2 absent)</source>
+        <translation>%1 名學生（%2 人缺席）</translation>
+    </message>
+    <message>
+        <source>%1 of %2 left in this round</source>
+        <translation>本輪還剩 %1/%2 人</translation>
+    </message>
+    <message>
+        <source>All students have been drawn; a new round begins</source>
+        <translation>所有學生都已抽過，開始新一輪</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>歷史紀錄未儲存</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel 無法將抽籤與成績寫入歷史紀錄檔
+%1
+
+在 Zandrel 執行期間會保留它們，每次新的抽籤或成績都會再次嘗試寫入。請檢查磁碟是否有剩餘空間，以及此資料夾是否可以寫入。</translation>
+    </message>
+    <message>
+        <source>%1 was not removed: the scores of %2 no longer end with it</source>
+        <translation>未刪除 %1：%2 的成績已不再以它結尾</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2</source>
+        <translation>已刪除 %2 的成績 %1</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,139 @@
+#include "roster/drawsettings.h"
+
+#include <QSettings>
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+const char *const kOrganization = "Velmor";
+const char *const kApplication = "Velmor Zandrel";
+const char *const kNoRepeatKey = "Lottery_NoRepeat";
+const char *const kRoundsArray = "Lottery_Rounds";
+const char *const kAbsentArray = "Absent_Students";
+const char *const kDateFormat = "yyyy-MM-dd";
+
+struct ClassEntry
+{
+    QString className;
+    QString day;
+    QStringList ids;
+};
+
+std::vector<ClassEntry> readEntries(const QString &array, const QString &idsKey)
+{
+    QSettings settings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication));
+    std::vector<ClassEntry> entries;
+    const int size = settings.beginReadArray(array);
+    for (int k = 0; k < size; ++k) {
+        settings.setArrayIndex(k);
+        entries.push_back({settings.value(QStringLiteral("Class")).toString(),
+                           settings.value(QStringLiteral("Date")).toString(),
+                           settings.value(idsKey).toStringList()});
+    }
+    settings.endArray();
+    return entries;
+}
+
+// Rewrites the whole array, so that no entry of a longer earlier one stays.
+void writeEntries(const QString &array, const QString &idsKey, const std::vector<ClassEntry> &entries,
+                  bool withDay)
+{
+    QSettings settings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication));
+    settings.remove(array);
+    settings.beginWriteArray(array);
+    for (size_t k = 0; k < entries.size(); ++k) {
+        settings.setArrayIndex(int(k));
+        settings.setValue(QStringLiteral("Class"), entries[k].className);
+        if (withDay)
+            settings.setValue(QStringLiteral("Date"), entries[k].day);
+        settings.setValue(idsKey, entries[k].ids);
+    }
+    settings.endArray();
+}
+
+QStringList sortedList(const QSet<QString> &ids)
+{
+    QStringList list(ids.cbegin(), ids.cend());
+    std::sort(list.begin(), list.end());
+    return list;
+}
+
+QSet<QString> idSet(const QStringList &ids)
+{
+    return QSet<QString>(ids.cbegin(), ids.cend());
+}
+
+// Replaces the class's entry by one with the given IDs, or drops it when
+// there are none; keep decides which other entries stay.
+template<typename Keep>
+std::vector<ClassEntry> replacedEntry(const std::vector<ClassEntry> &entries, const ClassEntry &entry, Keep keep)
+{
+    std::vector<ClassEntry> kept;
+    for (const ClassEntry &each : entries) {
+        if (each.className != entry.className && keep(each))
+            kept.push_back(each);
+    }
+    if (!entry.ids.isEmpty())
+        kept.push_back(entry);
+    return kept;
+}
+}
+
+namespace DrawSettings {
+
+bool noRepeat()
+{
+    return QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication))
+        .value(QString::fromLatin1(kNoRepeatKey), false)
+        .toBool();
+}
+
+void setNoRepeat(bool on)
+{
+    QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication))
+        .setValue(QString::fromLatin1(kNoRepeatKey), on);
+}
+
+QSet<QString> drawnInRound(const QString &className)
+{
+    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kRoundsArray), QStringLiteral("Drawn"))) {
+        if (entry.className == className)
+            return idSet(entry.ids);
+    }
+    return {};
+}
+
+void setDrawnInRound(const QString &className, const QSet<QString> &ids)
+{
+    const QString array = QString::fromLatin1(kRoundsArray);
+    const QString key = QStringLiteral("Drawn");
+    writeEntries(array, key,
+                 replacedEntry(readEntries(array, key), {className, QString(), sortedList(ids)},
+                               [](const ClassEntry &) { return true; }),
+                 false);
+}
+
+QSet<QString> absentOn(const QString &className, const QDate &day)
+{
+    const QString dayText = day.toString(QString::fromLatin1(kDateFormat));
+    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kAbsentArray), QStringLiteral("IDs"))) {
+        if (entry.className == className)
+            return entry.day == dayText ? idSet(entry.ids) : QSet<QString>();
+    }
+    return {};
+}
+
+void setAbsentOn(const QString &className, const QDate &day, const QSet<QString> &ids)
+{
+    const QString array = QString::fromLatin1(kAbsentArray);
+    const QString key = QStringLiteral("IDs");
+    const QString dayText = day.toString(QString::fromLatin1(kDateFormat));
+    writeEntries(array, key,
+                 replacedEntry(readEntries(array, key), {className, dayText, sortedList(ids)},
+                               [&](const ClassEntry &each) { return each.day == dayText; }),
+                 true);
+}
+
+}

@@ -1,0 +1,34 @@
+#ifndef DRAWSETTINGS_H
+#define DRAWSETTINGS_H
+
+#include <QDate>
+#include <QSet>
+#include <QString>
+
+// What the draw keeps in the settings area "Velmor Zandrel" (organization
+// "Velmor"):
+//   "Lottery_NoRepeat"  whether No Repeats in a Round is on;
+//   "Lottery_Rounds"    an array with one entry per class that has a round:
+//                       "Class" (the class name) and "Drawn" (the IDs drawn
+//                       in the round so far);
+//   "Absent_Students"   an array with one entry per class with students
+//                       marked absent: "Class", "Date" (yyyy-MM-dd, the day
+//                       the marks were made) and "IDs".
+// A class's entries follow its name, so a round lives through a class
+// change and a restart; absent marks count only on their own day.
+namespace DrawSettings {
+bool noRepeat();
+void setNoRepeat(bool on);
+
+QSet<QString> drawnInRound(const QString &className);
+void setDrawnInRound(const QString &className, const QSet<QString> &ids);
+
+// The students of the class marked absent on that day; none when the marks
+// were made on another day.
+QSet<QString> absentOn(const QString &className, const QDate &day);
+// Replaces the class's marks by those of the day; marks of other days of
+// every class are dropped.
+void setAbsentOn(const QString &className, const QDate &day, const QSet<QString> &ids);
+}
+
+#endif // DRAWSETTINGS_H

@@ -1,0 +1,58 @@
+#ifndef HISTORYFILE_H
+#define HISTORYFILE_H
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+#include <vector>
+
+class QIODevice;
+
+// The history of a class named N is the file N_history.csv in the data
+// directory: UTF-8 with a byte-order mark, so that spreadsheets read it as
+// such, lines ending in CR LF, the header Time,Event,Display,ID,Name,Score
+// and one line per drawn student, given score and undone score, oldest
+// first. Fields are quoted as in the score CSV.
+
+// The words of the Event column.
+inline constexpr char kHistoryDraw[] = "draw";
+inline constexpr char kHistoryScore[] = "score";
+inline constexpr char kHistoryUndo[] = "undo";
+
+// The words of the Display column: the display a student was drawn on or a
+// score was given from.
+inline constexpr char kHistoryLed[] = "LED";
+inline constexpr char kHistoryLedRoll[] = "LED Roll";
+inline constexpr char kHistoryMicroTile[] = "Micro Tile";
+inline constexpr char kHistoryTvRoller[] = "TV Roller";
+inline constexpr char kHistoryWheel[] = "Wheel";
+
+struct HistoryEntry
+{
+    QString time;
+    QString event;
+    QString display;
+    QString id;
+    QString name;
+    QString score;
+};
+
+// The path of a class's history file, or an empty string when the class
+// name could lead outside the data directory (as for the score files).
+QString historyFilePath(const QString &dataDir, const QString &className);
+
+// The Time column: local time as yyyy-MM-dd HH:mm:ss.
+QString historyTime(const QDateTime &time);
+
+// What a new history file begins with: the byte-order mark and the header.
+QByteArray historyFileStart();
+
+// One line of the file, with its CR LF.
+QByteArray historyLine(const HistoryEntry &entry);
+
+// Every entry of a history file in file order, read to its end. The
+// byte-order mark and the header line are passed over; a line with fewer
+// fields gets empty ones, further fields are dropped.
+std::vector<HistoryEntry> readHistory(QIODevice &device);
+
+#endif // HISTORYFILE_H

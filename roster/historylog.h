@@ -1,0 +1,24 @@
+#ifndef HISTORYLOG_H
+#define HISTORYLOG_H
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+
+// Adds lines to the history files. A file is only ever appended to, never
+// rewritten; a new or empty one first gets the byte-order mark and the
+// header. Lines that the disk did not take are kept and go first with the
+// next lines for that file, so a full disk loses nothing while the program
+// runs.
+class HistoryLog
+{
+public:
+    // Appends the lines (each with its CR LF) to the file at path; false when
+    // not all of them, or of those kept from before, could be written.
+    bool append(const QString &path, const QByteArray &lines);
+
+private:
+    QHash<QString, QByteArray> m_unwritten;
+};
+
+#endif // HISTORYLOG_H
