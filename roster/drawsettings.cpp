@@ -1,5 +1,7 @@
 #include "roster/drawsettings.h"
 
+#include "roster/settingsmap.h"
+
 #include <QSettings>
 #include <QStringList>
 
@@ -7,11 +9,8 @@
 #include <vector>
 
 namespace {
-const char *const kOrganization = "Velmor";
-const char *const kApplication = "Velmor Zandrel";
-const char *const kNoRepeatKey = "Lottery_NoRepeat";
-const char *const kRoundsArray = "Lottery_Rounds";
-const char *const kAbsentArray = "Absent_Students";
+using namespace SettingsMap;
+
 const char *const kDateFormat = "yyyy-MM-dd";
 
 struct ClassEntry
@@ -23,13 +22,13 @@ struct ClassEntry
 
 std::vector<ClassEntry> readEntries(const QString &array, const QString &idsKey)
 {
-    QSettings settings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication));
+    QSettings settings(QString::fromLatin1(kOrganization), QString::fromLatin1(kProgramArea));
     std::vector<ClassEntry> entries;
     const int size = settings.beginReadArray(array);
     for (int k = 0; k < size; ++k) {
         settings.setArrayIndex(k);
-        entries.push_back({settings.value(QStringLiteral("Class")).toString(),
-                           settings.value(QStringLiteral("Date")).toString(),
+        entries.push_back({settings.value(QString::fromLatin1(kEntryClass)).toString(),
+                           settings.value(QString::fromLatin1(kEntryDate)).toString(),
                            settings.value(idsKey).toStringList()});
     }
     settings.endArray();
@@ -40,14 +39,14 @@ std::vector<ClassEntry> readEntries(const QString &array, const QString &idsKey)
 void writeEntries(const QString &array, const QString &idsKey, const std::vector<ClassEntry> &entries,
                   bool withDay)
 {
-    QSettings settings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication));
+    QSettings settings(QString::fromLatin1(kOrganization), QString::fromLatin1(kProgramArea));
     settings.remove(array);
     settings.beginWriteArray(array);
     for (size_t k = 0; k < entries.size(); ++k) {
         settings.setArrayIndex(int(k));
-        settings.setValue(QStringLiteral("Class"), entries[k].className);
+        settings.setValue(QString::fromLatin1(kEntryClass), entries[k].className);
         if (withDay)
-            settings.setValue(QStringLiteral("Date"), entries[k].day);
+            settings.setValue(QString::fromLatin1(kEntryDate), entries[k].day);
         settings.setValue(idsKey, entries[k].ids);
     }
     settings.endArray();
@@ -85,20 +84,17 @@ namespace DrawSettings {
 
 bool noRepeat()
 {
-    return QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication))
-        .value(QString::fromLatin1(kNoRepeatKey), false)
-        .toBool();
+    return readSetting(kProgramArea, kNoRepeat, false).toBool();
 }
 
 void setNoRepeat(bool on)
 {
-    QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kApplication))
-        .setValue(QString::fromLatin1(kNoRepeatKey), on);
+    writeSetting(kProgramArea, kNoRepeat, on);
 }
 
 QSet<QString> drawnInRound(const QString &className)
 {
-    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kRoundsArray), QStringLiteral("Drawn"))) {
+    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kRounds), QString::fromLatin1(kRoundDrawn))) {
         if (entry.className == className)
             return idSet(entry.ids);
     }
@@ -107,8 +103,8 @@ QSet<QString> drawnInRound(const QString &className)
 
 void setDrawnInRound(const QString &className, const QSet<QString> &ids)
 {
-    const QString array = QString::fromLatin1(kRoundsArray);
-    const QString key = QStringLiteral("Drawn");
+    const QString array = QString::fromLatin1(kRounds);
+    const QString key = QString::fromLatin1(kRoundDrawn);
     writeEntries(array, key,
                  replacedEntry(readEntries(array, key), {className, QString(), sortedList(ids)},
                                [](const ClassEntry &) { return true; }),
@@ -118,7 +114,7 @@ void setDrawnInRound(const QString &className, const QSet<QString> &ids)
 QSet<QString> absentOn(const QString &className, const QDate &day)
 {
     const QString dayText = day.toString(QString::fromLatin1(kDateFormat));
-    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kAbsentArray), QStringLiteral("IDs"))) {
+    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kAbsent), QString::fromLatin1(kAbsentIds))) {
         if (entry.className == className)
             return entry.day == dayText ? idSet(entry.ids) : QSet<QString>();
     }
@@ -127,8 +123,8 @@ QSet<QString> absentOn(const QString &className, const QDate &day)
 
 void setAbsentOn(const QString &className, const QDate &day, const QSet<QString> &ids)
 {
-    const QString array = QString::fromLatin1(kAbsentArray);
-    const QString key = QStringLiteral("IDs");
+    const QString array = QString::fromLatin1(kAbsent);
+    const QString key = QString::fromLatin1(kAbsentIds);
     const QString dayText = day.toString(QString::fromLatin1(kDateFormat));
     writeEntries(array, key,
                  replacedEntry(readEntries(array, key), {className, dayText, sortedList(ids)},

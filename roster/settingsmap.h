@@ -41,6 +41,16 @@ constexpr char kProgramArea[] = "Velmor Zandrel";
 constexpr char kHomeworkDownloadPath[] = "Homework_DownloadPath";
 constexpr char kHomeworkCopy[] = "Homework_Copy";
 constexpr char kHomeworkToStudentDir[] = "Homework_ToStudentDir";
+// Fair draws: whether a round leaves out those drawn already; per class
+// (array "Lottery_Rounds") the IDs drawn in its round, and per class and day
+// (array "Absent_Students") the IDs marked absent.
+constexpr char kNoRepeat[] = "Lottery_NoRepeat";
+constexpr char kRounds[] = "Lottery_Rounds";
+constexpr char kRoundDrawn[] = "Drawn";
+constexpr char kAbsent[] = "Absent_Students";
+constexpr char kAbsentIds[] = "IDs";
+constexpr char kEntryClass[] = "Class";
+constexpr char kEntryDate[] = "Date";
 
 // The file of a settings area, named without opening the area: opening an
 // area reads its file, and the settings store tells a problem with the file
