@@ -48,6 +48,8 @@ private:
     void paintEmptyBoard(QPainter &painter);
     void paintTiles(QPainter &painter);
     void paintHighlight(QPainter &painter);
+    // The board paints no background of its own; what shows through is this.
+    QColor boardBackground() const;
 
     int m_selectedIndex = -1;
     QStringList m_names;
