@@ -1,8 +1,11 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/drawnnames.h"
 #include "app/interfacelanguage.h"
 #include "app/leddraw.h"
+#include "app/scaledcontentview.h"
+#include "app/viewsettings.h"
 #include "displays/microtilewidget.h"
 #include "displays/scoreletter.h"
 #include "displays/tvrollerwidget.h"
@@ -23,7 +26,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
@@ -36,6 +41,10 @@
 
 namespace {
 const char *const kContactAddress = "zandrel@brimvale.org";
+// The drawn names line: as large as the room below the panels allows, smaller
+// only when many names would not fit its width.
+const int kNamesPointSize = 22;
+const int kSmallestNamesPointSize = 8;
 QString g_appTitle;
 }
 
@@ -46,6 +55,7 @@ MainWindow::MainWindow(QWidget *parent)
     initDataDir();
 
     m_translator = new QTranslator;
+    m_qtTranslator = new QTranslator;
     const QString language = InterfaceLanguage::stored();
     installTranslation(language);
 
@@ -108,10 +118,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (int count = 1; count <= 6; ++count)
         ui->comboBox_5->addItem(QString::number(count));
 
-    setMinimumHeight(400);
-    setMaximumHeight(400);
-    setMinimumWidth(500);
-    setMaximumWidth(540);
+    limitWindowSize();
 
     m_clockLabel = new QLabel(statusBar());
     m_clockLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -126,6 +133,8 @@ MainWindow::MainWindow(QWidget *parent)
     setVoiceSwitch(m_speechDialog->isVoiceEnabled());
     statusBar()->addPermanentWidget(m_voiceSwitch);
     connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
+
+    setupView();
 }
 
 void MainWindow::setVoiceSwitch(bool on)
@@ -151,18 +160,23 @@ void MainWindow::on_actionSetting_triggered()
 MainWindow::~MainWindow()
 {
     installAppServices(nullptr);
+    scaleContent(false);
     delete m_clockTimer;
     delete m_drawTimer;
     delete m_readLaterTimer;
     delete ui;
     QCoreApplication::removeTranslator(m_translator);
     delete m_translator;
+    QCoreApplication::removeTranslator(m_qtTranslator);
+    delete m_qtTranslator;
 }
 
 void MainWindow::installTranslation(const QString &language)
 {
     m_translator->load(InterfaceLanguage::translationFile(language));
     QCoreApplication::installTranslator(m_translator);
+    m_qtTranslator->load(InterfaceLanguage::toolkitTranslationFile(language));
+    QCoreApplication::installTranslator(m_qtTranslator);
 }
 
 void MainWindow::checkLanguageAction(const QString &language)
@@ -175,9 +189,10 @@ void MainWindow::checkLanguageAction(const QString &language)
 void MainWindow::changeLanguage(const QString &language)
 {
     InterfaceLanguage::store(language);
-    if (language == QLatin1String("english"))
+    if (language == QLatin1String("english")) {
         QCoreApplication::removeTranslator(m_translator);
-    else
+        QCoreApplication::removeTranslator(m_qtTranslator);
+    } else
         installTranslation(language);
     QCoreApplication::quit();
     InterfaceLanguage::startProgramAgain();
@@ -446,9 +461,13 @@ void MainWindow::onWheelStopped()
     if (!m_stoppedWheels.noteRest())
         return;
     QString text;
-    for (const WheelAssemblyWidget *wheel : m_wheels)
+    std::vector<QString> ids;
+    for (const WheelAssemblyWidget *wheel : m_wheels) {
         text += announcementText(wheel->currentText()) + QLatin1Char(' ');
+        ids.push_back(wheel->currentText());
+    }
     statusBar()->showMessage(text);
+    showDrawnNames(ids);
     readLater(text);
 }
 
@@ -553,6 +572,7 @@ void MainWindow::on_pushButton_clicked()
         if (m_studentIDs.empty())
             return;
         ui->pushButton->setText(tr("Stop"));
+        clearDrawnNames();
         delete m_drawTimer;
         m_drawTimer = new QTimer;
         if (m_mode == LedRollMode)
@@ -584,7 +604,11 @@ void MainWindow::on_pushButton_clicked()
             statusBar()->showMessage(text);
             readLater(text);
         }
+        showDrawnNames(ids);
     } else {
+        std::vector<QString> ids;
+        collectShownIDs(ids);
+        showDrawnNames(ids);
         // Read aloud the number as the display shows it.
         readAloud(announcementText(shownNumberText(ui->lcdNumber->value())));
     }
@@ -734,6 +758,7 @@ void MainWindow::on_pushButton_11_clicked()
 {
     if (!m_running) {
         ui->pushButton_11->setText(tr("Stop Trace!"));
+        clearDrawnNames();
         m_running = true;
         m_microTile->startTrace();
         return;
@@ -743,8 +768,10 @@ void MainWindow::on_pushButton_11_clicked()
     m_running = false;
     m_microTile->stopTrace();
     const int k = m_microTile->selectedIndex();
-    if (k >= 0 && k < static_cast<int>(m_studentIDs.size()))
+    if (k >= 0 && k < static_cast<int>(m_studentIDs.size())) {
+        showDrawnNames({m_studentIDs[k]});
         readAloud(announcementText(m_studentIDs[k]));
+    }
     QApplication::restoreOverrideCursor();
 }
 
@@ -757,6 +784,7 @@ void MainWindow::on_pushButton_12_clicked()
 {
     if (!m_running) {
         ui->pushButton_12->setText(tr("Stop Roll!"));
+        clearDrawnNames();
         m_running = true;
         m_tvRoller->startTrace();
         return;
@@ -767,6 +795,7 @@ void MainWindow::on_pushButton_12_clicked()
     m_tvRoller->stopTrace();
     std::vector<QString> names;
     m_tvRoller->selectedNames(names);
+    showDrawnNames(names);
     QString text;
     for (const QString &name : names)
         text += announcementText(name) + QStringLiteral("  ");
@@ -841,5 +870,204 @@ void MainWindow::on_pushButton_4_clicked()
 {
     if (m_wheels.empty())
         return;
+    clearDrawnNames();
     m_stoppedWheels.expect(spinWheels(m_wheels));
+}
+
+void MainWindow::limitWindowSize()
+{
+    setMinimumHeight(400);
+    setMaximumHeight(400);
+    setMinimumWidth(500);
+    setMaximumWidth(540);
+}
+
+void MainWindow::setupView()
+{
+    m_drawnNamesLabel = new QLabel(ui->centralWidget);
+    m_drawnNamesLabel->setObjectName(QStringLiteral("drawnNamesLabel"));
+    m_drawnNamesLabel->setTextFormat(Qt::PlainText);
+    m_drawnNamesLabel->setAlignment(Qt::AlignCenter);
+    QFont namesFont = m_drawnNamesLabel->font();
+    namesFont.setBold(true);
+    namesFont.setPointSize(kNamesPointSize);
+    m_drawnNamesLabel->setFont(namesFont);
+    m_drawnNamesLabel->lower();
+    ui->centralWidget->installEventFilter(this);
+    placeDrawnNamesLabel();
+
+    ui->actionFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    ui->actionZoomIn->setShortcuts({QKeySequence(Qt::CTRL + Qt::Key_Plus), QKeySequence(Qt::CTRL + Qt::Key_Equal)});
+    ui->actionZoomOut->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_Minus));
+    ui->actionZoomReset->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_0));
+    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QShortcut::activated, ui->actionFullScreen, [this] {
+        ui->actionFullScreen->setChecked(false);
+    });
+
+    // A presenter remote sends Page Down and Page Up; either works the draw
+    // button of the display shown, while the focus stays in its box.
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, &MainWindow::startOrStopActiveDraw);
+    }
+    for (QPushButton *button : {ui->pushButton, ui->pushButton_4, ui->pushButton_11, ui->pushButton_12})
+        button->setToolTip(tr("%1 (Page Down / Page Up)").arg(button->toolTip()));
+
+    {
+        const QSignalBlocker blocker(ui->actionShowNames);
+        ui->actionShowNames->setChecked(ViewSettings::storedShowNames());
+    }
+    m_drawnNamesLabel->setVisible(ui->actionShowNames->isChecked());
+    m_zoom = ViewSettings::storedZoom();
+    applyView();
+}
+
+void MainWindow::applyView()
+{
+    const bool fullScreen = ui->actionFullScreen->isChecked();
+    scaleContent(fullScreen || m_zoom != ViewSettings::kActualSize);
+    m_leaveFullScreen->setEnabled(fullScreen);
+    ui->actionZoomIn->setEnabled(m_zoom < ViewSettings::kLargestZoom);
+    ui->actionZoomOut->setEnabled(m_zoom > ViewSettings::kActualSize);
+
+    if (fullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_scaledView->setMinimumSize(0, 0);
+        m_scaledView->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+        return;
+    }
+    if (isFullScreen())
+        showNormal();
+    if (!m_scaledView) {
+        limitWindowSize();
+        return;
+    }
+    // The menus and the status bar keep their size; the content grows.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_scaledView->setFixedSize(m_scaledView->contentSize() * (m_zoom / double(ViewSettings::kActualSize)));
+    setFixedSize(sizeHint());
+}
+
+void MainWindow::scaleContent(bool scaled)
+{
+    if (scaled == (m_scaledView != nullptr))
+        return;
+    QWidget *focus = QApplication::focusWidget();
+    if (scaled) {
+        // The content is scaled from the size it has in the normal window.
+        if (layout())
+            layout()->activate();
+        const QSize contentSize = ui->centralWidget->size();
+        takeCentralWidget();
+        m_scaledView = new ScaledContentView(ui->centralWidget, contentSize, this);
+        setCentralWidget(m_scaledView);
+    } else {
+        takeCentralWidget();
+        QWidget *content = m_scaledView->releaseContent();
+        delete m_scaledView;
+        m_scaledView = nullptr;
+        setCentralWidget(content);
+        content->show();
+    }
+    if (focus && ui->centralWidget->isAncestorOf(focus))
+        focus->setFocus();
+}
+
+void MainWindow::setZoom(int percent)
+{
+    m_zoom = ViewSettings::validZoom(percent);
+    ViewSettings::storeZoom(m_zoom);
+    applyView();
+}
+
+void MainWindow::on_actionFullScreen_toggled(bool)
+{
+    applyView();
+}
+
+void MainWindow::on_actionZoomIn_triggered()
+{
+    setZoom(ViewSettings::steppedZoom(m_zoom, 1));
+}
+
+void MainWindow::on_actionZoomOut_triggered()
+{
+    setZoom(ViewSettings::steppedZoom(m_zoom, -1));
+}
+
+void MainWindow::on_actionZoomReset_triggered()
+{
+    setZoom(ViewSettings::kActualSize);
+}
+
+void MainWindow::on_actionShowNames_toggled(bool on)
+{
+    ViewSettings::storeShowNames(on);
+    m_drawnNamesLabel->setVisible(on);
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui->centralWidget && event->type() == QEvent::Resize)
+        placeDrawnNamesLabel();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::placeDrawnNamesLabel()
+{
+    // Below the tallest panel, where no display or control ever lies.
+    const int top = ui->widget->y() + std::max({ui->widget->height(), ui->widget_2->height(),
+                                                ui->widget_3->height(), ui->widget_4->height()});
+    m_drawnNamesLabel->setGeometry(0, top, ui->centralWidget->width(), std::max(ui->centralWidget->height() - top, 0));
+}
+
+void MainWindow::showDrawnNames(const std::vector<QString> &ids)
+{
+    const int i = currentClassIndex();
+    const QString className = i >= 0 ? m_classNames[i] : QString();
+    const QString text = drawnNamesText(ids, [&](const QString &id) {
+        return m_classSettingDialog->studentName(className, id);
+    });
+    QFont font = m_drawnNamesLabel->font();
+    font.setPointSize(fittedNamesPointSize(kNamesPointSize, kSmallestNamesPointSize, m_drawnNamesLabel->width(),
+                                           [&](int pointSize) {
+                                               QFont sized = font;
+                                               sized.setPointSize(pointSize);
+                                               return QFontMetrics(sized).horizontalAdvance(text);
+                                           }));
+    m_drawnNamesLabel->setFont(font);
+    m_drawnNamesLabel->setText(text);
+}
+
+void MainWindow::clearDrawnNames()
+{
+    m_drawnNamesLabel->clear();
+}
+
+QPushButton *MainWindow::activeDrawButton() const
+{
+    switch (m_mode) {
+    case WheelMode:
+        return ui->pushButton_4;
+    case MicroTileMode:
+        return ui->pushButton_11;
+    case TvRollerMode:
+        return ui->pushButton_12;
+    case LedSingleMode:
+    case LedRollMode:
+        break;
+    }
+    return ui->pushButton;
+}
+
+void MainWindow::startOrStopActiveDraw()
+{
+    // As a click would, without taking the focus from where it is.
+    activeDrawButton()->click();
 }

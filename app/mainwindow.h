@@ -12,6 +12,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QSpacerItem;
 class QTimer;
 class QTranslator;
@@ -19,6 +20,7 @@ class CalculateAveScoreDialog;
 class ClassSettingDialog;
 class MicroTileWidget;
 class MoveHomeworkDialog;
+class ScaledContentView;
 class SpeechDialog;
 class VoiceSwitchButton;
 class TVRollerWidget;
@@ -92,7 +94,30 @@ private slots:
     void on_actionMicro_Tile_triggered();
     void on_actionTV_Roller_triggered();
 
+    // View menu and presenter keys.
+    void on_actionFullScreen_toggled(bool on);
+    void on_actionZoomIn_triggered();
+    void on_actionZoomOut_triggered();
+    void on_actionZoomReset_triggered();
+    void on_actionShowNames_toggled(bool on);
+    void startOrStopActiveDraw();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    // The classroom screen: full screen, zoom, the drawn names line and the
+    // presenter keys. None of it changes the window at 100 % out of full screen.
+    void setupView();
+    void applyView();
+    void setZoom(int percent);
+    void scaleContent(bool scaled);
+    void limitWindowSize();
+    void placeDrawnNamesLabel();
+    void showDrawnNames(const std::vector<QString> &ids);
+    void clearDrawnNames();
+    QPushButton *activeDrawButton() const;
+
     void initDataDir();
     void setVoiceSwitch(bool on);
     void installTranslation(const QString &language);
@@ -149,6 +174,12 @@ private:
     std::vector<QString> m_classNames;
     std::vector<QString> m_studentIDs;
     QTranslator *m_translator = nullptr;
+    QTranslator *m_qtTranslator = nullptr;
+
+    ScaledContentView *m_scaledView = nullptr;
+    QLabel *m_drawnNamesLabel = nullptr;
+    QShortcut *m_leaveFullScreen = nullptr;
+    int m_zoom = 100;
 };
 
 #endif // MAINWINDOW_H

@@ -263,6 +263,13 @@ bool ClassSettingDialog::hasStudent(const QString &className, const QString &id)
     return k >= 0 && m_ids.at(k).contains(id);
 }
 
+QString ClassSettingDialog::studentName(const QString &className, const QString &id) const
+{
+    const int k = classIndex(className);
+    const int i = k >= 0 ? m_ids.at(k).indexOf(id) : -1;
+    return i >= 0 ? m_names.at(k).value(i) : QString();
+}
+
 void ClassSettingDialog::appendScore(const QString &id, char letter)
 {
     if (m_currentClass < 0 || m_currentClass >= m_classNames.size())

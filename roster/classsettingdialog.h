@@ -40,6 +40,9 @@ public:
     void studentIds(const QString &className, std::vector<QString> &ids);
     void selectClass(const QString &className);
     bool hasStudent(const QString &className, const QString &id) const;
+    // The name of the first student of the class with that ID; empty when
+    // there is none.
+    QString studentName(const QString &className, const QString &id) const;
     void appendScore(const QString &id, char letter);
 
     // The score files of the first class of that name in the data directory.

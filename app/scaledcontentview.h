@@ -1,0 +1,41 @@
+#ifndef SCALEDCONTENTVIEW_H
+#define SCALEDCONTENTVIEW_H
+
+#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QSize>
+
+class QGraphicsProxyWidget;
+
+// Shows one widget uniformly scaled to the largest size that fits the view,
+// centred, its aspect kept. The widget paints straight into the scaled
+// painter, so text and drawing come out sharp at the final size, and every
+// mouse and key event reaches the control drawn under it.
+class ScaledContentView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    // Embeds content at contentSize; content stays a child of the view, so
+    // that the window's own lookups still find its widgets.
+    ScaledContentView(QWidget *content, const QSize &contentSize, QWidget *parent = nullptr);
+    ~ScaledContentView() override;
+
+    // Gives the content back, no longer embedded and without parent.
+    QWidget *releaseContent();
+    QSize contentSize() const { return m_contentSize; }
+    double scale() const { return m_scale; }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fitContent();
+
+    QGraphicsScene m_scene;
+    QGraphicsProxyWidget *m_proxy = nullptr;
+    QSize m_contentSize;
+    double m_scale = 1.0;
+};
+
+#endif // SCALEDCONTENTVIEW_H
