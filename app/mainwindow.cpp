@@ -28,12 +28,14 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -939,6 +941,10 @@ void MainWindow::applyView()
         m_scaledView->setMinimumSize(0, 0);
         m_scaledView->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         showFullScreen();
+        // Where no window manager acts on the request, the window itself
+        // takes the screen.
+        if (windowHandle() && windowHandle()->screen())
+            setGeometry(windowHandle()->screen()->geometry());
         return;
     }
     if (isFullScreen())
@@ -965,15 +971,20 @@ void MainWindow::scaleContent(bool scaled)
             layout()->activate();
         const QSize contentSize = ui->centralWidget->size();
         takeCentralWidget();
+        // Taken out, the content lost its parent. Back as the window's first
+        // child, it is searched first again, so that a lookup by name finds
+        // the same widget as before and not one of a dialog.
+        ui->centralWidget->setParent(this);
+        ui->centralWidget->lower();
         m_scaledView = new ScaledContentView(ui->centralWidget, contentSize, this);
         setCentralWidget(m_scaledView);
     } else {
         takeCentralWidget();
-        QWidget *content = m_scaledView->releaseContent();
+        m_scaledView->releaseContent();
         delete m_scaledView;
         m_scaledView = nullptr;
-        setCentralWidget(content);
-        content->show();
+        setCentralWidget(ui->centralWidget);
+        ui->centralWidget->show();
     }
     if (focus && ui->centralWidget->isAncestorOf(focus))
         focus->setFocus();

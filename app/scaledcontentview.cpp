@@ -12,13 +12,19 @@ ScaledContentView::ScaledContentView(QWidget *content, const QSize &contentSize,
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setAlignment(Qt::AlignCenter);
+    // One fill of the window's colour around the content, not two.
     setBackgroundBrush(palette().window());
-    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    viewport()->setAutoFillBackground(false);
+    // The widgets paint as in the window, without smoothing their edges; the
+    // icons, the one bitmap part, are smoothed when enlarged.
+    setRenderHints(QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setOptimizationFlag(QGraphicsView::DontAdjustForAntialiasing);
     setScene(&m_scene);
 
-    // The proxy wants a window; as a window child of the view the content
-    // stays among the main window's descendants.
-    content->setParent(this, Qt::Window);
+    // The proxy embeds only windows. Flagged as one, the content keeps its
+    // parent and its place among the parent's children, so that lookups by
+    // name from the main window find the same widgets as before.
+    content->setWindowFlags(Qt::Window);
     m_proxy = m_scene.addWidget(content);
     m_proxy->setGeometry(QRectF(QPointF(0, 0), QSizeF(m_contentSize)));
     m_scene.setSceneRect(QRectF(QPointF(0, 0), QSizeF(m_contentSize)));
@@ -40,7 +46,7 @@ QWidget *ScaledContentView::releaseContent()
     delete m_proxy;
     m_proxy = nullptr;
     if (content)
-        content->setParent(nullptr);
+        content->setWindowFlags(Qt::Widget);
     return content;
 }
 

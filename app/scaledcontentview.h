@@ -16,12 +16,11 @@ class ScaledContentView : public QGraphicsView
     Q_OBJECT
 
 public:
-    // Embeds content at contentSize; content stays a child of the view, so
-    // that the window's own lookups still find its widgets.
+    // Embeds content, a child of the window the view is for, at contentSize.
     ScaledContentView(QWidget *content, const QSize &contentSize, QWidget *parent = nullptr);
     ~ScaledContentView() override;
 
-    // Gives the content back, no longer embedded and without parent.
+    // Gives the content back, no longer embedded, a hidden child of its parent.
     QWidget *releaseContent();
     QSize contentSize() const { return m_contentSize; }
     double scale() const { return m_scale; }

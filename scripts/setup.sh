@@ -7,7 +7,7 @@ build=${1:-$top/build}
 shift || true
 
 packages=(cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
-          libespeak-ng-dev espeak-ng-data fonts-noto-cjk desktop-file-utils appstream)
+          libespeak-ng-dev espeak-ng-data fonts-noto-cjk qttranslations5-l10n desktop-file-utils appstream)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -475,6 +475,34 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Voice Closed</source>
         <translation>Voice Closed</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Show Names</source>
+        <translation>Show Names</translation>
+    </message>
+    <message>
+        <source>%1 (Page Down / Page Up)</source>
+        <translation>%1 (Page Down / Page Up)</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>

@@ -475,6 +475,34 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Voice Closed</source>
         <translation>語音已關閉</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>Show Names</source>
+        <translation>顯示姓名</translation>
+    </message>
+    <message>
+        <source>%1 (Page Down / Page Up)</source>
+        <translation>%1（翻頁鍵 Page Down / Page Up）</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
