@@ -28,6 +28,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
 #include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
@@ -905,7 +906,8 @@ void MainWindow::setupView()
     m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     m_leaveFullScreen->setEnabled(false);
     connect(m_leaveFullScreen, &QShortcut::activated, ui->actionFullScreen, [this] {
-        ui->actionFullScreen->setChecked(false);
+        if (!m_scaledView || !m_scaledView->closePopups())
+            ui->actionFullScreen->setChecked(false);
     });
 
     // A presenter remote sends Page Down and Page Up; either works the draw
@@ -957,14 +959,15 @@ void MainWindow::applyView()
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     m_scaledView->setFixedSize(m_scaledView->contentSize() * (m_zoom / double(ViewSettings::kActualSize)));
-    setFixedSize(sizeHint());
+    layout()->invalidate();
+    setFixedSize(layout()->totalMinimumSize());
 }
 
 void MainWindow::scaleContent(bool scaled)
 {
     if (scaled == (m_scaledView != nullptr))
         return;
-    QWidget *focus = QApplication::focusWidget();
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     if (scaled) {
         // The content is scaled from the size it has in the normal window.
         if (layout())
@@ -978,6 +981,7 @@ void MainWindow::scaleContent(bool scaled)
         ui->centralWidget->lower();
         m_scaledView = new ScaledContentView(ui->centralWidget, contentSize, this);
         setCentralWidget(m_scaledView);
+        m_scaledView->show();
     } else {
         takeCentralWidget();
         m_scaledView->releaseContent();

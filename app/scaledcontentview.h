@@ -5,8 +5,6 @@
 #include <QGraphicsView>
 #include <QSize>
 
-class QGraphicsProxyWidget;
-
 // Shows one widget uniformly scaled to the largest size that fits the view,
 // centred, its aspect kept. The widget paints straight into the scaled
 // painter, so text and drawing come out sharp at the final size, and every
@@ -22,6 +20,10 @@ public:
 
     // Gives the content back, no longer embedded, a hidden child of its parent.
     QWidget *releaseContent();
+    // An embedded pop-up does not take the keys before the window's
+    // shortcuts do, as a pop-up of its own window would: Esc asks here first.
+    // False when no pop-up was open.
+    bool closePopups();
     QSize contentSize() const { return m_contentSize; }
     double scale() const { return m_scale; }
 
@@ -29,10 +31,12 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    class ContentProxy;
+
     void fitContent();
 
     QGraphicsScene m_scene;
-    QGraphicsProxyWidget *m_proxy = nullptr;
+    ContentProxy *m_proxy = nullptr;
     QSize m_contentSize;
     double m_scale = 1.0;
 };
