@@ -37,6 +37,7 @@ public:
     QString selectedText() const;
 
     const std::vector<QRect> &tileRects() const { return m_tileRects; }
+    const std::vector<QColor> &tileColours() const { return m_tileColours; }
 
 public slots:
     void traceItTimer();
