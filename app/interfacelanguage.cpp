@@ -4,6 +4,7 @@
 #include "roster/settingsmap.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QProcess>
 
 namespace InterfaceLanguage {
@@ -36,6 +37,16 @@ void store(const QString &language)
 QString translationFile(const QString &language)
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/') + language + QStringLiteral(".qm");
+}
+
+QString toolkitTranslationFile(const QString &language)
+{
+    const QString directory = QLibraryInfo::location(QLibraryInfo::TranslationsPath) + QLatin1Char('/');
+    if (language == QLatin1String("simplify"))
+        return directory + QStringLiteral("qtbase_zh_CN.qm");
+    if (language == QLatin1String("traditional"))
+        return directory + QStringLiteral("qtbase_zh_TW.qm");
+    return QString();
 }
 
 void setProgramStarter(ProgramStarter starter)

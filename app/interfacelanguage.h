@@ -12,6 +12,9 @@ namespace InterfaceLanguage {
 QString stored();
 void store(const QString &language);
 QString translationFile(const QString &language);
+// The toolkit's own texts (buttons, file dialogs) for the language, from the
+// system's Qt translations; empty for English, which needs none.
+QString toolkitTranslationFile(const QString &language);
 
 // Starts the program's own executable again as a detached process. Tests
 // put a recorder in place of the real start.

@@ -1,8 +1,11 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/drawnnames.h"
 #include "app/interfacelanguage.h"
 #include "app/leddraw.h"
+#include "app/scaledcontentview.h"
+#include "app/viewsettings.h"
 #include "displays/microtilewidget.h"
 #include "displays/scoreletter.h"
 #include "displays/tvrollerwidget.h"
@@ -33,12 +36,17 @@
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QPointer>
+#include <QScreen>
+#include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
+#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -46,6 +54,10 @@
 
 namespace {
 const char *const kContactAddress = "zandrel@brimvale.org";
+// The drawn names line: as large as the room below the panels allows, smaller
+// only when many names would not fit its width.
+const int kNamesPointSize = 22;
+const int kSmallestNamesPointSize = 8;
 QString g_appTitle;
 }
 
@@ -56,6 +68,7 @@ MainWindow::MainWindow(QWidget *parent)
     initDataDir();
 
     m_translator = new QTranslator;
+    m_qtTranslator = new QTranslator;
     const QString language = InterfaceLanguage::stored();
     installTranslation(language);
 
@@ -119,10 +132,7 @@ MainWindow::MainWindow(QWidget *parent)
     for (int count = 1; count <= 6; ++count)
         ui->comboBox_5->addItem(QString::number(count));
 
-    setMinimumHeight(400);
-    setMaximumHeight(400);
-    setMinimumWidth(500);
-    setMaximumWidth(540);
+    limitWindowSize();
 
     m_clockLabel = new QLabel(statusBar());
     m_clockLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
@@ -138,6 +148,8 @@ MainWindow::MainWindow(QWidget *parent)
     statusBar()->addPermanentWidget(m_voiceSwitch);
     connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
     connect(m_speechDialog, &SpeechDialog::silenceChanged, this, &MainWindow::showSpeechSilence);
+
+    setupView();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -193,18 +205,23 @@ void MainWindow::on_actionSetting_triggered()
 MainWindow::~MainWindow()
 {
     installAppServices(nullptr);
+    scaleContent(false);
     delete m_clockTimer;
     delete m_drawTimer;
     delete m_readLaterTimer;
     delete ui;
     QCoreApplication::removeTranslator(m_translator);
     delete m_translator;
+    QCoreApplication::removeTranslator(m_qtTranslator);
+    delete m_qtTranslator;
 }
 
 void MainWindow::installTranslation(const QString &language)
 {
     m_translator->load(InterfaceLanguage::translationFile(language));
     QCoreApplication::installTranslator(m_translator);
+    m_qtTranslator->load(InterfaceLanguage::toolkitTranslationFile(language));
+    QCoreApplication::installTranslator(m_qtTranslator);
 }
 
 void MainWindow::checkLanguageAction(const QString &language)
@@ -217,9 +234,10 @@ void MainWindow::checkLanguageAction(const QString &language)
 void MainWindow::changeLanguage(const QString &language)
 {
     InterfaceLanguage::store(language);
-    if (language == QLatin1String("english"))
+    if (language == QLatin1String("english")) {
         QCoreApplication::removeTranslator(m_translator);
-    else
+        QCoreApplication::removeTranslator(m_qtTranslator);
+    } else
         installTranslation(language);
     QCoreApplication::quit();
     InterfaceLanguage::startProgramAgain();
@@ -493,16 +511,15 @@ void MainWindow::onWheelStopped()
 {
     if (!m_stoppedWheels.noteRest())
         return;
-    std::vector<QString> ids;
-    for (const WheelAssemblyWidget *wheel : m_wheels)
-        ids.push_back(wheel->currentText());
-    statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
-    readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
-    std::vector<QString> drawn;
+    std::vector<QString> ids, drawn;
     for (const WheelAssemblyWidget *wheel : m_wheels) {
+        ids.push_back(wheel->currentText());
         if (wheel->itemCount() > 0)
             drawn.push_back(wheel->currentText());
     }
+    statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
+    showDrawnNames(drawn);
+    readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
     noteDrawn(drawn);
 }
 
@@ -616,6 +633,7 @@ void MainWindow::on_pushButton_clicked()
         if (m_studentIDs.empty())
             return;
         ui->pushButton->setText(tr("Stop"));
+        clearDrawnNames();
         delete m_drawTimer;
         m_drawTimer = new QTimer;
         if (m_mode == LedRollMode)
@@ -645,7 +663,11 @@ void MainWindow::on_pushButton_clicked()
             readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
             noteDrawn(ids);
         }
+        showDrawnNames(ids);
     } else {
+        std::vector<QString> ids;
+        collectShownIDs(ids);
+        showDrawnNames(ids);
         if (m_speechDialog->readsNames())
             readAloud(spokenText({m_currentText}, QString(), true));
         else // the number as the display shows it
@@ -728,7 +750,7 @@ QString MainWindow::spokenText(const std::vector<QString> &ids, const QString &s
 {
     QString text;
     for (const QString &id : ids) {
-        const QString name = withNames ? m_classSettingDialog->studentName(id) : QString();
+        const QString name = withNames ? m_studentNames.value(id) : QString();
         text += (name.isEmpty() ? announcementText(id) : name) + separator;
     }
     return text;
@@ -810,6 +832,7 @@ void MainWindow::on_pushButton_11_clicked()
     if (!m_running) {
         beginDraw();
         ui->pushButton_11->setText(tr("Stop Trace!"));
+        clearDrawnNames();
         m_running = true;
         m_microTile->startTrace();
         return;
@@ -820,6 +843,7 @@ void MainWindow::on_pushButton_11_clicked()
     m_microTile->stopTrace();
     const int k = m_microTile->selectedIndex();
     if (k >= 0 && k < static_cast<int>(m_studentIDs.size())) {
+        showDrawnNames({m_studentIDs[k]});
         readAloud(spokenText({m_studentIDs[k]}, QString(), m_speechDialog->readsNames()));
         noteDrawn({m_studentIDs[k]});
     }
@@ -836,6 +860,7 @@ void MainWindow::on_pushButton_12_clicked()
     if (!m_running) {
         beginDraw();
         ui->pushButton_12->setText(tr("Stop Roll!"));
+        clearDrawnNames();
         m_running = true;
         m_tvRoller->startTrace();
         return;
@@ -846,6 +871,7 @@ void MainWindow::on_pushButton_12_clicked()
     m_tvRoller->stopTrace();
     std::vector<QString> names;
     m_tvRoller->selectedNames(names);
+    showDrawnNames(names);
     readAloud(spokenText(names, QStringLiteral("  "), m_speechDialog->readsNames()));
     noteDrawn(names);
     QApplication::restoreOverrideCursor();
@@ -919,6 +945,7 @@ void MainWindow::on_pushButton_4_clicked()
     beginDraw();
     if (m_wheels.empty())
         return;
+    clearDrawnNames();
     m_stoppedWheels.expect(spinWheels(m_wheels));
 }
 
@@ -938,8 +965,160 @@ void MainWindow::setUpRounds()
     qApp->installEventFilter(this);
 }
 
+void MainWindow::limitWindowSize()
+{
+    setMinimumHeight(400);
+    setMaximumHeight(400);
+    setMinimumWidth(500);
+    setMaximumWidth(540);
+}
+
+void MainWindow::setupView()
+{
+    m_drawnNamesLabel = new QLabel(ui->centralWidget);
+    m_drawnNamesLabel->setObjectName(QStringLiteral("drawnNamesLabel"));
+    m_drawnNamesLabel->setTextFormat(Qt::PlainText);
+    m_drawnNamesLabel->setAlignment(Qt::AlignCenter);
+    QFont namesFont = m_drawnNamesLabel->font();
+    namesFont.setBold(true);
+    namesFont.setPointSize(kNamesPointSize);
+    m_drawnNamesLabel->setFont(namesFont);
+    m_drawnNamesLabel->lower();
+    ui->centralWidget->installEventFilter(this);
+    placeDrawnNamesLabel();
+
+    ui->actionFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
+    ui->actionZoomIn->setShortcuts({QKeySequence(Qt::CTRL + Qt::Key_Plus), QKeySequence(Qt::CTRL + Qt::Key_Equal)});
+    ui->actionZoomOut->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_Minus));
+    ui->actionZoomReset->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_0));
+    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    m_leaveFullScreen->setEnabled(false);
+    connect(m_leaveFullScreen, &QShortcut::activated, ui->actionFullScreen, [this] {
+        if (!m_scaledView || !m_scaledView->closePopups())
+            ui->actionFullScreen->setChecked(false);
+    });
+
+    // A presenter remote sends Page Down and Page Up; either works the draw
+    // button of the display shown, while the focus stays in its box.
+    for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setAutoRepeat(false);
+        connect(shortcut, &QShortcut::activated, this, &MainWindow::startOrStopActiveDraw);
+    }
+    for (QPushButton *button : {ui->pushButton, ui->pushButton_4, ui->pushButton_11, ui->pushButton_12})
+        button->setToolTip(tr("%1 (Page Down / Page Up)").arg(button->toolTip()));
+
+    {
+        const QSignalBlocker blocker(ui->actionShowNames);
+        ui->actionShowNames->setChecked(ViewSettings::storedShowNames());
+    }
+    m_drawnNamesLabel->setVisible(ui->actionShowNames->isChecked());
+    m_zoom = ViewSettings::storedZoom();
+    applyView();
+}
+
+void MainWindow::applyView()
+{
+    const bool fullScreen = ui->actionFullScreen->isChecked();
+    scaleContent(fullScreen || m_zoom != ViewSettings::kActualSize);
+    m_leaveFullScreen->setEnabled(fullScreen);
+    ui->actionZoomIn->setEnabled(m_zoom < ViewSettings::kLargestZoom);
+    ui->actionZoomOut->setEnabled(m_zoom > ViewSettings::kActualSize);
+
+    if (fullScreen) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        m_scaledView->setMinimumSize(0, 0);
+        m_scaledView->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        showFullScreen();
+        // Where no window manager acts on the request, the window itself
+        // takes the screen.
+        if (windowHandle() && windowHandle()->screen())
+            setGeometry(windowHandle()->screen()->geometry());
+        return;
+    }
+    if (isFullScreen())
+        showNormal();
+    if (!m_scaledView) {
+        limitWindowSize();
+        return;
+    }
+    // The menus and the status bar keep their size; the content grows.
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    m_scaledView->setFixedSize(m_scaledView->contentSize() * (m_zoom / double(ViewSettings::kActualSize)));
+    layout()->invalidate();
+    setFixedSize(layout()->totalMinimumSize());
+}
+
+void MainWindow::scaleContent(bool scaled)
+{
+    if (scaled == (m_scaledView != nullptr))
+        return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    if (scaled) {
+        // The content is scaled from the size it has in the normal window.
+        if (layout())
+            layout()->activate();
+        const QSize contentSize = ui->centralWidget->size();
+        takeCentralWidget();
+        // Taken out, the content lost its parent. Back as the window's first
+        // child, it is searched first again, so that a lookup by name finds
+        // the same widget as before and not one of a dialog.
+        ui->centralWidget->setParent(this);
+        ui->centralWidget->lower();
+        m_scaledView = new ScaledContentView(ui->centralWidget, contentSize, this);
+        setCentralWidget(m_scaledView);
+        m_scaledView->show();
+    } else {
+        takeCentralWidget();
+        m_scaledView->releaseContent();
+        delete m_scaledView;
+        m_scaledView = nullptr;
+        setCentralWidget(ui->centralWidget);
+        ui->centralWidget->show();
+    }
+    if (focus && ui->centralWidget->isAncestorOf(focus))
+        focus->setFocus();
+}
+
+void MainWindow::setZoom(int percent)
+{
+    m_zoom = ViewSettings::validZoom(percent);
+    ViewSettings::storeZoom(m_zoom);
+    applyView();
+}
+
+void MainWindow::on_actionFullScreen_toggled(bool)
+{
+    applyView();
+}
+
+void MainWindow::on_actionZoomIn_triggered()
+{
+    setZoom(ViewSettings::steppedZoom(m_zoom, 1));
+}
+
+void MainWindow::on_actionZoomOut_triggered()
+{
+    setZoom(ViewSettings::steppedZoom(m_zoom, -1));
+}
+
+void MainWindow::on_actionZoomReset_triggered()
+{
+    setZoom(ViewSettings::kActualSize);
+}
+
+void MainWindow::on_actionShowNames_toggled(bool on)
+{
+    ViewSettings::storeShowNames(on);
+    m_drawnNamesLabel->setVisible(on);
+}
+
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == ui->centralWidget && event->type() == QEvent::Resize)
+        placeDrawnNamesLabel();
     // A score box would take the undo key for undoing its own typing; in a
     // box that shows bullets that means nothing, and the teacher means the
     // last score.
@@ -1157,4 +1336,53 @@ void MainWindow::on_actionUndoScore_triggered()
                                                 QString::fromLatin1(kHistoryUndo), given.display, given.id,
                                                 given.name, letter}));
     statusBar()->showMessage(tr("Removed %1 from %2").arg(letter, given.id));
+}
+
+void MainWindow::placeDrawnNamesLabel()
+{
+    // Below the tallest panel, where no display or control ever lies.
+    const int top = ui->widget->y() + std::max({ui->widget->height(), ui->widget_2->height(),
+                                                ui->widget_3->height(), ui->widget_4->height()});
+    m_drawnNamesLabel->setGeometry(0, top, ui->centralWidget->width(), std::max(ui->centralWidget->height() - top, 0));
+}
+
+void MainWindow::showDrawnNames(const std::vector<QString> &ids)
+{
+    const QString text = drawnNamesText(ids, [&](const QString &id) { return m_studentNames.value(id); });
+    QFont font = m_drawnNamesLabel->font();
+    font.setPointSize(fittedNamesPointSize(kNamesPointSize, kSmallestNamesPointSize, m_drawnNamesLabel->width(),
+                                           [&](int pointSize) {
+                                               QFont sized = font;
+                                               sized.setPointSize(pointSize);
+                                               return QFontMetrics(sized).horizontalAdvance(text);
+                                           }));
+    m_drawnNamesLabel->setFont(font);
+    m_drawnNamesLabel->setText(text);
+}
+
+void MainWindow::clearDrawnNames()
+{
+    m_drawnNamesLabel->clear();
+}
+
+QPushButton *MainWindow::activeDrawButton() const
+{
+    switch (m_mode) {
+    case WheelMode:
+        return ui->pushButton_4;
+    case MicroTileMode:
+        return ui->pushButton_11;
+    case TvRollerMode:
+        return ui->pushButton_12;
+    case LedSingleMode:
+    case LedRollMode:
+        break;
+    }
+    return ui->pushButton;
+}
+
+void MainWindow::startOrStopActiveDraw()
+{
+    // As a click would, without taking the focus from where it is.
+    activeDrawButton()->click();
 }

@@ -15,6 +15,7 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QShortcut;
 class QSpacerItem;
 class QTimer;
 class QTranslator;
@@ -24,6 +25,7 @@ class HistoryDialog;
 class ClassSettingDialog;
 class MicroTileWidget;
 class MoveHomeworkDialog;
+class ScaledContentView;
 class SpeechDialog;
 class VoiceSwitchButton;
 class TVRollerWidget;
@@ -109,8 +111,27 @@ private slots:
     void on_actionAbsentStudents_triggered();
     void on_actionHistory_triggered();
     void on_actionUndoScore_triggered();
+    // View menu and presenter keys.
+    void on_actionFullScreen_toggled(bool on);
+    void on_actionZoomIn_triggered();
+    void on_actionZoomOut_triggered();
+    void on_actionZoomReset_triggered();
+    void on_actionShowNames_toggled(bool on);
+    void startOrStopActiveDraw();
 
 private:
+    // The classroom screen: full screen, zoom, the drawn names line and the
+    // presenter keys. None of it changes the window at 100 % out of full screen.
+    void setupView();
+    void applyView();
+    void setZoom(int percent);
+    void scaleContent(bool scaled);
+    void limitWindowSize();
+    void placeDrawnNamesLabel();
+    void showDrawnNames(const std::vector<QString> &ids);
+    void clearDrawnNames();
+    QPushButton *activeDrawButton() const;
+
     void initDataDir();
     void setVoiceSwitch(bool on);
     // The switch's colour and tool tip for speech that cannot be heard.
@@ -208,6 +229,13 @@ private:
     QLabel *m_roundLabel = nullptr;
     AbsentStudentsDialog *m_absentDialog = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
+
+    QTranslator *m_qtTranslator = nullptr;
+
+    ScaledContentView *m_scaledView = nullptr;
+    QLabel *m_drawnNamesLabel = nullptr;
+    QShortcut *m_leaveFullScreen = nullptr;
+    int m_zoom = 100;
 };
 
 #endif // MAINWINDOW_H

@@ -1,6 +1,7 @@
 #include "displays/abstractwheelwidget.h"
 
 #include "app/appservices.h"
+#include "displays/wheelhighlight.h"
 #include "displays/wheelposition.h"
 
 #include <QApplication>
@@ -125,22 +126,30 @@ void AbstractWheelWidget::paintEvent(QPaintEvent *)
     painter.drawRect(1, 1, w - 3, h - 3);
 
     painter.setClipRect(3, 3, w - 6, h - 6);
-    painter.setPen(palette.color(group, QPalette::ButtonText));
     const int rowHeight = itemHeight();
-    const QVector<WheelRow> rows = visibleWheelRows({m_currentItem, m_itemOffset}, rowHeight, itemCount(), h);
-    for (const WheelRow &row : rows)
-        paintItem(&painter, row.item, QRect(6, row.top, w - 6, rowHeight));
 
+    // The bar lies under the items, and the item on it takes a colour that
+    // reads against it: drawn over the items, the translucent bar washed the
+    // drawn student out.
     QColor highlight = palette.color(group, QPalette::Highlight);
     highlight.setAlpha(kHighlightAlpha);
+    const QColor itemText = palette.color(group, QPalette::ButtonText);
+    const HighlightBarLook bar = legibleHighlightBar(highlight, m_fillColor, itemText);
     QLinearGradient upper(0.5, 0, 0.5, 1);
     upper.setCoordinateMode(QGradient::ObjectBoundingMode);
     upper.setColorAt(0, highlight);
-    upper.setColorAt(1, highlight.lighter(150));
+    upper.setColorAt(1, highlight.lighter(bar.lighterFactor));
     painter.fillRect(QRect(0, h / 2 - rowHeight / 2, w, rowHeight / 2), upper);
     QLinearGradient lower(0.5, 0, 0.5, 1);
     lower.setCoordinateMode(QGradient::ObjectBoundingMode);
     lower.setColorAt(0, highlight);
-    lower.setColorAt(1, highlight.darker(200));
+    lower.setColorAt(1, highlight.darker(bar.darkerFactor));
     painter.fillRect(QRect(0, h / 2, w, rowHeight / 2), lower);
+
+    const int currentTop = h / 2 - m_itemOffset - rowHeight / 2;
+    const QVector<WheelRow> rows = visibleWheelRows({m_currentItem, m_itemOffset}, rowHeight, itemCount(), h);
+    for (const WheelRow &row : rows) {
+        painter.setPen(row.top == currentTop ? bar.itemColour : itemText);
+        paintItem(&painter, row.item, QRect(6, row.top, w - 6, rowHeight));
+    }
 }

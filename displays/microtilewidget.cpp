@@ -1,5 +1,6 @@
 #include "displays/microtilewidget.h"
 
+#include "displays/contrast.h"
 #include "displays/tilelayout.h"
 
 #include <QFontMetrics>
@@ -13,6 +14,7 @@
 
 namespace {
 const int kTraceIntervalMs = 50;
+const double kMinimumContrast = 3.0;
 // The highlighted label is sized from the font of the first board arranged
 // in the program's run; later arrangements keep that size.
 bool g_highlightSizeChosen = false;
@@ -107,9 +109,19 @@ void MicroTileWidget::arrangeTiles(bool randomCorner)
                                                    measure, std::rand);
     m_tileRects = std::move(arrangement.rects);
     m_tileColours = std::move(arrangement.colours);
+    // Random colours near the board's own are unreadable from the back of
+    // the room; such a colour is darkened or lightened just enough.
+    const QColor background = boardBackground();
+    for (QColor &colour : m_tileColours)
+        colour = withContrast(colour, background, kMinimumContrast);
     m_tileFonts.reserve(arrangement.pointSizes.size());
     for (int pointSize : arrangement.pointSizes)
         m_tileFonts.push_back(fontOfSize(pointSize).first);
+}
+
+QColor MicroTileWidget::boardBackground() const
+{
+    return palette().color(backgroundRole());
 }
 
 void MicroTileWidget::setShowFrames(bool show)
@@ -210,7 +222,12 @@ void MicroTileWidget::paintHighlight(QPainter &painter)
     const QRect tile = m_selectedIndex < int(m_tileRects.size()) ? m_tileRects[size_t(m_selectedIndex)] : QRect();
     const QRect label = highlightLabelRect(tile, QSize(metrics.horizontalAdvance(name), metrics.height()), size());
     painter.setFont(labelFont);
-    if (m_selectedIndex < int(m_tileColours.size()))
-        painter.setPen(m_tileColours[size_t(m_selectedIndex)]);
+    const QColor colour = m_selectedIndex < int(m_tileColours.size()) ? m_tileColours[size_t(m_selectedIndex)]
+                                                                       : painter.pen().color();
+    // A backing in the board's colour keeps the tiles around from running
+    // through the large label.
+    painter.fillRect(label, boardBackground());
+    drawFrame(painter, label, colour);
+    painter.setPen(colour);
     painter.drawText(QRectF(label), name, QTextOption());
 }

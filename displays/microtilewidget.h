@@ -37,6 +37,7 @@ public:
     QString selectedText() const;
 
     const std::vector<QRect> &tileRects() const { return m_tileRects; }
+    const std::vector<QColor> &tileColours() const { return m_tileColours; }
 
 public slots:
     void traceItTimer();
@@ -48,6 +49,8 @@ private:
     void paintEmptyBoard(QPainter &painter);
     void paintTiles(QPainter &painter);
     void paintHighlight(QPainter &painter);
+    // The board paints no background of its own; what shows through is this.
+    QColor boardBackground() const;
 
     int m_selectedIndex = -1;
     QStringList m_names;

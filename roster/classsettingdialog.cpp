@@ -119,11 +119,6 @@ bool ClassSettingDialog::hasStudent(const QString &className, const QString &id)
     return m_store->hasStudent(className, id);
 }
 
-QString ClassSettingDialog::studentName(const QString &id) const
-{
-    return m_store->studentName(id);
-}
-
 void ClassSettingDialog::appendScore(const QString &id, char letter)
 {
     m_store->appendScore(id, letter);

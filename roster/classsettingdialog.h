@@ -38,9 +38,6 @@ public:
     void studentIds(const QString &className, std::vector<QString> &ids);
     void selectClass(const QString &className);
     bool hasStudent(const QString &className, const QString &id) const;
-    // The name of the current class's student with that ID; empty when there
-    // is none or the name is empty.
-    QString studentName(const QString &id) const;
     void appendScore(const QString &id, char letter);
     RosterStore *store() const { return m_store; }
     // Takes the last letter off the score string of that student of the

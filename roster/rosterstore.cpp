@@ -289,13 +289,6 @@ bool RosterStore::hasStudent(const QString &className, const QString &id) const
     return k >= 0 && m_ids.at(k).contains(id);
 }
 
-QString RosterStore::studentName(const QString &id) const
-{
-    if (!hasCurrentClass())
-        return QString();
-    return m_names.at(m_currentClass).value(m_ids.at(m_currentClass).indexOf(id));
-}
-
 void RosterStore::appendScore(const QString &id, char letter)
 {
     if (!hasCurrentClass())

@@ -29,8 +29,6 @@ public:
     void studentIds(const QString &className, std::vector<QString> &ids);
     void selectClass(const QString &className);
     bool hasStudent(const QString &className, const QString &id) const;
-    // The name of that student of the current class; empty when unknown.
-    QString studentName(const QString &id) const;
     void appendScore(const QString &id, char letter);
     // Takes the last letter off the score string of that student of the
     // current class, and saves, only when the string still ends with that

@@ -702,6 +702,34 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <source>Removed %1 from %2</source>
         <translation>Removed %1 from %2</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>Full Screen</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>Show Names</source>
+        <translation>Show Names</translation>
+    </message>
+    <message>
+        <source>%1 (Page Down / Page Up)</source>
+        <translation>%1 (Page Down / Page Up)</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>

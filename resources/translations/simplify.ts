@@ -702,6 +702,34 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <source>Removed %1 from %2</source>
         <translation>已删除 %2 的成绩 %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全屏</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>缩小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>实际大小</translation>
+    </message>
+    <message>
+        <source>Show Names</source>
+        <translation>显示姓名</translation>
+    </message>
+    <message>
+        <source>%1 (Page Down / Page Up)</source>
+        <translation>%1（翻页键 Page Down / Page Up）</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>

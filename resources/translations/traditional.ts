@@ -702,6 +702,34 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <source>Removed %1 from %2</source>
         <translation>已刪除 %2 的成績 %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>Full Screen</source>
+        <translation>全螢幕</translation>
+    </message>
+    <message>
+        <source>Zoom In</source>
+        <translation>放大</translation>
+    </message>
+    <message>
+        <source>Zoom Out</source>
+        <translation>縮小</translation>
+    </message>
+    <message>
+        <source>Actual Size</source>
+        <translation>實際大小</translation>
+    </message>
+    <message>
+        <source>Show Names</source>
+        <translation>顯示姓名</translation>
+    </message>
+    <message>
+        <source>%1 (Page Down / Page Up)</source>
+        <translation>%1（翻頁鍵 Page Down / Page Up）</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>

@@ -1,3 +1,4 @@
+#include "displays/contrast.h"
 #include "displays/microtilewidget.h"
 
 #include "../support/testenvironment.h"
@@ -167,6 +168,18 @@ private slots:
             if (int(i) != highlighted && framed.pixel(corner(tiles[i])) != qRgb(255, 255, 255))
                 ++outlined;
         QCOMPARE(outlined, int(tiles.size()) - 1);
+    }
+
+    void everyTileReadsOnTheBoard()
+    {
+        DisplayPanel panel;
+        auto *board = panel.add<MicroTileWidget>();
+        board->setNames(studentIds(150));
+        board->arrangeTiles(true);
+        const QColor background = board->palette().color(board->backgroundRole());
+        QCOMPARE(board->tileColours().size(), size_t(150));
+        for (const QColor &colour : board->tileColours())
+            QVERIFY2(contrastRatio(colour, background) >= 3.0, qPrintable(colour.name()));
     }
 };
 
