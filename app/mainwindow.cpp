@@ -54,8 +54,8 @@
 
 namespace {
 const char *const kContactAddress = "zandrel@brimvale.org";
-// The drawn names line: as large as the room below the panels allows, smaller
-// only when many names would not fit its width.
+// The drawn names line: as large as the room below the panel allows, smaller
+// only when many names would not fit it.
 const int kNamesPointSize = 22;
 const int kSmallestNamesPointSize = 8;
 QString g_appTitle;
@@ -412,6 +412,8 @@ void MainWindow::showPanel(QWidget *panel)
         panel->move(ui->widget->pos());
     for (QWidget *each : {ui->widget, ui->widget_2, ui->widget_3, ui->widget_4})
         each->setVisible(each == panel);
+    if (m_drawnNamesLabel)
+        placeDrawnNamesLabel();
 }
 
 void MainWindow::on_actionLED_triggered()
@@ -1340,28 +1342,41 @@ void MainWindow::on_actionUndoScore_triggered()
 
 void MainWindow::placeDrawnNamesLabel()
 {
-    // Below the tallest panel, where no display or control ever lies.
-    const int top = ui->widget->y() + std::max({ui->widget->height(), ui->widget_2->height(),
-                                                ui->widget_3->height(), ui->widget_4->height()});
+    // Below the panel shown, where no display or control lies.
+    int top = 0;
+    for (const QWidget *panel : {ui->horizontalLayoutWidget_2, ui->widget, ui->widget_2, ui->widget_3, ui->widget_4})
+        if (!panel->isHidden())
+            top = std::max(top, panel->geometry().bottom() + 1);
     m_drawnNamesLabel->setGeometry(0, top, ui->centralWidget->width(), std::max(ui->centralWidget->height() - top, 0));
+    fitDrawnNames();
 }
 
 void MainWindow::showDrawnNames(const std::vector<QString> &ids)
 {
-    const QString text = drawnNamesText(ids, [&](const QString &id) { return m_studentNames.value(id); });
+    m_drawnNames = drawnNamesEntries(ids, [&](const QString &id) { return m_studentNames.value(id); });
+    fitDrawnNames();
+}
+
+void MainWindow::fitDrawnNames()
+{
     QFont font = m_drawnNamesLabel->font();
-    font.setPointSize(fittedNamesPointSize(kNamesPointSize, kSmallestNamesPointSize, m_drawnNamesLabel->width(),
-                                           [&](int pointSize) {
-                                               QFont sized = font;
-                                               sized.setPointSize(pointSize);
-                                               return QFontMetrics(sized).horizontalAdvance(text);
-                                           }));
+    const auto sized = [&](int pointSize) {
+        QFont each = font;
+        each.setPointSize(pointSize);
+        return QFontMetrics(each);
+    };
+    const NamesLayout layout = fittedNamesLayout(
+        m_drawnNames, kNamesPointSize, kSmallestNamesPointSize, m_drawnNamesLabel->size(),
+        [&](int pointSize, const QString &line) { return sized(pointSize).horizontalAdvance(line); },
+        [&](int pointSize) { return sized(pointSize).height(); });
+    font.setPointSize(layout.pointSize);
     m_drawnNamesLabel->setFont(font);
-    m_drawnNamesLabel->setText(text);
+    m_drawnNamesLabel->setText(layout.text);
 }
 
 void MainWindow::clearDrawnNames()
 {
+    m_drawnNames.clear();
     m_drawnNamesLabel->clear();
 }
 

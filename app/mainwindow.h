@@ -129,6 +129,7 @@ private:
     void limitWindowSize();
     void placeDrawnNamesLabel();
     void showDrawnNames(const std::vector<QString> &ids);
+    void fitDrawnNames();
     void clearDrawnNames();
     QPushButton *activeDrawButton() const;
 
@@ -234,6 +235,7 @@ private:
 
     ScaledContentView *m_scaledView = nullptr;
     QLabel *m_drawnNamesLabel = nullptr;
+    QStringList m_drawnNames;
     QShortcut *m_leaveFullScreen = nullptr;
     int m_zoom = 100;
 };

@@ -2,8 +2,11 @@
 // program runs on (run it under Xvfb at 1920 x 1080): how long one paint of
 // the whole scaled window takes, and how many frames the view paints a second
 // while the wheels spin. With a directory as argument it also saves a
-// screenshot of each display there, in simplified Chinese.
+// screenshot of each display there, in simplified Chinese (the roster's
+// made-up students are named "Student 1" and on).
 #include "app/mainwindow.h"
+#include "displays/microtilewidget.h"
+#include "displays/tvrollerwidget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -12,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QGraphicsView>
 #include <QImage>
+#include <QLCDNumber>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
@@ -29,27 +33,6 @@ void wait(int ms)
     timer.start();
     while (timer.elapsed() < ms)
         QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
-// 32 students with Chinese names, as a class list would give them.
-void writeNamedRoster()
-{
-    const QStringList family{"王", "李", "张", "刘", "陈", "杨", "赵", "黄"};
-    const QStringList given{"子涵", "欣怡", "浩然", "梓萱"};
-    QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Zandrel_ClassSetting"));
-    settings.clear();
-    settings.beginWriteArray(QStringLiteral("Classes"));
-    settings.setArrayIndex(0);
-    settings.setValue(QStringLiteral("Name"), QStringLiteral("三年二班"));
-    settings.beginWriteArray(QStringLiteral("StudentInfor"));
-    for (int i = 0; i < 32; ++i) {
-        settings.setArrayIndex(i);
-        settings.setValue(QStringLiteral("ID"), QString::number(20240301 + i));
-        settings.setValue(QStringLiteral("Name"), family.at(i % family.size()) + given.at(i / family.size()));
-        settings.setValue(QStringLiteral("Score"), QString());
-    }
-    settings.endArray();
-    settings.endArray();
 }
 
 class PaintCounter : public QObject
@@ -77,7 +60,7 @@ int main(int argc, char *argv[])
     const QString shots = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     QSettings(QStringLiteral("Velmor"), QStringLiteral("Language")).setValue(QStringLiteral("Language"), QStringLiteral("simplify"));
     QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("Enable"), false);
-    writeNamedRoster();
+    writeBenchRoster(1, 32, QString());
     QTextStream out(stdout);
 
     MainWindow window;
@@ -88,6 +71,12 @@ int main(int argc, char *argv[])
     out << "screen " << window.width() << " x " << window.height() << ", content scaled by "
         << view->transform().m11() << "\n";
 
+    // As the teacher picks an entry of a count box.
+    auto choose = [&](const char *name, int index) {
+        auto *box = window.findChild<QComboBox *>(QLatin1String(name));
+        box->setCurrentIndex(index);
+        QMetaObject::invokeMethod(box, "activated", Q_ARG(QString, box->currentText()));
+    };
     auto button = [&](const char *name) { return window.findChild<QPushButton *>(QLatin1String(name)); };
     auto draw = [&](const char *name, int runMs) {
         button(name)->click();
@@ -95,40 +84,43 @@ int main(int argc, char *argv[])
         button(name)->click();
         wait(300);
     };
-    // The paint alone, into an image of the screen's size, and the paint with
-    // its way to the X server, as the window shows it.
+    // A frame of a display: what it repaints on one step of its draw, the
+    // display's area of the screen; and, at most, the whole screen. Each is
+    // painted alone, into an image, and with its way to the X server.
     QImage frame(view->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
-    auto measure = [&](const QString &display) {
-        const double paintMs = medianMs(31, [&] { view->viewport()->render(&frame); });
-        const double shownMs = medianMs(31, [&] { view->viewport()->repaint(); });
-        out << display << ": one frame of the full-screen window painted in " << paintMs << " ms, shown in "
-            << shownMs << " ms\n";
+    auto measure = [&](const QString &display, QWidget *widget) {
+        auto *content = window.findChild<QWidget *>(QStringLiteral("centralWidget"));
+        const QRect area = view->mapFromScene(QRectF(widget->mapTo(content, QPoint()), QSizeF(widget->size())))
+                               .boundingRect();
+        const double displayMs = medianMs(31, [&] { view->viewport()->render(&frame, area.topLeft(), area); });
+        const double displayShownMs = medianMs(31, [&] { view->viewport()->repaint(area); });
+        const double screenMs = medianMs(31, [&] { view->viewport()->render(&frame); });
+        const double screenShownMs = medianMs(31, [&] { view->viewport()->repaint(); });
+        out << display << ": a frame of the display (" << area.width() << " x " << area.height() << ") painted in "
+            << displayMs << " ms, shown in " << displayShownMs << " ms; the whole screen painted in " << screenMs
+            << " ms, shown in " << screenShownMs << " ms\n";
         if (!shots.isEmpty())
             QProcess::execute(QStringLiteral("import"), {QStringLiteral("-window"), QStringLiteral("root"),
                                                          shots + QLatin1Char('/') + display + QStringLiteral(".png")});
     };
 
     draw("pushButton", 1200);
-    measure(QStringLiteral("led-single"));
+    measure(QStringLiteral("led-single"), window.findChild<QLCDNumber *>());
     window.findChild<QCheckBox *>(QStringLiteral("checkBox"))->click();
     draw("pushButton", 1500);
-    measure(QStringLiteral("led-roll"));
+    measure(QStringLiteral("led-roll"), window.findChild<QLCDNumber *>());
 
     window.findChild<QAction *>(QStringLiteral("actionMicro_Tile"))->trigger();
     draw("pushButton_11", 800);
-    measure(QStringLiteral("tile-board"));
+    measure(QStringLiteral("tile-board"), window.findChild<MicroTileWidget *>());
 
     window.findChild<QAction *>(QStringLiteral("actionTV_Roller"))->trigger();
-    auto *selected = window.findChild<QComboBox *>(QStringLiteral("comboBox_4"));
-    selected->setCurrentIndex(1);
-    QMetaObject::invokeMethod(selected, "activated", Q_ARG(QString, selected->currentText()));
+    choose("comboBox_4", 1);
     draw("pushButton_12", 1000);
-    measure(QStringLiteral("tv-roller"));
+    measure(QStringLiteral("tv-roller"), window.findChild<TVRollerWidget *>());
 
     window.findChild<QAction *>(QStringLiteral("actionWheel"))->trigger();
-    auto *wheelCount = window.findChild<QComboBox *>(QStringLiteral("comboBox_5"));
-    wheelCount->setCurrentIndex(2);
-    QMetaObject::invokeMethod(wheelCount, "activated", Q_ARG(QString, wheelCount->currentText()));
+    choose("comboBox_5", 2);
     wait(500);
     PaintCounter counter;
     view->viewport()->installEventFilter(&counter);
@@ -143,6 +135,6 @@ int main(int argc, char *argv[])
         << counter.paints / seconds << " frames/s\n";
     view->viewport()->removeEventFilter(&counter);
     wait(500);
-    measure(QStringLiteral("wheels"));
+    measure(QStringLiteral("wheels"), window.findChild<QWidget *>(QStringLiteral("widget_2")));
     return 0;
 }

@@ -32,42 +32,58 @@ private slots:
         QCOMPARE(ViewSettings::steppedZoom(zoom, steps), result);
     }
 
-    void namesLine_data()
+    void namesEntries_data()
     {
         QTest::addColumn<QStringList>("ids");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("one") << QStringList{"1001"} << "1001 Li Lei";
-        QTest::newRow("in the order given") << QStringList{"1004", "1001"} << "1004 Wang Fang  1001 Li Lei";
-        QTest::newRow("no name: the ID alone") << QStringList{"1003", "1001"} << "1003  1001 Li Lei";
-        QTest::newRow("not in the roster") << QStringList{"9999"} << "9999";
-        QTest::newRow("an empty wheel left out") << QStringList{"1001", "", "1004"} << "1001 Li Lei  1004 Wang Fang";
-        QTest::newRow("nothing drawn") << QStringList{} << "";
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("one") << QStringList{"1001"} << QStringList{"1001 Li Lei"};
+        QTest::newRow("in the order given") << QStringList{"1004", "1001"} << QStringList{"1004 Wang Fang", "1001 Li Lei"};
+        QTest::newRow("no name: the ID alone") << QStringList{"1003"} << QStringList{"1003"};
+        QTest::newRow("not in the roster") << QStringList{"9999"} << QStringList{"9999"};
+        QTest::newRow("an empty wheel left out") << QStringList{"1001", "", "1004"}
+                                                 << QStringList{"1001 Li Lei", "1004 Wang Fang"};
+        QTest::newRow("nothing drawn") << QStringList{} << QStringList{};
     }
 
-    void namesLine()
+    void namesEntries()
     {
         QFETCH(QStringList, ids);
-        QFETCH(QString, line);
+        QFETCH(QStringList, entries);
         const QMap<QString, QString> roster{{"1001", "Li Lei"}, {"1003", ""}, {"1004", "Wang Fang"}};
         const std::vector<QString> drawn(ids.cbegin(), ids.cend());
-        QCOMPARE(drawnNamesText(drawn, [&](const QString &id) { return roster.value(id); }), line);
+        QCOMPARE(drawnNamesEntries(drawn, [&](const QString &id) { return roster.value(id); }), entries);
     }
 
-    void namesLineShrinksToFit_data()
+    void namesLayout_data()
     {
-        QTest::addColumn<int>("width");
+        QTest::addColumn<QStringList>("entries");
+        QTest::addColumn<QSize>("room");
+        QTest::addColumn<QString>("text");
         QTest::addColumn<int>("pointSize");
-        // 20 pixels a point.
-        QTest::newRow("room for the largest") << 500 << 22;
-        QTest::newRow("shrinks") << 300 << 15;
-        QTest::newRow("not below the smallest") << 10 << 8;
+        // Each character is a point wide, a line two points high.
+        QTest::newRow("one name, the largest size") << QStringList{"1001 Li"} << QSize(200, 100) << "1001 Li" << 22;
+        QTest::newRow("two on a line") << QStringList{"1001 Li", "1002 Wu"} << QSize(400, 50) << "1001 Li  1002 Wu"
+                                       << 22;
+        QTest::newRow("too wide: a second line") << QStringList{"1001 Li", "1002 Wu"} << QSize(200, 100)
+                                                 << "1001 Li\n1002 Wu" << 22;
+        QTest::newRow("too low for two lines: smaller") << QStringList{"1001 Li", "1002 Wu"} << QSize(200, 50)
+                                                        << "1001 Li  1002 Wu" << 12;
+        QTest::newRow("lines as full as they go") << QStringList{"1001 Li", "1002 Wu", "1003 Xu"} << QSize(400, 100)
+                                                  << "1001 Li  1002 Wu\n1003 Xu" << 22;
+        QTest::newRow("nothing fits: the smallest") << QStringList{"1001 Li"} << QSize(10, 10) << "1001 Li" << 8;
     }
 
-    void namesLineShrinksToFit()
+    void namesLayout()
     {
-        QFETCH(int, width);
+        QFETCH(QStringList, entries);
+        QFETCH(QSize, room);
+        QFETCH(QString, text);
         QFETCH(int, pointSize);
-        QCOMPARE(fittedNamesPointSize(22, 8, width, [](int size) { return 20 * size; }), pointSize);
+        const NamesLayout layout = fittedNamesLayout(
+            entries, 22, 8, room, [](int size, const QString &line) { return size * line.size(); },
+            [](int size) { return 2 * size; });
+        QCOMPARE(layout.text, text);
+        QCOMPARE(layout.pointSize, pointSize);
     }
 };
 
