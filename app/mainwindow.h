@@ -63,15 +63,27 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private slots:
-    void showTimeInLCD();
+    // Draws on the LED display.
     void lotteryScroll();
     void OnLEDRollerTimer();
-    void OnVoiceReadLaterTimer();
     void on_pushButton_clicked();
     void on_m_timeSpeedSlider_valueChanged(int value);
     void on_pushButton_2_clicked();
     void on_pushButton_3_clicked();
     void on_checkBox_clicked();
+    // Draws on the tile board, the TV roller and the wheels.
+    void on_pushButton_11_clicked();
+    void on_checkBox_2_clicked();
+    void on_pushButton_12_clicked();
+    void on_comboBox_3_activated(const QString &arg1);
+    void on_comboBox_4_activated(const QString &arg1);
+    void on_pushButton_4_clicked();
+    void on_comboBox_5_activated(const QString &arg1);
+    // Page Down and Page Up, as a presenter remote sends them.
+    void startOrStopActiveDraw();
+    void OnVoiceReadLaterTimer();
+
+    // Score entry.
     void on_lineEdit_returnPressed();
     void on_pushButton_5_clicked();
     void on_pushButton_6_clicked();
@@ -79,105 +91,114 @@ private slots:
     void on_pushButton_7_clicked();
     void on_pushButton_9_clicked();
     void on_pushButton_10_clicked();
-    void on_pushButton_11_clicked();
     void on_comboBox_2_activated(const QString &arg1);
     void on_lineEdit_2_returnPressed();
-    void on_checkBox_2_clicked();
-    void on_pushButton_12_clicked();
-    void on_comboBox_3_activated(const QString &arg1);
-    void on_comboBox_4_activated(const QString &arg1);
-    void on_pushButton_4_clicked();
-    void on_comboBox_5_activated(const QString &arg1);
-    void on_actionAbout_triggered();
-    void on_actionOpen_Directory_triggered();
+    void on_actionUndoScore_triggered();
+
+    // The class chooser and the menus.
+    void on_comboBox_currentIndexChanged(int index);
     void on_actionClass_Settings_triggered();
+    void on_actionCalculate_Ave_Score_triggered();
+    void on_actionOpen_Directory_triggered();
     void on_actionOpen_Student_Directory_triggered();
     void on_actionMove_Homework_triggered();
-    void on_actionSetting_triggered();
-    void on_actionCalculate_Ave_Score_triggered();
-    void OnStatusBarVoiceSwitchClicked();
-    void on_actionChinese_Simplify_triggered();
-    void on_actionEnglish_2_triggered();
-    void on_actionChinese_Tranditional_triggered();
-    void on_comboBox_currentIndexChanged(int index);
+    void on_actionAbsentStudents_triggered();
+    void on_actionHistory_triggered();
     void on_actionLED_triggered();
     void on_actionWheel_triggered();
     void on_actionMicro_Tile_triggered();
     void on_actionTV_Roller_triggered();
-
-    // Rounds, absent students, the history and undo.
     void on_actionNoRepeat_triggered(bool checked);
     void on_actionNewRound_triggered();
-    void on_actionAbsentStudents_triggered();
-    void on_actionHistory_triggered();
-    void on_actionUndoScore_triggered();
-    // View menu and presenter keys.
     void on_actionFullScreen_toggled(bool on);
     void on_actionZoomIn_triggered();
     void on_actionZoomOut_triggered();
     void on_actionZoomReset_triggered();
     void on_actionShowNames_toggled(bool on);
-    void startOrStopActiveDraw();
+    void on_actionSetting_triggered();
+    void on_actionAbout_triggered();
+
+    // The status bar.
+    void showTimeInLCD();
+    void OnStatusBarVoiceSwitchClicked();
+
+    // Language.
+    void on_actionChinese_Simplify_triggered();
+    void on_actionEnglish_2_triggered();
+    void on_actionChinese_Tranditional_triggered();
 
 private:
+    // Construction, in the order the constructor takes the steps.
+    void initDataDir();
+    void installTranslation(const QString &language);
+    void startClock();
+    void createDialogs();
+    void setUpRounds();
+    void setUpLanguageMenu(const QString &language);
+    void setUpDisplays();
+    void limitWindowSize();
+    void setUpStatusBar();
     // The classroom screen: full screen, zoom, the drawn names line and the
     // presenter keys. None of it changes the window at 100 % out of full screen.
-    void setupView();
-    void applyView();
-    void setZoom(int percent);
-    void scaleContent(bool scaled);
-    void limitWindowSize();
+    void setUpView();
+
+    // The chosen class and its students.
+    // The class chooser's index into m_classNames, -1 when none is chosen.
+    int currentClassIndex() const;
+    void refreshRoster(bool reloadStore, bool refillClasses);
+    void loadDrawState(const QString &className);
+    void showStudentCount();
+
+    // Draws: what every display shares.
+    void feedDisplay();
+    // Brings the active display in line with the draw pool as a draw starts.
+    void beginDraw();
+    // The students the draw announced: to the history, and out of the round.
+    void noteDrawn(const std::vector<QString> &ids);
+    void collectDrawnIDs(std::vector<QString> &ids) const;
+    // The announcement of the drawn IDs, each followed by the separator: its
+    // last four characters or, with names read, the student's name where the
+    // current class gives one.
+    QString spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const;
+    void readLater(const QString &text);
+    void readAloud(const QString &text);
     void placeDrawnNamesLabel();
     void showDrawnNames(const std::vector<QString> &ids);
     void fitDrawnNames();
     void clearDrawnNames();
     QPushButton *activeDrawButton() const;
 
-    void initDataDir();
-    void setVoiceSwitch(bool on);
-    // The switch's colour and tool tip for speech that cannot be heard.
-    void showSpeechSilence();
-    void installTranslation(const QString &language);
-    void checkLanguageAction(const QString &language);
-    void changeLanguage(const QString &language);
+    // Draws on each display.
+    int ledDigits() const;
+    void showLedText(const QString &text);
     void startDrawTimer();
     void buildRollerBuffer();
     void collectShownIDs(std::vector<QString> &ids) const;
-    void collectDrawnIDs(std::vector<QString> &ids) const;
-    void readLater(const QString &text);
-    void readAloud(const QString &text);
-    // The announcement of the drawn IDs, each followed by the separator: its
-    // last four characters or, with names read, the student's name where the
-    // current class gives one.
-    QString spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const;
-    void showLedText(const QString &text);
-    void scoreShownStudent(char letter);
-    void scoreFromButton(QPushButton *button, char letter);
-    bool acceptedScoreLetter(const QLineEdit *box, char &letter);
-    int ledDigits() const;
-    void refreshRoster(bool reloadStore, bool refillClasses);
-    void checkModeAction(QAction *action);
-    void showPanel(QWidget *panel);
     void feedMicroTile();
     void feedTvRoller();
     void fillSelectCounts();
-    void buildWheels(int count);
     void addWheelSpacer(int width, int height);
-    // The class chooser's index into m_classNames, -1 when none is chosen.
-    int currentClassIndex() const;
-    void feedDisplay();
-
-    // Rounds, absent students, the history and undo.
-    void setUpRounds();
-    void loadDrawState(const QString &className);
-    void showStudentCount();
-    // Brings the active display in line with the draw pool as a draw starts.
-    void beginDraw();
+    void buildWheels(int count);
     void refillWheels();
-    // The students the draw announced: to the history, and out of the round.
-    void noteDrawn(const std::vector<QString> &ids);
+
+    // Score entry.
     void giveScore(const QString &id, char letter);
     void appendHistory(const QString &className, const QByteArray &lines);
+    bool acceptedScoreLetter(const QLineEdit *box, char &letter);
+    void scoreShownStudent(char letter);
+    void scoreFromButton(QPushButton *button, char letter);
+
+    // Menus, speech and language.
+    void checkModeAction(QAction *action);
+    void showPanel(QWidget *panel);
+    void applyView();
+    void scaleContent(bool scaled);
+    void setZoom(int percent);
+    void setVoiceSwitch(bool on);
+    // The switch's colour and tool tip for speech that cannot be heard.
+    void showSpeechSilence();
+    void checkLanguageAction(const QString &language);
+    void changeLanguage(const QString &language);
 
     Ui::MainWindow *ui = nullptr;
     QTimer *m_clockTimer = nullptr;
