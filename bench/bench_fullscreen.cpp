@@ -53,8 +53,7 @@ protected:
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    useTemporaryHome(home);
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
     const QString shots = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();

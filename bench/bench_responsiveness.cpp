@@ -53,8 +53,7 @@ double dialogMs(const std::function<void()> &open, const std::function<void(QWid
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    useTemporaryHome(home);
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
     QSettings(QStringLiteral("Velmor"), QStringLiteral("Language")).setValue(QStringLiteral("Language"), QStringLiteral("english"));

@@ -19,8 +19,7 @@ int main(int argc, char *argv[])
 {
     const QString kScores = QStringLiteral("ABCDEF").repeated(17).left(100);
     QTemporaryDir home;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    useTemporaryHome(home);
     Q_INIT_RESOURCE(resources);
     QApplication app(argc, argv);
     QTextStream out(stdout);
