@@ -1,17 +1,12 @@
 #include "app/viewsettings.h"
 
-#include <QSettings>
+#include "roster/settingsmap.h"
 
 #include <algorithm>
 
-namespace ViewSettings {
+using namespace SettingsMap;
 
-namespace {
-const char *const kOrganization = "Velmor";
-const char *const kApplication = "Velmor Zandrel";
-const char *const kZoomKey = "View_Zoom";
-const char *const kShowNamesKey = "View_ShowNames";
-}
+namespace ViewSettings {
 
 int validZoom(int percent)
 {
@@ -26,28 +21,24 @@ int steppedZoom(int zoom, int steps)
 
 int storedZoom()
 {
-    QSettings settings(kOrganization, kApplication);
     bool isNumber = false;
-    const int percent = settings.value(kZoomKey, kActualSize).toInt(&isNumber);
+    const int percent = readSetting(kProgramArea, kViewZoom, kActualSize).toInt(&isNumber);
     return isNumber ? validZoom(percent) : kActualSize;
 }
 
 void storeZoom(int percent)
 {
-    QSettings settings(kOrganization, kApplication);
-    settings.setValue(kZoomKey, validZoom(percent));
+    writeSetting(kProgramArea, kViewZoom, validZoom(percent));
 }
 
 bool storedShowNames()
 {
-    QSettings settings(kOrganization, kApplication);
-    return settings.value(kShowNamesKey, true).toBool();
+    return readSetting(kProgramArea, kViewShowNames, true).toBool();
 }
 
 void storeShowNames(bool show)
 {
-    QSettings settings(kOrganization, kApplication);
-    settings.setValue(kShowNamesKey, show);
+    writeSetting(kProgramArea, kViewShowNames, show);
 }
 
 }

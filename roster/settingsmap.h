@@ -41,6 +41,10 @@ constexpr char kProgramArea[] = "Velmor Zandrel";
 constexpr char kHomeworkDownloadPath[] = "Homework_DownloadPath";
 constexpr char kHomeworkCopy[] = "Homework_Copy";
 constexpr char kHomeworkToStudentDir[] = "Homework_ToStudentDir";
+// The classroom screen: the zoom of the normal window in percent, and whether
+// the drawn students are named below the display.
+constexpr char kViewZoom[] = "View_Zoom";
+constexpr char kViewShowNames[] = "View_ShowNames";
 // Fair draws: whether a round leaves out those drawn already; per class
 // (array "Lottery_Rounds") the IDs drawn in its round, and per class and day
 // (array "Absent_Students") the IDs marked absent.
