@@ -94,6 +94,9 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // Removing the translators below sends events through the filter, which
+    // would reach the form after it is gone.
+    qApp->removeEventFilter(this);
     installAppServices(nullptr);
     scaleContent(false);
     delete m_clockTimer;
