@@ -3,11 +3,16 @@
 #include "roster/datapaths.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
+#if defined(Q_OS_LINUX)
 #include <cstdio>
 #include <fcntl.h>
+#elif defined(Q_OS_WIN)
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -27,6 +32,27 @@ bool fail(TransferProblem *problem, TransferProblem::Reason reason, const QStrin
     if (problem)
         *problem = {reason, systemError};
     return false;
+}
+
+// A rename keeps the file whole with all its times and, told not to
+// replace, never takes the place of a file of the same name. Where the system
+// cannot rename so, the caller copies instead.
+bool renameWithoutReplacing(const QString &source, const QString &destination)
+{
+#if defined(Q_OS_LINUX)
+    return ::renameat2(AT_FDCWD, QFile::encodeName(source).constData(), AT_FDCWD,
+                       QFile::encodeName(destination).constData(), RENAME_NOREPLACE)
+        == 0;
+#elif defined(Q_OS_WIN)
+    // Without MOVEFILE_REPLACE_EXISTING the move fails where the name is taken.
+    return MoveFileExW(reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(source).utf16()),
+                       reinterpret_cast<LPCWSTR>(QDir::toNativeSeparators(destination).utf16()), 0)
+        != 0;
+#else
+    Q_UNUSED(source)
+    Q_UNUSED(destination)
+    return false;
+#endif
 }
 
 // A teacher sorts submissions by it. A file system that keeps no such time
@@ -126,13 +152,9 @@ QString homeworkDestinationDirectory(const QString &dataDir, const QString &clas
 bool transferHomeworkFile(const QString &source, const QString &destination, bool move,
                           TransferProblem *problem)
 {
-    // A rename keeps the file whole with all its times and, told not to
-    // replace, never takes the place of a file of the same name. Across
-    // file systems, or wherever it fails, the copy below finds out why.
-    if (move
-        && ::renameat2(AT_FDCWD, QFile::encodeName(source).constData(), AT_FDCWD,
-                       QFile::encodeName(destination).constData(), RENAME_NOREPLACE)
-            == 0)
+    // Across file systems, or wherever the rename fails, the copy below
+    // finds out why.
+    if (move && renameWithoutReplacing(source, destination))
         return true;
     if (!copyWithoutOverwriting(source, destination, problem))
         return false;
