@@ -8,9 +8,18 @@ QString defaultDataDirectory()
     return QDir::homePath() + QStringLiteral("/Brimvale");
 }
 
+namespace {
+// Whether a name can stand inside a file name in the data directory: it holds
+// no path separator and no NUL character.
 bool fitsInFileName(const QString &name)
 {
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
+}
+}
+
+QString classFilePath(const QString &dataDir, const QString &className, const QString &suffix)
+{
+    return fitsInFileName(className) ? dataDir + QLatin1Char('/') + className + suffix : QString();
 }
 
 bool isSafePathComponent(const QString &name)

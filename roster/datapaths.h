@@ -7,10 +7,6 @@
 // The per-user data directory: the home directory's "Brimvale".
 QString defaultDataDirectory();
 
-// Whether a name can stand inside a file name in the data directory: it holds
-// no path separator ("/" or "\\") and no NUL character.
-bool fitsInFileName(const QString &name);
-
 // Class names and student IDs become directory and file names under the data
 // directory. A name that could lead outside it (a path separator, "." or "..",
 // an empty name, a NUL character) is never used as a path.
@@ -18,6 +14,12 @@ bool isSafePathComponent(const QString &name);
 
 // dataDir + "/" + className, or an empty string when the name is not safe.
 QString classDirectoryPath(const QString &dataDir, const QString &className);
+
+// dataDir + "/" + className + suffix: one of the class's own files in the
+// data directory itself (score files, score workbook, history). The suffix
+// keeps any other name, even "" or "..", a file there; empty when the name
+// holds a path separator or NUL.
+QString classFilePath(const QString &dataDir, const QString &className, const QString &suffix);
 
 // classDirectoryPath + "/" + id, or an empty string when either is not safe.
 QString studentDirectoryPath(const QString &dataDir, const QString &className, const QString &id);

@@ -92,8 +92,7 @@ int noSpace(unsigned char)
 
 QString historyFilePath(const QString &dataDir, const QString &className)
 {
-    const QString base = classDirectoryPath(dataDir, className);
-    return base.isEmpty() ? QString() : base + QStringLiteral("_history.csv");
+    return classFilePath(dataDir, className, QStringLiteral("_history.csv"));
 }
 
 QString historyTime(const QDateTime &time)

@@ -37,8 +37,8 @@ struct HistoryEntry
     QString score;
 };
 
-// The path of a class's history file, or an empty string when the class
-// name could lead outside the data directory (as for the score files).
+// The path of a class's history file, named as the score files are: empty
+// when the class name holds a path separator or NUL.
 QString historyFilePath(const QString &dataDir, const QString &className);
 
 // The Time column: local time as yyyy-MM-dd HH:mm:ss.

@@ -15,12 +15,7 @@ QByteArray csvField(const QByteArray &text)
 
 QString scoreFilePath(const QString &dataDir, const QString &className, bool csv)
 {
-    // The suffix keeps any other name, even "" or "..", a file in the data
-    // directory itself.
-    if (!fitsInFileName(className))
-        return QString();
-    return dataDir + QLatin1Char('/') + className
-        + (csv ? QStringLiteral("_score100.csv") : QStringLiteral("_score100.txt"));
+    return classFilePath(dataDir, className, csv ? QStringLiteral("_score100.csv") : QStringLiteral("_score100.txt"));
 }
 
 QByteArray formatAverage(double average, ScoreRounding rounding)

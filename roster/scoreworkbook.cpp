@@ -47,8 +47,7 @@ double displayWidth(const QString &text)
 
 QString ScoreWorkbook::path(const QString &dataDir, const QString &className)
 {
-    const QString base = classDirectoryPath(dataDir, className);
-    return base.isEmpty() ? QString() : base + QStringLiteral("_score100.xlsx");
+    return classFilePath(dataDir, className, QStringLiteral("_score100.xlsx"));
 }
 
 QString ScoreWorkbook::sheetName(const QString &className)

@@ -18,7 +18,8 @@ class ScoreWorkbook
     Q_DECLARE_TR_FUNCTIONS(ScoreWorkbook)
 
 public:
-    // Empty when the class name could lead outside the data directory.
+    // Named as the score files are: empty when the class name holds a path
+    // separator or NUL.
     static QString path(const QString &dataDir, const QString &className);
 
     // The class name as a worksheet may be named: without the characters

@@ -72,7 +72,7 @@ private slots:
     {
         QCOMPARE(historyFilePath(QStringLiteral("/data"), QStringLiteral("Class 1")), QStringLiteral("/data/Class 1_history.csv"));
         QCOMPARE(historyFilePath(QStringLiteral("/data"), QStringLiteral("a/b")), QString());
-        QCOMPARE(historyFilePath(QStringLiteral("/data"), QStringLiteral("..")), QString());
+        QCOMPARE(historyFilePath(QStringLiteral("/data"), QStringLiteral("..")), QStringLiteral("/data/.._history.csv"));
     }
 
     void appendingNeverRewrites()
