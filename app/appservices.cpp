@@ -1,6 +1,6 @@
 #include "app/appservices.h"
 
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 
 namespace {
 AppServices *g_services = nullptr;

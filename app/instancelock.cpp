@@ -1,6 +1,6 @@
 #include "app/instancelock.h"
 
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 
 #include <QDir>
 #include <QFileInfo>

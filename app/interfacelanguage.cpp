@@ -1,7 +1,7 @@
 #include "app/interfacelanguage.h"
 
 #include "app/instancelock.h"
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -2,7 +2,7 @@
 #include "app/instancelock.h"
 #include "app/interfacelanguage.h"
 #include "app/mainwindow.h"
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 
 #include <QApplication>
 #include <QTranslator>

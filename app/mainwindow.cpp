@@ -18,7 +18,7 @@
 #include "roster/averagescores.h"
 #include "roster/calculateavescoredialog.h"
 #include "roster/classsettingdialog.h"
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 #include "roster/drawsettings.h"
 #include "roster/historydialog.h"
 #include "roster/historyfile.h"

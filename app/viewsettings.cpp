@@ -1,6 +1,6 @@
 #include "app/viewsettings.h"
 
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "homework/homeworkfiles.h"
 
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 
 #include <QDateTime>
 #include <QDir>

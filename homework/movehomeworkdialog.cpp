@@ -2,8 +2,8 @@
 #include "ui_movehomeworkdialog.h"
 
 #include "app/appservices.h"
-#include "roster/datapaths.h"
-#include "roster/settingsmap.h"
+#include "common/datapaths.h"
+#include "common/settingsmap.h"
 
 #include <QDesktopServices>
 #include <QDir>

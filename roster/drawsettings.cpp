@@ -1,6 +1,6 @@
 #include "roster/drawsettings.h"
 
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 
 #include <QSettings>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "roster/historyfile.h"
 
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 #include "roster/scorefiles.h"
 
 #include <QIODevice>

@@ -2,7 +2,7 @@
 
 #include "roster/scorefiles.h"
 #include "roster/scoreworkbook.h"
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "roster/scorefiles.h"
 
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 
 #include <vector>
 

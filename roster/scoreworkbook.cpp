@@ -1,6 +1,6 @@
 #include "roster/scoreworkbook.h"
 
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 
 #include <QDir>
 #include <QFile>

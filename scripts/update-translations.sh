@@ -6,7 +6,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
 ts=resources/translations
-lupdate -no-obsolete -locations none app roster displays speech homework \
+lupdate -no-obsolete -locations none common app roster displays speech homework \
     -ts "$ts/simplify.ts" "$ts/traditional.ts" "$ts/english.ts"
 # English: the source text is the translation.
 lconvert -i "$ts/english.ts" -o "$ts/english.ts" -target-language en

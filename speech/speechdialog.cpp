@@ -2,7 +2,7 @@
 #include "ui_speechdialog.h"
 
 #include "app/appservices.h"
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 #include "speech/readingtemplate.h"
 #include "speech/voicenames.h"
 

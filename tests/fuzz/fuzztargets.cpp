@@ -2,7 +2,7 @@
 
 #include "roster/importreader.h"
 #include "roster/rosterstore.h"
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 #include "roster/studentids.h"
 
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 #include "roster/rosterstore.h"
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 #include "roster/studentids.h"
 
 #include "../support/rosterseeder.h"

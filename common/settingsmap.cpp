@@ -1,4 +1,4 @@
-#include "roster/settingsmap.h"
+#include "common/settingsmap.h"
 
 #include <QFileInfo>
 #include <QSettings>

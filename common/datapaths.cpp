@@ -1,4 +1,4 @@
-#include "roster/datapaths.h"
+#include "common/datapaths.h"
 
 #include <QDir>
 #include <QSet>
