@@ -1,5 +1,6 @@
 #include "displays/microtilewidget.h"
 
+#include "common/drawrandom.h"
 #include "displays/contrast.h"
 #include "displays/tilelayout.h"
 
@@ -8,8 +9,6 @@
 #include <QPainter>
 #include <QTimer>
 
-#include <cstdlib>
-#include <ctime>
 #include <map>
 
 namespace {
@@ -32,11 +31,6 @@ void drawFrame(QPainter &painter, const QRect &rect, const QColor &colour)
     painter.fillRect(x, y + h, w + 1, 1, colour);
     painter.fillRect(x, y + 1, 1, h - 1, colour);
     painter.fillRect(x + w, y + 1, 1, h - 1, colour);
-}
-
-void seedFromClock()
-{
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 }
 
@@ -104,9 +98,8 @@ void MicroTileWidget::arrangeTiles(bool randomCorner)
         return QSize(metrics.horizontalAdvance(m_names.at(index)), metrics.height());
     };
 
-    seedFromClock();
-    TileArrangement arrangement = arrangeTileRects(m_names.size(), size(), font().pointSize(), randomCorner,
-                                                   measure, std::rand);
+    TileArrangement arrangement =
+        arrangeTileRects(m_names.size(), size(), font().pointSize(), randomCorner, measure, drawRandomInt);
     m_tileRects = std::move(arrangement.rects);
     m_tileColours = std::move(arrangement.colours);
     // Random colours near the board's own are unreadable from the back of
@@ -135,7 +128,6 @@ void MicroTileWidget::startTrace()
     if (!m_traceTimer) {
         m_traceTimer = new QTimer;
         connect(m_traceTimer, &QTimer::timeout, this, &MicroTileWidget::traceItTimer);
-        seedFromClock();
     }
     m_selectedIndex = -1;
     if (!m_names.isEmpty())
@@ -158,7 +150,7 @@ QString MicroTileWidget::selectedText() const
 void MicroTileWidget::traceItTimer()
 {
     if (!m_names.isEmpty())
-        m_selectedIndex = std::rand() % m_names.size();
+        m_selectedIndex = drawRandomBelow(m_names.size());
     update();
 }
 

@@ -4,8 +4,8 @@
 #include <functional>
 
 // A source of non-negative random ints, drawn like std::rand(). The widgets
-// pass std::rand, so that they share the process-wide generator; tests pass
-// a generator of their own to get repeatable sequences.
+// pass drawRandomInt, so that every draw takes from the one generator of the
+// draws; tests pass a generator of their own to get repeatable sequences.
 using RandomSource = std::function<int()>;
 
 #endif // RANDOMSOURCE_H

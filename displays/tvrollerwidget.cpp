@@ -1,6 +1,7 @@
 #include "displays/tvrollerwidget.h"
 
 #include "app/appservices.h"
+#include "common/drawrandom.h"
 #include "displays/rollerrows.h"
 #include "displays/scoreletter.h"
 
@@ -16,8 +17,6 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 const int kStepMs = 100;
@@ -62,7 +61,7 @@ void TVRollerWidget::setNames(const std::vector<QString> &names)
 void TVRollerWidget::arrangeRows()
 {
     m_currentIndex = 0;
-    m_rowOrder = randomRowOrder(m_names.size(), std::rand);
+    m_rowOrder = randomRowOrder(m_names.size(), drawRandomInt);
     fitRollerFont();
     rebuildScoreRows();
 }
@@ -89,9 +88,10 @@ void TVRollerWidget::startTrace()
     if (!m_traceTimer) {
         m_traceTimer = new QTimer;
         connect(m_traceTimer, &QTimer::timeout, this, &TVRollerWidget::traceItTimer);
-        std::srand(static_cast<unsigned>(std::time(nullptr)));
     }
-    m_currentIndex = 0;
+    // A teacher holds the button about as long each time; from a fixed row
+    // that would draw the same few names again and again.
+    m_currentIndex = drawRandomBelow(m_names.size());
     if (!m_names.isEmpty())
         m_traceTimer->start(kStepMs);
 }

@@ -13,8 +13,8 @@ class QSpacerItem;
 class QTimer;
 
 // The TV roller: the names in a random order fixed per class, as a column
-// that rolls up one row every 100 ms past a band of marked rows in the
-// middle. The marked rows hold the drawn names; beside each the roller
+// that rolls up one row every 100 ms, each roll from a random row on, past a
+// band of marked rows in the middle. The marked rows hold the drawn names; beside each the roller
 // offers a letter chooser and a score box for it.
 class TVRollerWidget : public QWidget
 {

@@ -3,7 +3,7 @@
 #include "displays/wheelassemblywidget.h"
 #include "displays/wheelshares.h"
 
-#include <cstdlib>
+#include "common/drawrandom.h"
 
 std::vector<WheelAssemblyWidget *> createWheelAssemblies(const QStringList &ids, int wheelCount)
 {
@@ -24,13 +24,14 @@ int spinWheels(const std::vector<WheelAssemblyWidget *> &wheels)
 {
     if (wheels.empty() || wheels.front()->itemCount() == 0)
         return 0;
-    const float factor = wheelSpinFactor(wheels.front()->itemCount());
+    const int rounds = wheelSpinRounds(wheelSpinFactor(wheels.front()->itemCount()));
     int turning = 0;
     for (WheelAssemblyWidget *wheel : wheels) {
         const int count = wheel->itemCount();
         if (count == 0)
             continue;
-        wheel->scrollTo(wheelSpinTarget(wheel->currentIndex(), count, factor, std::rand()));
+        const int extraRounds = drawRandomBelow(rounds);
+        wheel->scrollTo(wheelSpinTarget(wheel->currentIndex(), count, extraRounds, drawRandomBelow(count)));
         ++turning;
     }
     return turning;

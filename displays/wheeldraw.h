@@ -13,8 +13,8 @@ class WheelAssemblyWidget;
 // random colours. The caller places and owns them.
 std::vector<WheelAssemblyWidget *> createWheelAssemblies(const QStringList &ids, int wheelCount);
 
-// Sets every wheel with items turning at least one full round to a random
-// item, by the spin factor of the first wheel; nothing turns when the first
+// Sets every wheel with items turning at least one full round to an item of
+// its own drawn evenly, by the spin factor of the first wheel; nothing turns when the first
 // wheel has no items. Returns how many wheels were set turning: each of them
 // reports exactly one rest through wheelStopped().
 int spinWheels(const std::vector<WheelAssemblyWidget *> &wheels);

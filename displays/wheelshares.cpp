@@ -1,22 +1,19 @@
 #include "displays/wheelshares.h"
 
-#include <cstdlib>
-
-namespace {
-const int kMinimumShare = 5;
-}
+#include "common/drawrandom.h"
 
 QVector<QStringList> wheelShares(const QStringList &ids, int wheelCount)
 {
     QVector<QStringList> shares;
     if (wheelCount < 1)
         return shares;
-    const int per = qMax(ids.size() / wheelCount, kMinimumShare);
+    const int per = ids.size() / wheelCount;
+    const int largeWheels = ids.size() % wheelCount;
     int next = 0;
     for (int wheel = 0; wheel < wheelCount; ++wheel) {
-        const bool last = wheel == wheelCount - 1;
-        shares.append(ids.mid(next, last ? -1 : per));
-        next = qMin(next + per, ids.size());
+        const int share = wheel < largeWheels ? per + 1 : per;
+        shares.append(ids.mid(next, share));
+        next += share;
     }
     return shares;
 }
@@ -62,18 +59,22 @@ float wheelSpinFactor(int itemCount)
     return 1.2f;
 }
 
-int wheelSpinTarget(int currentIndex, int itemCount, float factor, int randomValue)
+int wheelSpinRounds(float factor)
 {
-    const int span = static_cast<int>(itemCount * factor);
-    return currentIndex + itemCount + randomValue % span;
+    return qMax(static_cast<int>(factor), 1);
+}
+
+int wheelSpinTarget(int currentIndex, int itemCount, int extraRounds, int step)
+{
+    return currentIndex + itemCount * (1 + extraRounds) + step;
 }
 
 WheelColors randomWheelColors()
 {
     const auto channels = [](int base, int range) {
-        const int blue = base + std::rand() % range;
-        const int green = base + std::rand() % range;
-        const int red = base + std::rand() % range;
+        const int blue = base + drawRandomBelow(range);
+        const int green = base + drawRandomBelow(range);
+        const int red = base + drawRandomBelow(range);
         return QColor(red, green, blue);
     };
     WheelColors colors;

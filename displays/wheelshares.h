@@ -9,9 +9,11 @@
 // How the wheel display shares a class's IDs out over its wheels, what each
 // wheel shows and how far a draw spins them.
 
-// The IDs of each of wheelCount wheels, left to right: every wheel takes the
-// next ids.size() / wheelCount IDs, but at least 5, and the last wheel also
-// takes every ID left over, so a wheel may get none. Empty for wheelCount < 1.
+// The IDs of each of wheelCount wheels, left to right, in the order given:
+// the wheel sizes differ by one at most, the larger ones on the left, so a
+// student on a small wheel is drawn no more often than one on a large one,
+// and no wheel stays empty while there are IDs enough. Empty for
+// wheelCount < 1.
 QVector<QStringList> wheelShares(const QStringList &ids, int wheelCount);
 
 // How many trailing characters of an ID a wheel shows: the more wheels share
@@ -30,9 +32,16 @@ int wheelSpacerWidth(int wheelCount);
 // count of the first wheel: short wheels turn more rounds.
 float wheelSpinFactor(int itemCount);
 
+// How many different counts of whole extra rounds a spin of that factor
+// chooses from (0 up to one less than the result).
+int wheelSpinRounds(float factor);
+
 // The index a wheel of itemCount items (> 0) is sent to from currentIndex:
-// one full round on, plus randomValue (>= 0) modulo itemCount × factor more.
-int wheelSpinTarget(int currentIndex, int itemCount, float factor, int randomValue);
+// one full round and extraRounds more, then step items (0 <= step <
+// itemCount) on, so that it comes to rest on item (currentIndex + step)
+// modulo itemCount. With step drawn evenly the landing is even, wherever the
+// wheel stood.
+int wheelSpinTarget(int currentIndex, int itemCount, int extraRounds, int step);
 
 struct WheelColors
 {
@@ -40,7 +49,7 @@ struct WheelColors
     QColor fill;
 };
 
-// Opaque frame and fill colours of a new wheel from the process's rand():
+// Opaque frame and fill colours of a new wheel from the draws' generator:
 // the frame's blue, green and red channels first, then the fill's, which
 // stays light enough for the items to be read.
 WheelColors randomWheelColors();

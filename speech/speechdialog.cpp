@@ -2,6 +2,7 @@
 #include "ui_speechdialog.h"
 
 #include "app/appservices.h"
+#include "common/drawrandom.h"
 #include "common/settingsmap.h"
 #include "speech/readingtemplate.h"
 #include "speech/voicenames.h"
@@ -9,8 +10,6 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 
-#include <cstdlib>
-#include <ctime>
 #include <initializer_list>
 
 namespace {
@@ -24,11 +23,6 @@ const char *const kBestVoiceAttributes = "language=804";
 void storeSetting(const char *key, const QVariant &value)
 {
     writeSetting(kSpeechArea, key, value);
-}
-
-void reseedRandomGenerator()
-{
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
 }
 
 SpeechDialog::BackendFactory &backendFactory()
@@ -198,7 +192,7 @@ void SpeechDialog::speak(const QString &text, bool randomVoice)
         return;
     }
     if (randomVoice && !m_tokens.empty()) {
-        const std::size_t index = static_cast<unsigned>(std::rand()) % m_tokens.size();
+        const std::size_t index = std::size_t(drawRandomBelow(int(m_tokens.size())));
         m_voice->setVoice(*m_tokens[index]);
     }
     m_voice->setVolume(m_volume);
@@ -321,9 +315,7 @@ void SpeechDialog::on_lineEdit_returnPressed()
 void SpeechDialog::on_checkBox_clicked()
 {
     m_randomVoice = ui->checkBox->isChecked();
-    if (m_randomVoice)
-        reseedRandomGenerator();
-    else if (m_voiceReady)
+    if (!m_randomVoice && m_voiceReady)
         m_voice->setVoice(*m_currentToken);
     storeSetting(kSpeechRandom, m_randomVoice);
 }

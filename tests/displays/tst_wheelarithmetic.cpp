@@ -1,11 +1,10 @@
+#include "common/drawrandom.h"
 #include "displays/scoreletter.h"
 #include "displays/wheelposition.h"
 #include "displays/wheelrestcount.h"
 #include "displays/wheelshares.h"
 
 #include "../support/testenvironment.h"
-
-#include <cstdlib>
 
 class TestWheelArithmetic : public QObject
 {
@@ -21,21 +20,24 @@ private:
     }
 
 private slots:
-    void sharesGiveEachWheelItsPartAndTheLastTheRest_data()
+    void sharesDifferByOneAtMostAndLeaveNoWheelEmpty_data()
     {
         QTest::addColumn<int>("ids");
         QTest::addColumn<int>("wheels");
         QTest::addColumn<QVector<int>>("sizes");
-        QTest::newRow("32 on 3") << 32 << 3 << QVector<int>{10, 10, 12};
-        QTest::newRow("6 on 3: at least 5 each") << 6 << 3 << QVector<int>{5, 1, 0};
-        QTest::newRow("32 on 6") << 32 << 6 << QVector<int>{5, 5, 5, 5, 5, 7};
+        QTest::newRow("32 on 3") << 32 << 3 << QVector<int>{11, 11, 10};
+        QTest::newRow("13 on 3") << 13 << 3 << QVector<int>{5, 4, 4};
+        QTest::newRow("8 on 3") << 8 << 3 << QVector<int>{3, 3, 2};
+        QTest::newRow("6 on 3") << 6 << 3 << QVector<int>{2, 2, 2};
+        QTest::newRow("32 on 6") << 32 << 6 << QVector<int>{6, 6, 5, 5, 5, 5};
+        QTest::newRow("2 on 3: fewer than wheels") << 2 << 3 << QVector<int>{1, 1, 0};
         QTest::newRow("32 on 1") << 32 << 1 << QVector<int>{32};
         QTest::newRow("none on 2") << 0 << 2 << QVector<int>{0, 0};
         QTest::newRow("3 on 1") << 3 << 1 << QVector<int>{3};
         QTest::newRow("no wheels") << 32 << 0 << QVector<int>{};
     }
 
-    void sharesGiveEachWheelItsPartAndTheLastTheRest()
+    void sharesDifferByOneAtMostAndLeaveNoWheelEmpty()
     {
         QFETCH(int, ids);
         QFETCH(int, wheels);
@@ -132,41 +134,79 @@ private slots:
         QCOMPARE(wheelSpinFactor(items), factor);
     }
 
+    void spinRoundsFollowTheFactor_data()
+    {
+        QTest::addColumn<float>("factor");
+        QTest::addColumn<int>("rounds");
+        QTest::newRow("5") << 5.0f << 5;
+        QTest::newRow("1.5") << 1.5f << 1;
+        QTest::newRow("1.2") << 1.2f << 1;
+    }
+
+    void spinRoundsFollowTheFactor()
+    {
+        QFETCH(float, factor);
+        QFETCH(int, rounds);
+        QCOMPARE(wheelSpinRounds(factor), rounds);
+    }
+
     void spinTargetTurnsAtLeastOneRound_data()
     {
         QTest::addColumn<int>("current");
         QTest::addColumn<int>("items");
-        QTest::addColumn<float>("factor");
-        QTest::addColumn<int>("random");
+        QTest::addColumn<int>("extraRounds");
+        QTest::addColumn<int>("step");
         QTest::addColumn<int>("target");
-        QTest::newRow("no extra") << 3 << 10 << 5.0f << 0 << 13;
-        QTest::newRow("largest extra") << 3 << 10 << 5.0f << 49 << 62;
-        QTest::newRow("extra wraps") << 3 << 10 << 5.0f << 50 << 13;
-        QTest::newRow("span truncated") << 0 << 7 << 1.5f << 10 << 7;
-        QTest::newRow("1.2 of 120") << 119 << 120 << 1.2f << 143 << 382;
-        QTest::newRow("large random") << 0 << 32 << 5.0f << RAND_MAX << 32 + RAND_MAX % 160;
+        QTest::newRow("no extra") << 3 << 10 << 0 << 0 << 13;
+        QTest::newRow("largest extra") << 3 << 10 << 4 << 9 << 62;
+        QTest::newRow("1 of 120") << 119 << 120 << 0 << 119 << 358;
     }
 
     void spinTargetTurnsAtLeastOneRound()
     {
         QFETCH(int, current);
         QFETCH(int, items);
-        QFETCH(float, factor);
-        QFETCH(int, random);
+        QFETCH(int, extraRounds);
+        QFETCH(int, step);
         QFETCH(int, target);
-        QCOMPARE(wheelSpinTarget(current, items, factor, random), target);
+        QCOMPARE(wheelSpinTarget(current, items, extraRounds, step), target);
+    }
+
+    // Whatever item the wheel stands on, every step lands on another item, so
+    // an even step gives an even landing.
+    void theStepAloneChoosesTheLanding_data()
+    {
+        QTest::addColumn<int>("items");
+        for (int items : {1, 7, 80, 121})
+            QTest::addRow("%d items", items) << items;
+    }
+
+    void theStepAloneChoosesTheLanding()
+    {
+        QFETCH(int, items);
+        const int rounds = wheelSpinRounds(wheelSpinFactor(items));
+        for (int current = 0; current < items; ++current) {
+            for (int extra = 0; extra < rounds; ++extra) {
+                QSet<int> landings;
+                for (int step = 0; step < items; ++step)
+                    landings.insert(wheelSpinTarget(current, items, extra, step) % items);
+                QCOMPARE(landings.size(), items);
+            }
+        }
     }
 
     void coloursAreDrawnBlueGreenRedFrameFirst()
     {
-        std::srand(4711);
+        setDrawRandomState(4711);
         int draws[6];
-        for (int &draw : draws)
-            draw = std::rand();
-        std::srand(4711);
+        for (int k = 0; k < 3; ++k)
+            draws[k] = drawRandomBelow(250);
+        for (int k = 3; k < 6; ++k)
+            draws[k] = drawRandomBelow(150);
+        setDrawRandomState(4711);
         const WheelColors colors = randomWheelColors();
-        QCOMPARE(colors.frame, QColor(draws[2] % 250, draws[1] % 250, draws[0] % 250));
-        QCOMPARE(colors.fill, QColor(100 + draws[5] % 150, 100 + draws[4] % 150, 100 + draws[3] % 150));
+        QCOMPARE(colors.frame, QColor(draws[2], draws[1], draws[0]));
+        QCOMPARE(colors.fill, QColor(100 + draws[5], 100 + draws[4], 100 + draws[3]));
         QCOMPARE(colors.frame.alpha(), 255);
         QCOMPARE(colors.fill.alpha(), 255);
     }

@@ -1,9 +1,11 @@
+#include "common/drawrandom.h"
 #include "displays/abstractwheelwidget.h"
 #include "displays/stringwheelwidget.h"
 #include "displays/wheelassemblywidget.h"
 #include "displays/wheeldraw.h"
 #include "displays/wheelposition.h"
 #include "displays/wheelrestcount.h"
+#include "displays/wheelshares.h"
 
 #include "../support/recordingservices.h"
 #include "../support/testenvironment.h"
@@ -289,7 +291,7 @@ private slots:
         int first = 0;
         for (size_t i = 0; i < wheels.size(); ++i) {
             QCOMPARE(wheels[i]->parent(), nullptr);
-            QCOMPARE(wheels[i]->itemCount(), i == 5 ? 7 : 5);
+            QCOMPARE(wheels[i]->itemCount(), i < 2 ? 6 : 5);
             QCOMPARE(wheels[i]->currentText(), ids.at(first));
             first += wheels[i]->itemCount();
         }
@@ -297,8 +299,8 @@ private slots:
 
     void theDrawIsAnnouncedOnceWhenTheLastTurningWheelRests()
     {
-        // 6 IDs on 3 wheels: 5, 1 and none; the empty wheel is left out.
-        const std::vector<WheelAssemblyWidget *> created = createWheelAssemblies(numberedIds(6), 3);
+        // 2 IDs on 3 wheels: 1, 1 and none; the empty wheel is left out.
+        const std::vector<WheelAssemblyWidget *> created = createWheelAssemblies(numberedIds(2), 3);
         std::vector<std::unique_ptr<WheelAssemblyWidget>> wheels(created.cbegin(), created.cend());
         RecordingServices services;
         WheelRestCount restCount;
@@ -320,9 +322,33 @@ private slots:
         QCOMPARE(announcements.size(), 1);
         const QStringList shown = announcements.first().split(QLatin1Char(','));
         QCOMPARE(shown.size(), 3);
-        QVERIFY(numberedIds(5).contains(shown.at(0)));
-        QCOMPARE(shown.at(1), QStringLiteral("10322005"));
+        QCOMPARE(shown.at(0), numberedIds(1).first());
+        QCOMPARE(shown.at(1), numberedIds(2).last());
         QCOMPARE(shown.at(2), QString());
+    }
+
+    // The landing of each wheel comes from the draws' generator alone: from a
+    // known state, each wheel rests on its start plus the step drawn for it.
+    void eachWheelLandsOnTheItemDrawnForIt()
+    {
+        const std::vector<WheelAssemblyWidget *> created = createWheelAssemblies(numberedIds(13), 3);
+        std::vector<std::unique_ptr<WheelAssemblyWidget>> wheels(created.cbegin(), created.cend());
+        RecordingServices services;
+        const int rounds = wheelSpinRounds(wheelSpinFactor(wheels.front()->itemCount()));
+        setDrawRandomState(2024);
+        QStringList expected;
+        for (const auto &wheel : wheels) {
+            drawRandomBelow(rounds);
+            const int step = drawRandomBelow(wheel->itemCount());
+            expected << QString::number((wheel->currentIndex() + step) % wheel->itemCount());
+        }
+        setDrawRandomState(2024);
+        QCOMPARE(spinWheels(created), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(services.wheelRests, 3, kSpinWaitMs);
+        QStringList landed;
+        for (const auto &wheel : wheels)
+            landed << QString::number(wheel->currentIndex());
+        QCOMPARE(landed, expected);
     }
 
     void nothingTurnsWhenTheFirstWheelIsEmpty()

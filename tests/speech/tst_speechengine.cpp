@@ -1,3 +1,4 @@
+#include "common/drawrandom.h"
 #include "speech/speechdialog.h"
 #include "speech/voicenames.h"
 
@@ -9,8 +10,6 @@
 #include <QSet>
 #include <QSettings>
 #include <QSignalSpy>
-
-#include <cstdlib>
 
 using Failure = RecordingSpeechBackend::Failure;
 Q_DECLARE_METATYPE(Failure)
@@ -375,14 +374,15 @@ private slots:
         Engine engine = startEngine({"A:409", "B:409", "C:409"});
         engine.record->calls.clear();
 
-        const unsigned generatorStart = 7;
-        std::srand(generatorStart);
+        const quint32 generatorStart = 7;
+        setDrawRandomState(generatorStart);
         QStringList expected;
         for (int reading = 0; reading < 8; ++reading) {
-            expected << QStringLiteral("setVoice ") + names[static_cast<unsigned>(std::rand()) % 3]
-                     << "setVolume 100" << "setRate 1" << "speak 1001";
+            expected << QStringLiteral("setVoice ") + names[drawRandomBelow(3)] << "setVolume 100"
+                     << "setRate 1"
+                     << "speak 1001";
         }
-        std::srand(generatorStart);
+        setDrawRandomState(generatorStart);
         for (int reading = 0; reading < 8; ++reading)
             engine.dialog->readAloud(QStringLiteral("1001"));
         QCOMPARE(engine.record->calls, expected);
