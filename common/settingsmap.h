@@ -46,11 +46,14 @@ constexpr char kHomeworkToStudentDir[] = "Homework_ToStudentDir";
 constexpr char kViewZoom[] = "View_Zoom";
 constexpr char kViewShowNames[] = "View_ShowNames";
 // Fair draws: whether a round leaves out those drawn already; per class
-// (array "Lottery_Rounds") the IDs drawn in its round, and per class and day
-// (array "Absent_Students") the IDs marked absent.
+// (array "Lottery_Rounds") the IDs drawn in its round, those owed a turn and
+// the latest draws, and per class and day (array "Absent_Students") the IDs
+// marked absent.
 constexpr char kNoRepeat[] = "Lottery_NoRepeat";
 constexpr char kRounds[] = "Lottery_Rounds";
 constexpr char kRoundDrawn[] = "Drawn";
+constexpr char kRoundOwed[] = "Owed";
+constexpr char kRoundRecent[] = "Recent";
 constexpr char kAbsent[] = "Absent_Students";
 constexpr char kAbsentIds[] = "IDs";
 constexpr char kEntryClass[] = "Class";

@@ -1,5 +1,7 @@
 #include "roster/drawpool.h"
 
+#include <algorithm>
+
 void DrawPool::setStudents(const std::vector<QString> &ids)
 {
     m_students = ids;
@@ -12,7 +14,12 @@ void DrawPool::setAbsent(const QSet<QString> &ids)
 
 void DrawPool::setDrawn(const QSet<QString> &ids)
 {
-    m_drawn = ids;
+    m_round.drawn = ids;
+}
+
+void DrawPool::setRound(const DrawRound &round)
+{
+    m_round = round;
 }
 
 void DrawPool::setNoRepeat(bool on)
@@ -20,22 +27,55 @@ void DrawPool::setNoRepeat(bool on)
     m_noRepeat = on;
 }
 
+bool DrawPool::isPresent(const QString &id) const
+{
+    return !m_absent.contains(id);
+}
+
 std::vector<QString> DrawPool::candidates() const
 {
-    const bool skipDrawn = m_noRepeat && remainingCount() > 0;
-    std::vector<QString> ids;
-    ids.reserve(m_students.size());
+    std::vector<QString> present;
+    std::vector<QString> owed;
+    std::vector<QString> remaining;
     for (const QString &id : m_students) {
-        if (!m_absent.contains(id) && !(skipDrawn && m_drawn.contains(id)))
-            ids.push_back(id);
+        if (!isPresent(id))
+            continue;
+        present.push_back(id);
+        if (m_round.owed.contains(id))
+            owed.push_back(id);
+        if (!m_round.drawn.contains(id))
+            remaining.push_back(id);
     }
-    return ids;
+    if (!m_noRepeat)
+        return present;
+    std::vector<QString> offered = spacedOut(!owed.empty() ? owed : !remaining.empty() ? remaining : present);
+    // Those left in the round were all drawn just now (one owed a turn came
+    // back late): someone else takes this draw, and they the next ones.
+    return offered.empty() ? spacedOut(present) : offered;
+}
+
+std::vector<QString> DrawPool::spacedOut(const std::vector<QString> &ids) const
+{
+    const int tooRecent = std::min(spacing() - 1, int(m_round.recent.size()));
+    QSet<QString> recent;
+    for (int k = m_round.recent.size() - tooRecent; k < m_round.recent.size(); ++k)
+        recent.insert(m_round.recent.at(k));
+    std::vector<QString> spaced;
+    for (const QString &id : ids) {
+        if (!recent.contains(id))
+            spaced.push_back(id);
+    }
+    return spaced;
 }
 
 bool DrawPool::beginDraw()
 {
     if (!m_noRepeat || remainingCount() > 0 || presentCount() == 0)
         return false;
+    for (const QString &id : m_students) {
+        if (!isPresent(id) && !m_round.drawn.contains(id))
+            m_round.owed.insert(id);
+    }
     newRound();
     return true;
 }
@@ -44,15 +84,25 @@ bool DrawPool::take(const std::vector<QString> &ids)
 {
     if (!m_noRepeat)
         return false;
-    const int before = m_drawn.size();
-    for (const QString &id : ids)
-        m_drawn.insert(id);
-    return m_drawn.size() != before;
+    bool changed = false;
+    for (const QString &id : ids) {
+        if (std::find(m_students.cbegin(), m_students.cend(), id) == m_students.cend())
+            continue;
+        if (!m_round.owed.remove(id))
+            m_round.drawn.insert(id);
+        m_round.recent.append(id);
+        changed = true;
+    }
+    // Half the class is the most the spacing ever looks back.
+    const int kept = (int(m_students.size()) + 1) / 2;
+    if (m_round.recent.size() > kept)
+        m_round.recent.erase(m_round.recent.begin(), m_round.recent.end() - kept);
+    return changed;
 }
 
 void DrawPool::newRound()
 {
-    m_drawn.clear();
+    m_round.drawn.clear();
 }
 
 int DrawPool::presentCount() const
@@ -64,7 +114,7 @@ int DrawPool::absentCount() const
 {
     int count = 0;
     for (const QString &id : m_students)
-        count += m_absent.contains(id) ? 1 : 0;
+        count += isPresent(id) ? 0 : 1;
     return count;
 }
 
@@ -72,6 +122,11 @@ int DrawPool::remainingCount() const
 {
     int count = 0;
     for (const QString &id : m_students)
-        count += !m_absent.contains(id) && !m_drawn.contains(id) ? 1 : 0;
+        count += isPresent(id) && !m_round.drawn.contains(id) ? 1 : 0;
     return count;
+}
+
+int DrawPool::spacing() const
+{
+    return (presentCount() + 1) / 2;
 }

@@ -18,6 +18,11 @@ struct ClassEntry
     QString className;
     QString day;
     QStringList ids;
+    // Rounds only.
+    QStringList owed;
+    QStringList recent;
+
+    bool isEmpty() const { return ids.isEmpty() && owed.isEmpty() && recent.isEmpty(); }
 };
 
 std::vector<ClassEntry> readEntries(const QString &array, const QString &idsKey)
@@ -29,7 +34,9 @@ std::vector<ClassEntry> readEntries(const QString &array, const QString &idsKey)
         settings.setArrayIndex(k);
         entries.push_back({settings.value(QString::fromLatin1(kEntryClass)).toString(),
                            settings.value(QString::fromLatin1(kEntryDate)).toString(),
-                           settings.value(idsKey).toStringList()});
+                           settings.value(idsKey).toStringList(),
+                           settings.value(QString::fromLatin1(kRoundOwed)).toStringList(),
+                           settings.value(QString::fromLatin1(kRoundRecent)).toStringList()});
     }
     settings.endArray();
     return entries;
@@ -48,6 +55,10 @@ void writeEntries(const QString &array, const QString &idsKey, const std::vector
         if (withDay)
             settings.setValue(QString::fromLatin1(kEntryDate), entries[k].day);
         settings.setValue(idsKey, entries[k].ids);
+        if (!entries[k].owed.isEmpty())
+            settings.setValue(QString::fromLatin1(kRoundOwed), entries[k].owed);
+        if (!entries[k].recent.isEmpty())
+            settings.setValue(QString::fromLatin1(kRoundRecent), entries[k].recent);
     }
     settings.endArray();
 }
@@ -64,8 +75,8 @@ QSet<QString> idSet(const QStringList &ids)
     return QSet<QString>(ids.cbegin(), ids.cend());
 }
 
-// Replaces the class's entry by one with the given IDs, or drops it when
-// there are none; keep decides which other entries stay.
+// Replaces the class's entry by the given one, or drops it when it holds no
+// IDs; keep decides which other entries stay.
 template<typename Keep>
 std::vector<ClassEntry> replacedEntry(const std::vector<ClassEntry> &entries, const ClassEntry &entry, Keep keep)
 {
@@ -74,7 +85,7 @@ std::vector<ClassEntry> replacedEntry(const std::vector<ClassEntry> &entries, co
         if (each.className != entry.className && keep(each))
             kept.push_back(each);
     }
-    if (!entry.ids.isEmpty())
+    if (!entry.isEmpty())
         kept.push_back(entry);
     return kept;
 }
@@ -94,20 +105,31 @@ void setNoRepeat(bool on)
 
 QSet<QString> drawnInRound(const QString &className)
 {
-    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kRounds), QString::fromLatin1(kRoundDrawn))) {
-        if (entry.className == className)
-            return idSet(entry.ids);
-    }
-    return {};
+    return roundOf(className).drawn;
 }
 
 void setDrawnInRound(const QString &className, const QSet<QString> &ids)
 {
+    DrawRound round = roundOf(className);
+    round.drawn = ids;
+    setRoundOf(className, round);
+}
+
+DrawRound roundOf(const QString &className)
+{
+    for (const ClassEntry &entry : readEntries(QString::fromLatin1(kRounds), QString::fromLatin1(kRoundDrawn))) {
+        if (entry.className == className)
+            return {idSet(entry.ids), idSet(entry.owed), entry.recent};
+    }
+    return {};
+}
+
+void setRoundOf(const QString &className, const DrawRound &round)
+{
     const QString array = QString::fromLatin1(kRounds);
     const QString key = QString::fromLatin1(kRoundDrawn);
-    writeEntries(array, key,
-                 replacedEntry(readEntries(array, key), {className, QString(), sortedList(ids)},
-                               [](const ClassEntry &) { return true; }),
+    const ClassEntry entry{className, QString(), sortedList(round.drawn), sortedList(round.owed), round.recent};
+    writeEntries(array, key, replacedEntry(readEntries(array, key), entry, [](const ClassEntry &) { return true; }),
                  false);
 }
 
@@ -127,7 +149,7 @@ void setAbsentOn(const QString &className, const QDate &day, const QSet<QString>
     const QString key = QString::fromLatin1(kAbsentIds);
     const QString dayText = day.toString(QString::fromLatin1(kDateFormat));
     writeEntries(array, key,
-                 replacedEntry(readEntries(array, key), {className, dayText, sortedList(ids)},
+                 replacedEntry(readEntries(array, key), {className, dayText, sortedList(ids), {}, {}},
                                [&](const ClassEntry &each) { return each.day == dayText; }),
                  true);
 }

@@ -1,6 +1,8 @@
 #ifndef DRAWSETTINGS_H
 #define DRAWSETTINGS_H
 
+#include "roster/drawpool.h"
+
 #include <QDate>
 #include <QSet>
 #include <QString>
@@ -9,8 +11,11 @@
 // "Velmor"):
 //   "Lottery_NoRepeat"  whether No Repeats in a Round is on;
 //   "Lottery_Rounds"    an array with one entry per class that has a round:
-//                       "Class" (the class name) and "Drawn" (the IDs drawn
-//                       in the round so far);
+//                       "Class" (the class name), "Drawn" (the IDs drawn
+//                       in the round so far), "Owed" (the IDs owed a turn)
+//                       and "Recent" (the latest draws, newest last); an
+//                       entry without the last two, as earlier versions
+//                       wrote it, owes nobody;
 //   "Absent_Students"   an array with one entry per class with students
 //                       marked absent: "Class", "Date" (yyyy-MM-dd, the day
 //                       the marks were made) and "IDs".
@@ -22,6 +27,8 @@ void setNoRepeat(bool on);
 
 QSet<QString> drawnInRound(const QString &className);
 void setDrawnInRound(const QString &className, const QSet<QString> &ids);
+DrawRound roundOf(const QString &className);
+void setRoundOf(const QString &className, const DrawRound &round);
 
 // The students of the class marked absent on that day; none when the marks
 // were made on another day.

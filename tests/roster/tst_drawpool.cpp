@@ -1,3 +1,4 @@
+#include "common/drawrandom.h"
 #include "roster/drawpool.h"
 #include "roster/drawsettings.h"
 
@@ -76,9 +77,106 @@ private slots:
         QCOMPARE(pool.remainingCount(), 0);
         QVERIFY(pool.beginDraw());
         QVERIFY(pool.drawn().isEmpty());
-        QCOMPARE(pool.candidates().size(), size_t(4));
+        // Everyone present again, but the last one drawn, who would otherwise
+        // be drawn twice running.
+        QCOMPARE(pool.candidates(), (Ids{"1002", "1003", "1004"}));
     }
 
+    // A student away while the rest of a round is drawn keeps the turn: the
+    // next round begins with them, and they still have their turn in it.
+    void aStudentAwayAtTheRoundsEndIsOwedATurn()
+    {
+        DrawPool pool;
+        pool.setStudents(fiveStudents());
+        pool.setNoRepeat(true);
+        pool.take({"1001", "1002"});
+        pool.setAbsent({"1005"});
+        pool.take({"1003", "1004"});
+        QVERIFY(pool.beginDraw());
+        QCOMPARE(pool.round().owed, QSet<QString>{"1005"});
+        QCOMPARE(pool.candidates(), (Ids{"1001", "1002", "1003"}));
+
+        pool.take({"1001"});
+        pool.setAbsent({});
+        QVERIFY(!pool.beginDraw());
+        QCOMPARE(pool.candidates(), Ids{"1005"});
+        QVERIFY(pool.take({"1005"}));
+        QVERIFY(pool.round().owed.isEmpty());
+        QCOMPARE(pool.remainingCount(), 4);
+        QVERIFY(!pool.drawn().contains("1005"));
+        // Three draws apart at least: neither 1001 nor 1005 yet.
+        QCOMPARE(pool.candidates(), (Ids{"1002", "1003", "1004"}));
+    }
+
+    void theOwedWaitWhileStillAway()
+    {
+        DrawPool pool;
+        pool.setStudents(fiveStudents());
+        pool.setNoRepeat(true);
+        pool.setRound({{}, {"1004"}, {}});
+        pool.setAbsent({"1004"});
+        QCOMPARE(pool.candidates(), (Ids{"1001", "1002", "1003", "1005"}));
+        pool.take({"1001", "1002", "1003", "1005"});
+        QVERIFY(pool.beginDraw());
+        QCOMPARE(pool.round().owed, QSet<QString>{"1004"});
+    }
+
+    // Whatever comes and goes, with No Repeats on nobody is drawn again
+    // fewer than half the present class of draws later.
+    void nobodyIsDrawnAgainWithinHalfThePresentClass_data()
+    {
+        QTest::addColumn<int>("students");
+        QTest::addColumn<int>("perDraw");
+        for (int students : {1, 2, 3, 4, 7, 10, 40})
+            QTest::addRow("%d students", students) << students << 1;
+        QTest::newRow("10 students, three a draw") << 10 << 3;
+    }
+
+    void nobodyIsDrawnAgainWithinHalfThePresentClass()
+    {
+        QFETCH(int, students);
+        QFETCH(int, perDraw);
+        Ids ids;
+        for (int k = 0; k < students; ++k)
+            ids.push_back(QString::number(2000 + k));
+        DrawPool pool;
+        pool.setStudents(ids);
+        pool.setNoRepeat(true);
+        setDrawRandomState(17);
+        // Where each student stands in the sequence of everyone drawn.
+        QHash<QString, int> lastDrawn;
+        int drawnSoFar = 0;
+        for (int draw = 0; draw < 50 * students; ++draw) {
+            if (draw % 7 == 0) {
+                QSet<QString> absent;
+                for (const QString &id : ids)
+                    if (drawRandomBelow(10) == 0)
+                        absent.insert(id);
+                pool.setAbsent(absent);
+            }
+            pool.beginDraw();
+            Ids offered = pool.candidates();
+            if (offered.empty())
+                continue;
+            Ids taken;
+            for (int k = 0; k < perDraw && !offered.empty(); ++k) {
+                const int pick = drawRandomBelow(int(offered.size()));
+                taken.push_back(offered[size_t(pick)]);
+                offered.erase(offered.begin() + pick);
+            }
+            for (const QString &id : taken) {
+                if (lastDrawn.contains(id))
+                    QVERIFY2(drawnSoFar - lastDrawn.value(id) >= pool.spacing(),
+                             qPrintable(QStringLiteral("%1 drawn as %2 and %3 of %4 present")
+                                            .arg(id)
+                                            .arg(lastDrawn.value(id))
+                                            .arg(drawnSoFar)
+                                            .arg(pool.presentCount())));
+                lastDrawn.insert(id, drawnSoFar++);
+            }
+            pool.take(taken);
+        }
+    }
     void withNoRepeatsOffNothingLeavesTheRound()
     {
         DrawPool pool;
@@ -121,6 +219,70 @@ private slots:
         QCOMPARE(DrawSettings::drawnInRound(QStringLiteral("Other")), QSet<QString>{"7"});
         QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Velmor Zandrel"));
         QCOMPARE(settings.beginReadArray(QStringLiteral("Lottery_Rounds")), 1);
+    }
+
+    void theSpacingIsHalfThePresentClassRoundedUp_data()
+    {
+        QTest::addColumn<int>("present");
+        QTest::addColumn<int>("spacing");
+        QTest::newRow("40") << 40 << 20;
+        QTest::newRow("39") << 39 << 20;
+        QTest::newRow("38") << 38 << 19;
+        QTest::newRow("2") << 2 << 1;
+        QTest::newRow("1") << 1 << 1;
+    }
+
+    void theSpacingIsHalfThePresentClassRoundedUp()
+    {
+        QFETCH(int, present);
+        QFETCH(int, spacing);
+        Ids ids;
+        for (int k = 0; k < present + 3; ++k)
+            ids.push_back(QString::number(k));
+        DrawPool pool;
+        pool.setStudents(ids);
+        pool.setAbsent({"0", "1", "2"});
+        QCOMPARE(pool.spacing(), spacing);
+    }
+
+    void theOwedAndTheLatestDrawsAreKeptBesideTheRound()
+    {
+        const DrawRound round{{"1001", "1003"}, {"1002"}, {"1003", "1001"}};
+        DrawSettings::setRoundOf(QStringLiteral("A"), round);
+        const DrawRound read = DrawSettings::roundOf(QStringLiteral("A"));
+        QCOMPARE(read.drawn, round.drawn);
+        QCOMPARE(read.owed, round.owed);
+        QCOMPARE(read.recent, round.recent);
+        {
+            QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Velmor Zandrel"));
+            QCOMPARE(settings.beginReadArray(QStringLiteral("Lottery_Rounds")), 1);
+            settings.setArrayIndex(0);
+            QCOMPARE(settings.value(QStringLiteral("Class")).toString(), QStringLiteral("A"));
+            QCOMPARE(settings.value(QStringLiteral("Drawn")).toStringList(), (QStringList{"1001", "1003"}));
+            QCOMPARE(settings.value(QStringLiteral("Owed")).toStringList(), QStringList{"1002"});
+            QCOMPARE(settings.value(QStringLiteral("Recent")).toStringList(), (QStringList{"1003", "1001"}));
+        }
+
+        // As earlier versions wrote it: the drawn only.
+        {
+            QSettings settings(QStringLiteral("Velmor"), QStringLiteral("Velmor Zandrel"));
+            settings.remove(QStringLiteral("Lottery_Rounds"));
+            settings.beginWriteArray(QStringLiteral("Lottery_Rounds"));
+            settings.setArrayIndex(0);
+            settings.setValue(QStringLiteral("Class"), QStringLiteral("B"));
+            settings.setValue(QStringLiteral("Drawn"), QStringList{"7"});
+            settings.endArray();
+        }
+        const DrawRound earlier = DrawSettings::roundOf(QStringLiteral("B"));
+        QCOMPARE(earlier.drawn, QSet<QString>{"7"});
+        QVERIFY(earlier.owed.isEmpty());
+        QVERIFY(earlier.recent.isEmpty());
+
+        // A round that owes nobody and remembers draws is still kept.
+        DrawSettings::setRoundOf(QStringLiteral("B"), {{}, {}, {"7"}});
+        QCOMPARE(DrawSettings::roundOf(QStringLiteral("B")).recent, QStringList{"7"});
+        DrawSettings::setDrawnInRound(QStringLiteral("B"), {"8"});
+        QCOMPARE(DrawSettings::roundOf(QStringLiteral("B")).recent, QStringList{"7"});
     }
 
     void absencesCountOnlyOnTheirDay()
