@@ -1,6 +1,10 @@
 #include "roster/drawpool.h"
 
+#include <QHash>
+
 #include <algorithm>
+#include <iterator>
+#include <limits>
 
 void DrawPool::setStudents(const std::vector<QString> &ids)
 {
@@ -48,24 +52,28 @@ std::vector<QString> DrawPool::candidates() const
     }
     if (!m_noRepeat)
         return present;
-    std::vector<QString> offered = spacedOut(!owed.empty() ? owed : !remaining.empty() ? remaining : present);
-    // Those left in the round were all drawn just now (one owed a turn came
-    // back late): someone else takes this draw, and they the next ones.
-    return offered.empty() ? spacedOut(present) : offered;
-}
+    const std::vector<QString> &offered = !owed.empty() ? owed : !remaining.empty() ? remaining : present;
 
-std::vector<QString> DrawPool::spacedOut(const std::vector<QString> &ids) const
-{
-    const int tooRecent = std::min(spacing() - 1, int(m_round.recent.size()));
-    QSet<QString> recent;
-    for (int k = m_round.recent.size() - tooRecent; k < m_round.recent.size(); ++k)
-        recent.insert(m_round.recent.at(k));
-    std::vector<QString> spaced;
-    for (const QString &id : ids) {
-        if (!recent.contains(id))
-            spaced.push_back(id);
-    }
-    return spaced;
+    QHash<QString, int> drawsAgo;
+    for (int k = 0; k < m_round.recent.size(); ++k)
+        drawsAgo.insert(m_round.recent.at(k), m_round.recent.size() - k);
+    const auto longAgo = [&](const QString &id) { return drawsAgo.value(id, std::numeric_limits<int>::max()); };
+    const auto drawnBefore = [&](const std::vector<QString> &ids, int draws) {
+        std::vector<QString> spaced;
+        std::copy_if(ids.cbegin(), ids.cend(), std::back_inserter(spaced),
+                     [&](const QString &id) { return longAgo(id) >= draws; });
+        return spaced;
+    };
+    int longest = 0;
+    for (const QString &id : offered)
+        longest = std::max(longest, longAgo(id));
+    // Half the whole class apart where those offered allow it, so that a few
+    // away do not bring a student's turns closer together.
+    if (longest >= spacing())
+        return drawnBefore(offered, std::min((int(m_students.size()) + 1) / 2, longest));
+    // Those offered were all drawn just now (one owed a turn came back late):
+    // someone else takes this draw, and they the next ones.
+    return drawnBefore(present, spacing());
 }
 
 bool DrawPool::beginDraw()

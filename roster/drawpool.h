@@ -58,13 +58,12 @@ public:
     // The present students not drawn yet in the round.
     int remainingCount() const;
     // The fewest draws after which a student may be drawn again while No
-    // Repeats is on: half the present class, rounded up.
+    // Repeats is on: half the present class, rounded up. Where those present
+    // allow it, the draws keep half the whole class apart.
     int spacing() const;
 
 private:
     bool isPresent(const QString &id) const;
-    // Those of ids not drawn within the last spacing() - 1 draws.
-    std::vector<QString> spacedOut(const std::vector<QString> &ids) const;
 
     std::vector<QString> m_students;
     QSet<QString> m_absent;
