@@ -49,13 +49,14 @@ public:
     // The student the window's own score buttons give a score to; false
     // when the display shows none.
     bool studentToScore(QString &id) const;
+    // One tick of the draw timer: the next ID, or the row one character on.
+    void step();
+    void roll();
 
 private:
     int digits() const;
     void show(const QString &text);
     void runTimer();
-    void step();
-    void roll();
 
     DrawSession *m_session;
     QPushButton *m_button;

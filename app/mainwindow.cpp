@@ -1,10 +1,10 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/classroomscreen.h"
 #include "app/drawnnameslabel.h"
 #include "app/interfacelanguage.h"
 #include "app/leddrawdisplay.h"
-#include "app/scaledcontentview.h"
 #include "app/tiledrawdisplay.h"
 #include "app/tvrollerdrawdisplay.h"
 #include "app/viewsettings.h"
@@ -39,15 +39,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
-#include <QPointer>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -91,7 +88,7 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     setWindowTitle(g_appTitle);
 
     setUpDisplays();
-    limitWindowSize();
+    ClassroomScreen::limitWindowSize(this);
     setUpStatusBar();
     setUpView();
 }
@@ -102,7 +99,8 @@ MainWindow::~MainWindow()
     // would reach the form after it is gone.
     qApp->removeEventFilter(this);
     installAppServices(nullptr);
-    scaleContent(false);
+    if (m_screen)
+        m_screen->release();
     delete m_clockTimer;
     delete ui;
     QCoreApplication::removeTranslator(m_translator);
@@ -227,17 +225,6 @@ void MainWindow::setUpView()
     ui->centralWidget->installEventFilter(this);
     placeDrawnNamesLabel();
 
-    ui->actionFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-    ui->actionZoomIn->setShortcuts({QKeySequence(Qt::CTRL + Qt::Key_Plus), QKeySequence(Qt::CTRL + Qt::Key_Equal)});
-    ui->actionZoomOut->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_Minus));
-    ui->actionZoomReset->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_0));
-    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_leaveFullScreen->setEnabled(false);
-    connect(m_leaveFullScreen, &QShortcut::activated, ui->actionFullScreen, [this] {
-        if (!m_scaledView || !m_scaledView->closePopups())
-            ui->actionFullScreen->setChecked(false);
-    });
-
     // A presenter remote sends Page Down and Page Up; either works the draw
     // button of the display shown, while the focus stays in its box.
     for (const Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp}) {
@@ -253,16 +240,9 @@ void MainWindow::setUpView()
         ui->actionShowNames->setChecked(ViewSettings::storedShowNames());
     }
     m_drawnNamesLabel->setVisible(ui->actionShowNames->isChecked());
-    m_zoom = ViewSettings::storedZoom();
-    applyView();
-}
-
-void MainWindow::limitWindowSize()
-{
-    setMinimumHeight(400);
-    setMaximumHeight(400);
-    setMinimumWidth(500);
-    setMaximumWidth(540);
+    m_screen = new ClassroomScreen(this, ui->centralWidget, ui->actionFullScreen, ui->actionZoomIn, ui->actionZoomOut,
+                                   ui->actionZoomReset);
+    m_screen->apply();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -551,6 +531,21 @@ void MainWindow::startOrStopActiveDraw()
 }
 
 // Each display's controls.
+
+void MainWindow::lotteryScroll()
+{
+    m_ledDisplay->step();
+}
+
+void MainWindow::OnLEDRollerTimer()
+{
+    m_ledDisplay->roll();
+}
+
+void MainWindow::OnVoiceReadLaterTimer()
+{
+    m_session->announcePending();
+}
 
 void MainWindow::on_pushButton_clicked()
 {
@@ -848,96 +843,24 @@ void MainWindow::on_actionNewRound_triggered()
 
 // The View menu.
 
-void MainWindow::applyView()
-{
-    const bool fullScreen = ui->actionFullScreen->isChecked();
-    scaleContent(fullScreen || m_zoom != ViewSettings::kActualSize);
-    m_leaveFullScreen->setEnabled(fullScreen);
-    ui->actionZoomIn->setEnabled(m_zoom < ViewSettings::kLargestZoom);
-    ui->actionZoomOut->setEnabled(m_zoom > ViewSettings::kActualSize);
-
-    if (fullScreen) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        m_scaledView->setMinimumSize(0, 0);
-        m_scaledView->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();
-        // Where no window manager acts on the request, the window itself
-        // takes the screen.
-        if (windowHandle() && windowHandle()->screen())
-            setGeometry(windowHandle()->screen()->geometry());
-        return;
-    }
-    if (isFullScreen())
-        showNormal();
-    if (!m_scaledView) {
-        limitWindowSize();
-        return;
-    }
-    // The menus and the status bar keep their size; the content grows.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    m_scaledView->setFixedSize(m_scaledView->contentSize() * (m_zoom / double(ViewSettings::kActualSize)));
-    layout()->invalidate();
-    setFixedSize(layout()->totalMinimumSize());
-}
-
-void MainWindow::scaleContent(bool scaled)
-{
-    if (scaled == (m_scaledView != nullptr))
-        return;
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    if (scaled) {
-        // The content is scaled from the size it has in the normal window.
-        if (layout())
-            layout()->activate();
-        const QSize contentSize = ui->centralWidget->size();
-        takeCentralWidget();
-        // Taken out, the content lost its parent. Back as the window's first
-        // child, it is searched first again, so that a lookup by name finds
-        // the same widget as before and not one of a dialog.
-        ui->centralWidget->setParent(this);
-        ui->centralWidget->lower();
-        m_scaledView = new ScaledContentView(ui->centralWidget, contentSize, this);
-        setCentralWidget(m_scaledView);
-        m_scaledView->show();
-    } else {
-        takeCentralWidget();
-        m_scaledView->releaseContent();
-        delete m_scaledView;
-        m_scaledView = nullptr;
-        setCentralWidget(ui->centralWidget);
-        ui->centralWidget->show();
-    }
-    if (focus && ui->centralWidget->isAncestorOf(focus))
-        focus->setFocus();
-}
-
-void MainWindow::setZoom(int percent)
-{
-    m_zoom = ViewSettings::validZoom(percent);
-    ViewSettings::storeZoom(m_zoom);
-    applyView();
-}
-
 void MainWindow::on_actionFullScreen_toggled(bool)
 {
-    applyView();
+    m_screen->apply();
 }
 
 void MainWindow::on_actionZoomIn_triggered()
 {
-    setZoom(ViewSettings::steppedZoom(m_zoom, 1));
+    m_screen->zoomIn();
 }
 
 void MainWindow::on_actionZoomOut_triggered()
 {
-    setZoom(ViewSettings::steppedZoom(m_zoom, -1));
+    m_screen->zoomOut();
 }
 
 void MainWindow::on_actionZoomReset_triggered()
 {
-    setZoom(ViewSettings::kActualSize);
+    m_screen->zoomReset();
 }
 
 void MainWindow::on_actionShowNames_toggled(bool on)

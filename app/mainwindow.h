@@ -11,13 +11,13 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QShortcut;
 class QTimer;
 class QTranslator;
 class AbsentStudentsDialog;
 class CalculateAveScoreDialog;
 class DrawnNamesLabel;
 class ClassHistory;
+class ClassroomScreen;
 class ClassSettingDialog;
 class DrawSession;
 class HistoryDialog;
@@ -25,7 +25,6 @@ class LedDrawDisplay;
 class MicroTileWidget;
 class MoveHomeworkDialog;
 class RosterStore;
-class ScaledContentView;
 class ScoreBook;
 class SpeechDialog;
 class TileDrawDisplay;
@@ -70,6 +69,8 @@ protected:
 
 private slots:
     // Draws on the LED display.
+    void lotteryScroll();
+    void OnLEDRollerTimer();
     void on_pushButton_clicked();
     void on_m_timeSpeedSlider_valueChanged(int value);
     void on_pushButton_2_clicked();
@@ -85,6 +86,7 @@ private slots:
     void on_comboBox_5_activated(const QString &arg1);
     // Page Down and Page Up, as a presenter remote sends them.
     void startOrStopActiveDraw();
+    void OnVoiceReadLaterTimer();
 
     // Score entry.
     void on_lineEdit_returnPressed();
@@ -140,7 +142,6 @@ private:
     void setUpLanguageMenu(const QString &language);
     void setUpDisplays();
     void setUpDraws();
-    void limitWindowSize();
     void setUpStatusBar();
     // The classroom screen: full screen, zoom, the drawn names line and the
     // presenter keys. None of it changes the window at 100 % out of full screen.
@@ -173,9 +174,6 @@ private:
     // Menus, speech and language.
     void checkModeAction(QAction *action);
     void showPanel(QWidget *panel);
-    void applyView();
-    void scaleContent(bool scaled);
-    void setZoom(int percent);
     void setVoiceSwitch(bool on);
     // The switch's colour and tool tip for speech that cannot be heard.
     void showSpeechSilence();
@@ -213,10 +211,8 @@ private:
 
     QTranslator *m_qtTranslator = nullptr;
 
-    ScaledContentView *m_scaledView = nullptr;
+    ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;
-    QShortcut *m_leaveFullScreen = nullptr;
-    int m_zoom = 100;
 };
 
 #endif // MAINWINDOW_H

@@ -19,10 +19,7 @@ DrawSession::DrawSession(RosterStore *store, ClassHistory *history, const QStrin
 {
     m_pool.setNoRepeat(DrawSettings::noRepeat());
     m_laterTimer.setSingleShot(true);
-    connect(&m_laterTimer, &QTimer::timeout, this, [this] {
-        if (!m_pendingAnnouncement.isEmpty())
-            emit announcementReady(m_pendingAnnouncement);
-    });
+    connect(&m_laterTimer, &QTimer::timeout, this, &DrawSession::announcePending);
 }
 
 void DrawSession::setClass(const QString &className)
@@ -133,6 +130,12 @@ void DrawSession::noteDrawn(const std::vector<QString> &ids)
         DrawSettings::setDrawnInRound(m_className, m_pool.drawn());
         emit countsChanged();
     }
+}
+
+void DrawSession::announcePending()
+{
+    if (!m_pendingAnnouncement.isEmpty())
+        emit announcementReady(m_pendingAnnouncement);
 }
 
 void DrawSession::announceLater(const QString &text)

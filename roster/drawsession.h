@@ -86,6 +86,8 @@ public:
 
     // For the displays: what the one stopped drew.
     void finish(const DrawOutcome &outcome);
+    // Reads the announcement left for later, if there is one.
+    void announcePending();
 
 signals:
     void drawStarted();
