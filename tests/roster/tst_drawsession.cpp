@@ -77,6 +77,19 @@ private:
         return readHistory(file);
     }
 
+    // The class read into a store, with a session drawing from it.
+    struct Session
+    {
+        Session()
+        {
+            store.loadClasses();
+            session.setClass(className());
+        }
+        RosterStore store{dataDir()};
+        ClassHistory log{dataDir()};
+        DrawSession session{&store, &log, dataDir()};
+    };
+
     static QStringList list(const Ids &ids) { return QStringList(ids.cbegin(), ids.cend()); }
 
     static DrawOutcome drew(const Ids &ids, DrawOutcome::Announcement when)
@@ -118,12 +131,8 @@ private slots:
         DrawSettings::setNoRepeat(noRepeat);
         DrawSettings::setAbsentOn(className(), QDate::currentDate(), QSet<QString>(absent.cbegin(), absent.cend()));
         DrawSettings::setDrawnInRound(className(), QSet<QString>(drawn.cbegin(), drawn.cend()));
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        DrawSession session(&store, &log, dataDir());
-
-        session.setClass(className());
+        Session fixture;
+        DrawSession &session = fixture.session;
 
         QCOMPARE(session.candidates(), candidates);
         for (const char *id : {"1001", "1002", "1003", "1004"})
@@ -143,11 +152,8 @@ private slots:
         QFETCH(int, when);
         QFETCH(bool, readLater);
         DrawSettings::setNoRepeat(true);
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        DrawSession session(&store, &log, dataDir());
-        session.setClass(className());
+        Session fixture;
+        DrawSession &session = fixture.session;
         ScriptedDisplay display(session);
         session.setDisplay(&display);
         display.outcome = drew({"1002", "1003"}, DrawOutcome::Announcement(when));
@@ -185,11 +191,8 @@ private slots:
 
     void aDisplayThatCannotStartLeavesTheSessionIdle()
     {
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        DrawSession session(&store, &log, dataDir());
-        session.setClass(className());
+        Session fixture;
+        DrawSession &session = fixture.session;
         ScriptedDisplay display(session);
         display.canStart = false;
         session.setDisplay(&display);
@@ -204,11 +207,8 @@ private slots:
 
     void displaysThatStopByThemselvesLeaveTheFlagToTheOthers()
     {
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        DrawSession session(&store, &log, dataDir());
-        session.setClass(className());
+        Session fixture;
+        DrawSession &session = fixture.session;
         ScriptedDisplay wheels(session, true);
         ScriptedDisplay board(session);
 
@@ -240,11 +240,8 @@ private slots:
         QFETCH(QString, separator);
         QFETCH(bool, withNames);
         QFETCH(QString, text);
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        DrawSession session(&store, &log, dataDir());
-        session.setClass(className());
+        Session fixture;
+        DrawSession &session = fixture.session;
         QCOMPARE(session.spokenText(ids, separator, withNames), text);
     }
 };

@@ -28,6 +28,19 @@ private:
         return storedRoster().at(classIndex).scores.value(student);
     }
 
+    // The two classes read into a store, with a book over them.
+    struct Book
+    {
+        Book()
+        {
+            seedTwoClasses();
+            store.loadClasses();
+        }
+        RosterStore store{dataDir()};
+        ClassHistory log{dataDir()};
+        ScoreBook book{&store, &log};
+    };
+
     static std::vector<HistoryEntry> history(const QString &className)
     {
         QFile file(historyFilePath(dataDir(), className));
@@ -57,11 +70,9 @@ private slots:
         QFETCH(QString, id);
         QFETCH(QString, stored);
         QFETCH(bool, undoable);
-        seedTwoClasses();
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        ScoreBook book(&store, &log);
+        Book fixture;
+        RosterStore &store = fixture.store;
+        ScoreBook &book = fixture.book;
         book.setClass(QStringLiteral("7A"));
         book.setDisplay(QString::fromLatin1(kHistoryWheel));
         QSignalSpy undoAvailable(&book, &ScoreBook::undoAvailable);
@@ -86,11 +97,9 @@ private slots:
 
     void undoTakesTheNewestBackInItsOwnClass()
     {
-        seedTwoClasses();
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        ScoreBook book(&store, &log);
+        Book fixture;
+        RosterStore &store = fixture.store;
+        ScoreBook &book = fixture.book;
         book.setClass(QStringLiteral("7A"));
         book.give(QStringLiteral("1001"), 'A');
         book.setClass(QStringLiteral("7B"));
@@ -112,11 +121,9 @@ private slots:
 
     void undoLeavesAScoreStringThatChangedSince()
     {
-        seedTwoClasses();
-        RosterStore store(dataDir());
-        store.loadClasses();
-        ClassHistory log(dataDir());
-        ScoreBook book(&store, &log);
+        Book fixture;
+        RosterStore &store = fixture.store;
+        ScoreBook &book = fixture.book;
         book.setClass(QStringLiteral("7A"));
         book.give(QStringLiteral("1001"), 'A');
         store.setStudents(0, store.ids(0), store.names(0), {QStringLiteral("BAC"), QString()});
