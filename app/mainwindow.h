@@ -49,6 +49,11 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+    // What another window or the command line drives: the same draws, on
+    // the display this window shows, and the same scores.
+    DrawSession *drawSession() const { return m_session; }
+    ScoreBook *scoreBook() const { return m_scoreBook; }
+
     // AppServices
     void recordScore(const QString &id, char letter) override;
     void showBanner(QWidget *target, const QString &text) override;
