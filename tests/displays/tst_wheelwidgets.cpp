@@ -8,6 +8,7 @@
 #include "displays/wheelshares.h"
 
 #include "../support/recordingservices.h"
+#include "../support/shortspins.h"
 #include "../support/testenvironment.h"
 
 #include <QApplication>
@@ -91,6 +92,8 @@ class TestWheelWidgets : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { useShortWheelSpins(); }
+
     void init() { TestEnvironment::clearUserData(); }
 
     void scrollEventWrapsIntoItemAndOffset_data()
