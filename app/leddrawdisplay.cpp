@@ -1,6 +1,7 @@
 #include "app/leddrawdisplay.h"
 
 #include "app/leddraw.h"
+#include "common/drawrandom.h"
 #include "roster/drawsession.h"
 #include "roster/historyfile.h"
 #include "roster/studentids.h"
@@ -55,6 +56,7 @@ bool LedDrawDisplay::start()
         connect(m_drawTimer, &QTimer::timeout, this, &LedDrawDisplay::roll);
     else
         connect(m_drawTimer, &QTimer::timeout, this, &LedDrawDisplay::step);
+    m_runStarting = true;
     runTimer();
     return true;
 }
@@ -64,6 +66,7 @@ void LedDrawDisplay::stop()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_button->setText(tr("Start"));
     stopTimer();
+    m_runStarting = false;
 
     DrawOutcome outcome;
     std::vector<QString> ids = drawnIds();
@@ -150,22 +153,6 @@ void LedDrawDisplay::stepOn()
         roll();
 }
 
-bool LedDrawDisplay::studentToScore(QString &id) const
-{
-    const std::vector<QString> &candidates = m_session->candidates();
-    if (m_mode == LedSingleMode) {
-        if (m_index < 0 || m_index >= static_cast<int>(candidates.size()))
-            return false;
-        id = candidates[size_t(m_index)];
-        return true;
-    }
-    const std::vector<QString> ids = drawnIds();
-    if (ids.empty())
-        return false;
-    id = ids.front();
-    return true;
-}
-
 int LedDrawDisplay::digits() const
 {
     return m_lcd->digitCount();
@@ -186,7 +173,8 @@ void LedDrawDisplay::step()
 {
     const std::vector<QString> &candidates = m_session->candidates();
     const int count = static_cast<int>(candidates.size());
-    ++m_index;
+    m_index = m_runStarting ? drawRandomBelow(count) : m_index + 1;
+    m_runStarting = false;
     if (m_index >= count)
         m_index = 0;
     if (count > 0)
@@ -197,5 +185,8 @@ void LedDrawDisplay::roll()
 {
     if (m_ring.empty())
         return;
+    if (m_runStarting)
+        m_ringPos = unsigned(drawRandomBelow(int(m_ring.size())));
+    m_runStarting = false;
     show(rollerWindow(m_ring, m_ringPos, digits()));
 }

@@ -46,9 +46,6 @@ public:
     // The arrow buttons.
     void stepBack();
     void stepOn();
-    // The student the window's own score buttons give a score to; false
-    // when the display shows none.
-    bool studentToScore(QString &id) const;
     // One tick of the draw timer: the next ID, or the row one character on.
     void step();
     void roll();
@@ -68,6 +65,10 @@ private:
     QString m_currentText;
     std::vector<char> m_ring;
     unsigned m_ringPos = 0;
+    // The first step of a run goes to a random place of the IDs or the ring:
+    // a teacher holds the button about as long each time, and from a fixed
+    // place that would draw the same few students again and again.
+    bool m_runStarting = false;
 };
 
 #endif // LEDDRAWDISPLAY_H

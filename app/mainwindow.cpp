@@ -10,6 +10,7 @@
 #include "app/viewsettings.h"
 #include "app/wheeldrawdisplay.h"
 #include "common/datapaths.h"
+#include "common/midnightwatch.h"
 #include "displays/microtilewidget.h"
 #include "displays/scoreletter.h"
 #include "displays/tvrollerwidget.h"
@@ -47,8 +48,6 @@
 #include <QUrl>
 
 #include <algorithm>
-#include <cstdlib>
-#include <ctime>
 
 namespace {
 const char *const kContactAddress = "zandrel@brimvale.org";
@@ -76,7 +75,6 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     ui = new Ui::MainWindow;
     ui->setupUi(this);
     startClock();
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
     createDialogs();
     setUpDraws();
     setUpRounds();
@@ -216,6 +214,12 @@ void MainWindow::setUpRounds()
     ui->menuBar->setCornerWidget(m_roundLabel, Qt::TopRightCorner);
     // The score boxes of every display, also those the displays make later.
     qApp->installEventFilter(this);
+    // The absent marks end at midnight; with everyone away the draw buttons
+    // would otherwise stay off until the class is chosen again.
+    connect(new MidnightWatch(this), &MidnightWatch::dayBegan, this, [this] {
+        if (m_session->pool().absentCount() > 0)
+            refreshRoster(false, false);
+    });
 }
 
 void MainWindow::setUpView()
@@ -400,6 +404,8 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     m_session->setClass(m_classNames[i]);
     m_scoreBook->setClass(m_classNames[i]);
 
+    // The display starts afresh, so it no longer shows who the line named.
+    m_session->clearNames();
     m_ledDisplay->showFirst();
     showStudentCount();
     m_ledDisplay->restartTimerIfActive();
@@ -444,13 +450,13 @@ void MainWindow::setUpDraws()
     m_wheelDisplay = new WheelDrawDisplay(m_session, ui->horizontalLayout_5, this);
     setMode(LedSingleMode);
 
-    connect(m_session, &DrawSession::drawStarted, this, [this] { m_drawnNamesLabel->clearNames(); });
     connect(m_session, &DrawSession::newRoundBegun, this,
             [this] { statusBar()->showMessage(tr("All students have been drawn; a new round begins")); });
     connect(m_session, &DrawSession::countsChanged, this, &MainWindow::showStudentCount);
     connect(m_session, &DrawSession::candidatesChanged, this, [this] {
         m_ledDisplay->showFirst();
         feedDisplay(true);
+        m_session->clearNames();
     });
     connect(m_session, &DrawSession::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
@@ -460,6 +466,10 @@ void MainWindow::setUpDraws()
 
 void MainWindow::setMode(LotteryMode mode)
 {
+    // Wheels left turning behind another display would draw students nobody
+    // sees.
+    m_wheelDisplay->cancel();
+    m_session->clearNames();
     m_mode = mode;
     m_ledDisplay->setMode(mode);
     DrawDisplay *display = m_ledDisplay;
@@ -505,7 +515,9 @@ void MainWindow::placeDrawnNamesLabel()
 
 void MainWindow::showDrawnNames(const std::vector<QString> &ids)
 {
-    m_drawnNamesLabel->showNames(ids, [this](const QString &id) { return m_session->nameOf(id); });
+    // The first roster refresh comes before the line exists.
+    if (m_drawnNamesLabel)
+        m_drawnNamesLabel->showNames(ids, [this](const QString &id) { return m_session->nameOf(id); });
 }
 
 QPushButton *MainWindow::activeDrawButton() const
@@ -560,11 +572,19 @@ void MainWindow::on_m_timeSpeedSlider_valueChanged(int)
 void MainWindow::on_pushButton_2_clicked()
 {
     m_ledDisplay->stepBack();
+    nameSteppedStudents();
 }
 
 void MainWindow::on_pushButton_3_clicked()
 {
     m_ledDisplay->stepOn();
+    nameSteppedStudents();
+}
+
+void MainWindow::nameSteppedStudents()
+{
+    if (!m_session->isRunning())
+        m_session->nameStudents(m_ledDisplay->drawnIds());
 }
 
 void MainWindow::on_checkBox_clicked()
@@ -647,16 +667,24 @@ bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
     return false;
 }
 
-void MainWindow::scoreShownStudent(char letter)
+bool MainWindow::hasNamedStudent()
 {
-    QString target;
-    if (m_ledDisplay->studentToScore(target))
-        m_scoreBook->give(target, letter);
+    if (!m_session->namedIds().empty())
+        return true;
+    statusBar()->showMessage(tr("No letter given: no student is drawn or shown yet. Draw a student first."));
+    return false;
+}
+
+void MainWindow::scoreNamedStudent(char letter)
+{
+    m_scoreBook->give(m_session->namedIds().front(), letter);
 }
 
 void MainWindow::scoreFromButton(QPushButton *button, char letter)
 {
-    scoreShownStudent(letter);
+    if (!hasNamedStudent())
+        return;
+    scoreNamedStudent(letter);
     showBanner(button, QString(QLatin1Char(letter)));
 }
 
@@ -667,36 +695,34 @@ void MainWindow::on_pushButton_7_clicked() { scoreFromButton(ui->pushButton_7, '
 void MainWindow::on_pushButton_9_clicked() { scoreFromButton(ui->pushButton_9, 'E'); }
 void MainWindow::on_pushButton_10_clicked() { scoreFromButton(ui->pushButton_10, 'F'); }
 
+void MainWindow::scoreFromBox(QLineEdit *box, char letter)
+{
+    box->clear();
+    scoreNamedStudent(letter);
+    showBanner(box, QStringLiteral("*"));
+}
+
 void MainWindow::on_lineEdit_returnPressed()
 {
     char letter = 0;
-    if (!acceptedScoreLetter(ui->lineEdit, letter))
-        return;
-    scoreShownStudent(letter);
-    ui->lineEdit->clear();
-    showBanner(ui->lineEdit, QStringLiteral("*"));
+    if (acceptedScoreLetter(ui->lineEdit, letter) && hasNamedStudent())
+        scoreFromBox(ui->lineEdit, letter);
 }
 
 void MainWindow::on_comboBox_2_activated(const QString &arg1)
 {
-    QString target;
-    if (!m_tileDisplay->studentToScore(target) || arg1.isEmpty())
+    if (arg1.isEmpty() || !hasNamedStudent())
         return;
-    m_scoreBook->give(target, arg1.at(0).toLatin1());
+    scoreNamedStudent(arg1.at(0).toLatin1());
     showBanner(ui->comboBox_2, arg1);
 }
 
 void MainWindow::on_lineEdit_2_returnPressed()
 {
-    QString target;
-    if (!m_tileDisplay->studentToScore(target))
-        return;
+    // The board's box says nothing of a wrong letter while no tile is drawn.
     char letter = 0;
-    if (!acceptedScoreLetter(ui->lineEdit_2, letter))
-        return;
-    ui->lineEdit_2->clear();
-    m_scoreBook->give(target, letter);
-    showBanner(ui->lineEdit_2, QStringLiteral("*"));
+    if (hasNamedStudent() && acceptedScoreLetter(ui->lineEdit_2, letter))
+        scoreFromBox(ui->lineEdit_2, letter);
 }
 
 void MainWindow::on_actionUndoScore_triggered()

@@ -173,8 +173,14 @@ private:
     // Score entry.
     void reportHistoryFailure(const QString &path);
     bool acceptedScoreLetter(const QLineEdit *box, char &letter);
-    void scoreShownStudent(char letter);
+    // The window's own letters go to the first student the names line
+    // names; with none, the status bar says why no letter was given.
+    bool hasNamedStudent();
+    void scoreNamedStudent(char letter);
     void scoreFromButton(QPushButton *button, char letter);
+    void scoreFromBox(QLineEdit *box, char letter);
+    // The arrows show a student as a draw would.
+    void nameSteppedStudents();
 
     // Menus, speech and language.
     void checkModeAction(QAction *action);

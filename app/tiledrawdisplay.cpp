@@ -40,7 +40,7 @@ void TileDrawDisplay::stop()
     m_button->setText(tr("Trace it!"));
     m_board->stopTrace();
     QString id;
-    if (studentToScore(id)) {
+    if (highlightedStudent(id)) {
         DrawOutcome outcome;
         outcome.drawn = {id};
         outcome.shown = {id};
@@ -56,7 +56,7 @@ std::vector<QString> TileDrawDisplay::drawnIds() const
     return {m_board->selectedText()};
 }
 
-bool TileDrawDisplay::studentToScore(QString &id) const
+bool TileDrawDisplay::highlightedStudent(QString &id) const
 {
     const int k = m_board->selectedIndex();
     const std::vector<QString> &candidates = m_session->candidates();

@@ -24,11 +24,10 @@ public:
     void stop() override;
     std::vector<QString> drawnIds() const override;
 
-    // The student the board's score controls give a score to; false when no
-    // tile is highlighted.
-    bool studentToScore(QString &id) const;
-
 private:
+    // The student of the highlighted tile; false when none is.
+    bool highlightedStudent(QString &id) const;
+
     DrawSession *m_session;
     QPushButton *m_button;
     MicroTileWidget *m_board;

@@ -70,6 +70,13 @@ void WheelDrawDisplay::noteRest()
     m_session->finish(outcome);
 }
 
+void WheelDrawDisplay::cancel()
+{
+    m_stoppedWheels.expect(0);
+    for (WheelAssemblyWidget *wheel : m_wheels)
+        wheel->stopTurning();
+}
+
 QString WheelDrawDisplay::historyName() const
 {
     return QString::fromLatin1(kHistoryWheel);

@@ -26,6 +26,8 @@ public:
     const std::vector<WheelAssemblyWidget *> &wheels() const { return m_wheels; }
     // One wheel came to rest; the last of them ends the draw.
     void noteRest();
+    // Stops the wheels without a result: nothing is announced or recorded.
+    void cancel();
 
     QString historyName() const override;
     // The present wheels take the new shares: new ones would not be laid

@@ -75,6 +75,11 @@ void AbstractWheelWidget::scrollTo(int index)
         QMetaObject::invokeMethod(this, &AbstractWheelWidget::comeToRest, Qt::QueuedConnection);
 }
 
+void AbstractWheelWidget::stopTurning()
+{
+    QScroller::scroller(this)->stop();
+}
+
 void AbstractWheelWidget::comeToRest()
 {
     currentItemChanged();

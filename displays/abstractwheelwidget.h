@@ -28,6 +28,9 @@ public slots:
     // Turns the wheel in an animation of spinTimeMs() until item index (which
     // may lie several rounds on) sits under the bar.
     void scrollTo(int index);
+    // Stops a turning wheel where it stands; it reports its rest as after
+    // any scroll.
+    void stopTurning();
 
 public:
     // How long every wheel turns: 5000 ms; tests that only wait for the rest

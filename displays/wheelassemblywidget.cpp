@@ -66,3 +66,8 @@ void WheelAssemblyWidget::scrollTo(int index)
 {
     m_wheel->scrollTo(index);
 }
+
+void WheelAssemblyWidget::stopTurning()
+{
+    m_wheel->stopTurning();
+}

@@ -24,6 +24,7 @@ public:
 
 public slots:
     void scrollTo(int index);
+    void stopTurning();
 
 private:
     StringWheelWidget *m_wheel;

@@ -11,6 +11,9 @@
 #include <QDate>
 #include <QDateTime>
 
+#include <algorithm>
+#include <iterator>
+
 DrawSession::DrawSession(RosterStore *store, ClassHistory *history, const QString &dataDir, QObject *parent)
     : QObject(parent)
     , m_store(store)
@@ -30,7 +33,7 @@ void DrawSession::setClass(const QString &className)
     m_store->studentIds(className, rosterIds);
     m_pool.setStudents(sortedUniqueIds(rosterIds));
     m_pool.setAbsent(DrawSettings::absentOn(className, QDate::currentDate()));
-    m_pool.setDrawn(DrawSettings::drawnInRound(className));
+    m_pool.setRound(DrawSettings::roundOf(className));
     m_names = m_store->namesById(className);
     m_candidates = m_pool.candidates();
     ensureClassDirectories(m_dataDir, className, m_pool.students());
@@ -47,7 +50,7 @@ void DrawSession::newRound()
     if (!m_hasClass)
         return;
     m_pool.newRound();
-    DrawSettings::setDrawnInRound(m_className, m_pool.drawn());
+    DrawSettings::setRoundOf(m_className, m_pool.round());
 }
 
 void DrawSession::setAbsentToday(const QSet<QString> &ids)
@@ -81,6 +84,7 @@ void DrawSession::startOrStop(DrawDisplay *display)
         return;
     if (ownsFlag)
         m_running = true;
+    clearNames();
     emit drawStarted();
 }
 
@@ -91,7 +95,7 @@ void DrawSession::beginDraw()
     // Absences end with the day, also in a program left running overnight.
     m_pool.setAbsent(DrawSettings::absentOn(m_className, QDate::currentDate()));
     if (m_pool.beginDraw()) {
-        DrawSettings::setDrawnInRound(m_className, m_pool.drawn());
+        DrawSettings::setRoundOf(m_className, m_pool.round());
         emit newRoundBegun();
     }
     emit countsChanged();
@@ -107,13 +111,21 @@ void DrawSession::finish(const DrawOutcome &outcome)
 {
     if (!outcome.statusText.isEmpty())
         emit statusMessage(outcome.statusText);
-    emit namesShown(outcome.shown);
+    nameStudents(outcome.shown);
     if (outcome.when == DrawOutcome::AnnounceNow)
         emit announcementReady(outcome.announcement);
     else if (outcome.when == DrawOutcome::AnnounceLater)
         announceLater(outcome.announcement);
     noteDrawn(outcome.drawn);
     emit drawFinished(QStringList(outcome.drawn.cbegin(), outcome.drawn.cend()));
+}
+
+void DrawSession::nameStudents(const std::vector<QString> &ids)
+{
+    m_named.clear();
+    std::copy_if(ids.cbegin(), ids.cend(), std::back_inserter(m_named),
+                 [](const QString &id) { return !id.isEmpty(); });
+    emit namesShown(m_named);
 }
 
 void DrawSession::noteDrawn(const std::vector<QString> &ids)
@@ -127,7 +139,7 @@ void DrawSession::noteDrawn(const std::vector<QString> &ids)
         lines += historyLine({time, QString::fromLatin1(kHistoryDraw), display, id, nameOf(id), QString()});
     m_history->append(m_className, lines);
     if (m_pool.take(ids)) {
-        DrawSettings::setDrawnInRound(m_className, m_pool.drawn());
+        DrawSettings::setRoundOf(m_className, m_pool.round());
         emit countsChanged();
     }
 }

@@ -86,6 +86,16 @@ public:
 
     // For the displays: what the one stopped drew.
     void finish(const DrawOutcome &outcome);
+
+    // The students the drawn names line names, left to right: those of the
+    // last draw, or those the teacher stepped to by hand. The window's own
+    // letters go to the first of them and to nobody while there is none, so
+    // that the line and the score never part.
+    const std::vector<QString> &namedIds() const { return m_named; }
+    void nameStudents(const std::vector<QString> &ids);
+    // When the display is reset or another one is shown: it no longer shows
+    // who the line names.
+    void clearNames() { nameStudents({}); }
     // Reads the announcement left for later, if there is one.
     void announcePending();
 
@@ -98,6 +108,7 @@ signals:
     // As a draw begins; the displays are to be filled again.
     void candidatesChanged();
     void statusMessage(const QString &text);
+    // The names line changed; none to clear it.
     void namesShown(const std::vector<QString> &ids);
     void announcementReady(const QString &text);
     // Every draw that stopped, with the students drawn (none when the display
@@ -117,6 +128,7 @@ private:
     QString m_className;
     QHash<QString, QString> m_names;
     std::vector<QString> m_candidates;
+    std::vector<QString> m_named;
     DrawDisplay *m_display = nullptr;
     bool m_running = false;
     std::function<bool()> m_readsNames;

@@ -4,6 +4,7 @@
 #include "displays/tvrollerwidget.h"
 #include "displays/wheelassemblywidget.h"
 
+#include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
 #include "../support/shortspins.h"
 #include "../support/testenvironment.h"
@@ -424,6 +425,41 @@ private slots:
             waitForTheWheels(window);
         else
             QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    // The line kept the last display's or class's students while another
+    // display or class showed others.
+    void theNamesLineIsClearedWhenWhatIsShownChanges_data()
+    {
+        QTest::addColumn<int>("display");
+        QTest::addColumn<QString>("change");
+        const char *displays[] = {"LED single", "LED roll", "tile board", "TV roller", "wheels"};
+        for (const char *change : {"display switch", "class change", "roster refresh"})
+            for (int display = LedSingle; display <= Wheels; ++display)
+                QTest::addRow("%s, %s", displays[display], change) << display << QString::fromLatin1(change);
+    }
+
+    void theNamesLineIsClearedWhenWhatIsShownChanges()
+    {
+        QFETCH(int, display);
+        QFETCH(QString, change);
+        seedRoster({{QStringLiteral("A"), {"1001", "1002", "1003"}, {}, {}}, {QStringLiteral("B"), {"2001"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        chooseDisplay(window, Display(display));
+        draw(window, Display(display),
+             [&] { QTest::mouseClick(drawButton(window, Display(display)), Qt::LeftButton); });
+        QVERIFY(!shownNames(window).isEmpty());
+
+        if (change == QLatin1String("display switch")) {
+            action(window, Display(display) == TileBoard ? "actionTV_Roller" : "actionMicro_Tile")->trigger();
+        } else if (change == QLatin1String("class change")) {
+            QTest::keyClick(findByName<QComboBox>(window, "comboBox"), Qt::Key_Down);
+        } else {
+            ModalAnswerer closer([](QWidget *dialog) { dialog->close(); });
+            action(window, "actionClass_Settings")->trigger();
+        }
+        QCOMPARE(shownNames(window), QString());
     }
 
     void showNamesOffHidesTheLineAndIsStored()

@@ -1,4 +1,7 @@
+#include "app/leddraw.h"
 #include "app/mainwindow.h"
+#include "common/drawrandom.h"
+#include "displays/wigglywidget.h"
 #include "roster/drawsession.h"
 #include "roster/scorebook.h"
 
@@ -13,11 +16,17 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLCDNumber>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
+
+namespace {
+const QString kNoStudentNamed =
+    QStringLiteral("No letter given: no student is drawn or shown yet. Draw a student first.");
+}
 
 // The draw on the LED display and the score entry of its panel, driven
 // through the window's own controls.
@@ -35,6 +44,8 @@ private:
     static double shown(QWidget &window) { return findByName<QLCDNumber>(window, "lcdNumber")->value(); }
 
     static QStringList scoresOfFirstClass() { return storedRoster().value(0).scores; }
+
+    static QString namesLine(QWidget &window) { return findByName<QLabel>(window, "drawnNamesLabel")->text(); }
 
     static void typeScore(QWidget &window, const char *box, const QString &text)
     {
@@ -183,15 +194,80 @@ private slots:
         QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
     }
 
-    void letterButtonsScoreTheShownStudent()
+    // Right after the start nobody is drawn or shown: a letter goes to
+    // nobody, and the status bar says why. Stepping by hand names the student
+    // shown, and the letters go to that one.
+    void lettersGoToTheStudentTheLineNames()
     {
         seedRoster({{QStringLiteral("A"), {"2", "1"}, {}, {}}});
         MainWindow window;
+        window.show();
         click(window, "pushButton_6");
+        QCOMPARE(scoresOfFirstClass(), (QStringList{"", ""}));
+        QCOMPARE(window.statusBar()->currentMessage(), kNoStudentNamed);
+        QVERIFY(!window.findChild<WigglyWidget *>()->isVisible());
+
         click(window, "pushButton_3");
+        QCOMPARE(namesLine(window), QStringLiteral("2"));
         click(window, "pushButton_8");
         click(window, "pushButton_10");
+        QCOMPARE(scoresOfFirstClass(), (QStringList{"CF", ""}));
+        click(window, "pushButton_2");
+        QCOMPARE(namesLine(window), QStringLiteral("1"));
+        click(window, "pushButton_6");
         QCOMPARE(scoresOfFirstClass(), (QStringList{"CF", "B"}));
+    }
+
+    // A hold of the same length drew the same student each time; every run
+    // now takes its first step to where the draws' generator says.
+    void eachRunStartsWhereTheGeneratorSays_data()
+    {
+        QTest::addColumn<bool>("roll");
+        QTest::newRow("single") << false;
+        QTest::newRow("roll") << true;
+    }
+
+    void eachRunStartsWhereTheGeneratorSays()
+    {
+        QFETCH(bool, roll);
+        std::vector<QString> ids;
+        for (int k = 1; k <= 10; ++k)
+            ids.push_back(QString::number(1000 + k));
+        seedRoster({{QStringLiteral("A"), QStringList(ids.cbegin(), ids.cend()), {}, {}}});
+        MainWindow window;
+        window.show();
+        // No tick of its own comes between the clicks.
+        findByName<QSlider>(window, "m_timeSpeedSlider")->setValue(1);
+        if (roll)
+            click(window, "checkBox");
+        const int digits = findByName<QLCDNumber>(window, "lcdNumber")->digitCount();
+        const std::vector<char> ring = buildRollerRing(ids, digits);
+        QSet<int> starts;
+        for (quint32 state = 1; state <= 6; ++state) {
+            setDrawRandomState(state);
+            const int start = drawRandomBelow(roll ? int(ring.size()) : int(ids.size()));
+            starts.insert(start);
+            setDrawRandomState(state);
+            window.statusBar()->clearMessage();
+            click(window, "pushButton");
+            QMetaObject::invokeMethod(&window, roll ? "OnLEDRollerTimer" : "lotteryScroll");
+            click(window, "pushButton");
+            if (!roll) {
+                QCOMPARE(shown(window), ids[size_t(start)].toDouble());
+                continue;
+            }
+            // What the stop announces of the window shown at the start,
+            // rolled on while it holds no whole ID.
+            unsigned position = unsigned(start);
+            std::vector<QString> whole;
+            for (int step = 0; whole.empty() && step < digits; ++step)
+                whole = completeIdsShown(ring, position, rollerWindow(ring, position, digits));
+            QString announced;
+            for (const QString &id : whole)
+                announced += id + QLatin1Char(' ');
+            QCOMPARE(window.statusBar()->currentMessage(), announced);
+        }
+        QVERIFY(starts.size() > 1);
     }
 
     void rollModeScoresTheLeftmostWholeId()
@@ -210,6 +286,7 @@ private slots:
         MainWindow window;
         auto *box = findByName<QLineEdit>(window, "lineEdit");
         QCOMPARE(box->echoMode(), QLineEdit::Password);
+        click(window, "pushButton_3");
         typeScore(window, "lineEdit", QStringLiteral("c"));
         QCOMPARE(box->text(), QString());
         typeScore(window, "lineEdit", QStringLiteral("A"));

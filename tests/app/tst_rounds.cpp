@@ -1,7 +1,10 @@
 #include "app/mainwindow.h"
+#include "common/midnightwatch.h"
+#include "displays/abstractwheelwidget.h"
 #include "displays/microtilewidget.h"
 #include "displays/tvrollerwidget.h"
 #include "displays/wheelassemblywidget.h"
+#include "roster/drawsettings.h"
 #include "roster/historyfile.h"
 
 #include "../support/modalanswerer.h"
@@ -21,9 +24,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScroller>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QStatusBar>
 #include <QTableView>
+#include <QWindow>
 
 // Rounds without repeats, absent students, the history file and undo, all
 // driven through the window as a teacher would.
@@ -75,6 +81,8 @@ private:
     static QString roundText(QWidget &window) { return findByName<QLabel>(window, "roundLabel")->text(); }
 
     static QString countText(QWidget &window) { return findByName<QLabel>(window, "label_3")->text(); }
+
+    static QString namesLine(QWidget &window) { return findByName<QLabel>(window, "drawnNamesLabel")->text(); }
 
     static void showDisplay(QWidget &window, const QString &display)
     {
@@ -304,6 +312,107 @@ private slots:
         QCOMPARE(countText(window), QStringLiteral("5 Students"));
     }
 
+    // A reset display shows the first ID, not the one drawn: the names line
+    // is cleared with it, and a letter goes to nobody.
+    void aResetDisplayNamesNobodyAndTakesNoLetter_data()
+    {
+        QTest::addColumn<QString>("reset");
+        QTest::newRow("Class Settings") << "Class Settings";
+        QTest::newRow("Absent Students") << "Absent Students";
+        QTest::newRow("No Repeats") << "No Repeats";
+    }
+
+    void aResetDisplayNamesNobodyAndTakesNoLetter()
+    {
+        QFETCH(QString, reset);
+        seedRoster({{QStringLiteral("A"), {"1001", "1002", "1003"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        click(window, "pushButton_3");
+        click(window, "pushButton_3");
+        draw(window, QStringLiteral("LED"));
+        QCOMPARE(namesLine(window), QStringLiteral("1003"));
+
+        if (reset == QLatin1String("Class Settings")) {
+            ModalAnswerer closer([](QWidget *dialog) { dialog->close(); });
+            trigger(window, "actionClass_Settings");
+            QVERIFY(closer.answered());
+        } else if (reset == QLatin1String("Absent Students")) {
+            markAbsent(window, {});
+        } else {
+            trigger(window, "actionNoRepeat");
+        }
+        QCOMPARE(namesLine(window), QString());
+        click(window, "pushButton_5");
+        QCOMPARE(storedRoster()[0].scores, (QStringList{"", "", ""}));
+        QCOMPARE(window.statusBar()->currentMessage(),
+                 QStringLiteral("No letter given: no student is drawn or shown yet. Draw a student first."));
+        QVERIFY(!historyBytes().contains(",score,"));
+    }
+
+    // The wheels left turning behind another display drew students nobody saw.
+    void aDisplaySwitchStopsTurningWheelsWithoutAResult()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002", "1003", "1004"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        trigger(window, "actionNoRepeat");
+        trigger(window, "actionWheel");
+        const QString round = roundText(window);
+        window.statusBar()->clearMessage();
+        startDraw(window, QStringLiteral("Wheel"));
+        trigger(window, "actionLED");
+        QTest::qWait(4 * AbstractWheelWidget::spinTimeMs() + 300);
+        QCOMPARE(window.statusBar()->currentMessage(), QString());
+        QCOMPARE(namesLine(window), QString());
+        QVERIFY(drawnIds().isEmpty());
+        QCOMPARE(roundText(window), round);
+        for (WheelAssemblyWidget *wheel : window.findChildren<WheelAssemblyWidget *>())
+            QVERIFY(QScroller::scroller(wheel->findChild<AbstractWheelWidget *>())->state() == QScroller::Inactive);
+    }
+
+    // With everyone marked absent the draw buttons are off; the marks end at
+    // midnight, and the buttons and Page Down follow at once.
+    void theDrawButtonsFollowTheAbsentMarksEndAtMidnight()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002"}, {}, {}}});
+        DrawSettings::setAbsentOn(QStringLiteral("A"), QDate::currentDate(), {"1001", "1002"});
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        const char *buttons[] = {"pushButton", "pushButton_4", "pushButton_11", "pushButton_12"};
+        for (const char *button : buttons)
+            QVERIFY(!findByName<QPushButton>(window, button)->isEnabled());
+        QTest::keyClick(window.windowHandle(), Qt::Key_PageDown);
+        QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
+
+        // The marks were made yesterday, as seen after midnight.
+        DrawSettings::setAbsentOn(QStringLiteral("A"), QDate::currentDate().addDays(-1), {"1001", "1002"});
+        auto *watch = window.findChild<MidnightWatch *>();
+        QVERIFY(watch);
+        emit watch->dayBegan();
+        for (const char *button : buttons)
+            QVERIFY(findByName<QPushButton>(window, button)->isEnabled());
+        QCOMPARE(countText(window), QStringLiteral("2 Students"));
+        QTest::keyClick(window.windowHandle(), Qt::Key_PageDown);
+        QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Stop"));
+        QTest::keyClick(window.windowHandle(), Qt::Key_PageDown);
+        QCOMPARE(drawnIds().size(), 1);
+    }
+
+    void theDayIsLookedAtUntilItChanges()
+    {
+        QDate today(2024, 9, 2);
+        MidnightWatch watch(nullptr, [&today] { return today; });
+        QSignalSpy began(&watch, &MidnightWatch::dayBegan);
+        watch.check();
+        QCOMPARE(began.count(), 0);
+        today = today.addDays(1);
+        watch.check();
+        watch.check();
+        QCOMPARE(began.count(), 1);
+    }
+
     void historyHoldsTheDrawTheScoreAndTheUndo()
     {
         seedRoster({{QStringLiteral("A"), {"1001", "1002"}, {"Li, Ann", "Bob"}, {}}});
@@ -357,6 +466,9 @@ private slots:
         QCOMPARE(undo->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
         QVERIFY(!undo->isEnabled());
 
+        // Down twice goes round to 1001 and names it.
+        click(window, "pushButton_3");
+        click(window, "pushButton_3");
         auto *box = findByName<QLineEdit>(window, "lineEdit");
         box->setFocus();
         QTest::keyClicks(box, QStringLiteral("b"));
@@ -392,6 +504,7 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"1001"}, {}, {"A"}}});
         MainWindow window;
         window.show();
+        click(window, "pushButton_3");
         click(window, "pushButton_6");
         QCOMPARE(storedRoster()[0].scores, QStringList{"AB"});
 

@@ -96,10 +96,13 @@ private slots:
         window.show();
         auto *button = window.findChild<QPushButton *>(QStringLiteral("pushButton_5"));
         auto score = [button] { QTest::mouseClick(button, Qt::LeftButton); };
-        const qint64 single = growthOver([&window](int) { QMetaObject::invokeMethod(&window, "lotteryScroll"); }, score);
+        // Stepped by hand, so that each letter goes to the student shown.
+        auto *down = window.findChild<QPushButton *>(QStringLiteral("pushButton_3"));
+        auto step = [down](int) { down->click(); };
+        const qint64 single = growthOver(step, score);
         QCOMPARE(givenScores(), kSteps / kScoreEvery);
         QTest::mouseClick(window.findChild<QCheckBox *>(QStringLiteral("checkBox")), Qt::LeftButton);
-        const qint64 roll = growthOver([&window](int) { QMetaObject::invokeMethod(&window, "OnLEDRollerTimer"); }, score);
+        const qint64 roll = growthOver(step, score);
         verifyFlat(single);
         verifyFlat(roll);
         // In roll mode a letter given while no ID shows whole is dropped.
@@ -113,9 +116,17 @@ private slots:
         window.show();
         window.findChild<QAction *>(QStringLiteral("actionMicro_Tile"))->trigger();
         auto *board = window.findChild<MicroTileWidget *>();
+        auto *trace = window.findChild<QPushButton *>(QStringLiteral("pushButton_11"));
         auto *letters = window.findChild<QComboBox *>(QStringLiteral("comboBox_2"));
+        // Each pair of letters goes to a tile drawn for it.
         const qint64 growth = growthOver([board](int) { board->traceItTimer(); },
-                                         [letters] { QTest::keyClick(letters, Qt::Key_Down); QTest::keyClick(letters, Qt::Key_Up); });
+                                         [&] {
+                                             trace->click();
+                                             board->traceItTimer();
+                                             trace->click();
+                                             QTest::keyClick(letters, Qt::Key_Down);
+                                             QTest::keyClick(letters, Qt::Key_Up);
+                                         });
         verifyFlat(growth);
         QCOMPARE(givenScores(), 2 * kSteps / kScoreEvery);
     }
