@@ -721,6 +721,10 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <source>%1 (Page Down / Page Up)</source>
         <translation>%1（翻頁鍵 Page Down / Page Up）</translation>
     </message>
+    <message>
+        <source>No letter given: no student is drawn or shown yet. Draw a student first.</source>
+        <translation>未給成績：還沒有抽到或顯示任何學生。請先抽一名學生。</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
