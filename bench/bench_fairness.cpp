@@ -26,6 +26,7 @@
 #include "displays/wheelassemblywidget.h"
 #include "displays/wheeldraw.h"
 #include "roster/drawpool.h"
+#include "roster/studentids.h"
 
 #include "benchsupport.h"
 
