@@ -671,7 +671,7 @@ bool MainWindow::hasNamedStudent()
 {
     if (!m_session->namedIds().empty())
         return true;
-    statusBar()->showMessage(tr("No letter given: no student is drawn or shown yet. Draw a student first."));
+    statusBar()->showMessage(tr("No letter given: no student is drawn or shown yet"));
     return false;
 }
 

@@ -24,8 +24,7 @@
 #include <QStatusBar>
 
 namespace {
-const QString kNoStudentNamed =
-    QStringLiteral("No letter given: no student is drawn or shown yet. Draw a student first.");
+const QString kNoStudentNamed = QStringLiteral("No letter given: no student is drawn or shown yet");
 }
 
 // The draw on the LED display and the score entry of its panel, driven
