@@ -722,8 +722,8 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>%1 (Page Down / Page Up)</translation>
     </message>
     <message>
-        <source>No letter given: no student is drawn or shown yet. Draw a student first.</source>
-        <translation>No letter given: no student is drawn or shown yet. Draw a student first.</translation>
+        <source>No letter given: no student is drawn or shown yet</source>
+        <translation>No letter given: no student is drawn or shown yet</translation>
     </message>
 </context>
 <context>

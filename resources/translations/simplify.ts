@@ -722,8 +722,8 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>%1（翻页键 Page Down / Page Up）</translation>
     </message>
     <message>
-        <source>No letter given: no student is drawn or shown yet. Draw a student first.</source>
-        <translation>未给成绩：还没有抽到或显示任何学生。请先抽一名学生。</translation>
+        <source>No letter given: no student is drawn or shown yet</source>
+        <translation>未给成绩：还没有抽到或显示任何学生</translation>
     </message>
 </context>
 <context>

@@ -722,8 +722,8 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>%1（翻頁鍵 Page Down / Page Up）</translation>
     </message>
     <message>
-        <source>No letter given: no student is drawn or shown yet. Draw a student first.</source>
-        <translation>未給成績：還沒有抽到或顯示任何學生。請先抽一名學生。</translation>
+        <source>No letter given: no student is drawn or shown yet</source>
+        <translation>未給成績：還沒有抽到或顯示任何學生</translation>
     </message>
 </context>
 <context>
