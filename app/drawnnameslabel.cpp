@@ -26,12 +26,6 @@ void DrawnNamesLabel::showNames(const std::vector<QString> &ids,
     fit();
 }
 
-void DrawnNamesLabel::clearNames()
-{
-    m_entries.clear();
-    clear();
-}
-
 void DrawnNamesLabel::setRoom(const QRect &room)
 {
     setGeometry(room);

@@ -17,7 +17,6 @@ public:
     explicit DrawnNamesLabel(QWidget *parent = nullptr);
 
     void showNames(const std::vector<QString> &ids, const std::function<QString(const QString &id)> &nameOf);
-    void clearNames();
     void setRoom(const QRect &room);
 
 private:
