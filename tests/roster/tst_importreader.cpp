@@ -22,7 +22,7 @@ private:
     // The file names 1001 张伟 and 1002 李娜.
     static void verifyBothStudents(const QByteArray &bytes)
     {
-        const std::vector<ImportedStudent> students = readImportFile(bytes, true);
+        const std::vector<ImportedStudent> students = readImportFile(bytes, true).students;
         QCOMPARE(students.size(), size_t(2));
         QCOMPARE(students[0].id, qint64(1001));
         QCOMPARE(students[0].name, QString::fromUtf8("张伟"));
@@ -145,7 +145,7 @@ private slots:
     void filesKeepTheirOrderAndSkipWhatIsNotAStudent()
     {
         const QByteArray bytes("ID,Name\r\n1001, Tom\r\n\r\nnotes\r\n1002, Ann\r\n1001 Tom again");
-        const std::vector<ImportedStudent> students = readImportFile(bytes, false);
+        const std::vector<ImportedStudent> students = readImportFile(bytes, false).students;
         QCOMPARE(students.size(), size_t(3));
         QCOMPARE(students[0].name, QStringLiteral("Tom"));
         QCOMPARE(students[1].id, qint64(1002));
@@ -202,14 +202,15 @@ private slots:
         readImportFile(binary, false);
 
         const QByteArray longName(1 << 20, 'x');
-        std::vector<ImportedStudent> students = readImportFile("5 " + longName + "\n" + QByteArray(1 << 20, '9'), true);
+        std::vector<ImportedStudent> students =
+            readImportFile("5 " + longName + "\n" + QByteArray(1 << 20, '9'), true).students;
         QCOMPARE(students.size(), size_t(1));
         QCOMPARE(students[0].name.size(), 1 << 20);
 
         QByteArray many;
         for (int i = 0; i < 100000; ++i)
             many += QByteArray::number(i) + ",Name" + QByteArray::number(i) + "\n";
-        students = readImportFile(many, true);
+        students = readImportFile(many, true).students;
         QCOMPARE(students.size(), size_t(100000));
         QCOMPARE(students.back().name, QStringLiteral("Name99999"));
     }
