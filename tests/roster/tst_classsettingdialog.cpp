@@ -716,9 +716,9 @@ private slots:
                                                    << "3 record added in this file!" << listed << chinese;
         // Made from data/libreoffice-roster.csv with
         // soffice --headless --infilter=CSV:44,34,76 --convert-to xlsx.
-        QTest::newRow("saved by LibreOffice")
-            << fileBytes(QStringLiteral(ROSTER_TEST_DATA "/libreoffice-roster.xlsx")) << QStringList{"1"}
-            << "3 record added in this file!" << QStringList{"1"} + listed << QStringList{""} + chinese;
+        QTest::newRow("saved by LibreOffice") << fileBytes(QStringLiteral(ROSTER_TEST_DATA_DIR "/libreoffice-roster.xlsx"))
+                                              << QStringList{"1"} << "3 record added in this file!"
+                                              << QStringList{"1"} + listed << QStringList{""} + chinese;
         QTest::newRow("shared strings, no header")
             << WorkbookFiles::fromRows({{"0012", "Tom"}, {"1002", " Ann Lee "}}) << QStringList{}
             << "2 record added in this file!" << QStringList{"12", "1002"} << QStringList{"Tom", "Ann Lee"};
@@ -869,7 +869,7 @@ private slots:
             << uncomputed;
         // Written as openpyxl writes formulas: an empty value, no type.
         QTest::newRow("names joined by formulas never calculated")
-            << "class.xlsx" << fileBytes(QStringLiteral(ROSTER_TEST_DATA "/formulas-not-calculated.xlsx"))
+            << "class.xlsx" << fileBytes(QStringLiteral(ROSTER_TEST_DATA_DIR "/formulas-not-calculated.xlsx"))
             << uncomputed;
         QTest::newRow("zip bomb") << "class.xlsx" << WorkbookFiles::withHugeWorksheet(good)
                                   << "This Excel workbook is too large to be a class list (more than 64 MiB).";

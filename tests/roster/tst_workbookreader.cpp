@@ -398,7 +398,7 @@ private slots:
             << WorkbookReader::UncomputedFormulas;
         // Written as openpyxl writes a formula: an empty value, no type.
         QTest::newRow("names joined by formulas never calculated")
-            << fileBytes(QStringLiteral(ROSTER_TEST_DATA "/formulas-not-calculated.xlsx"))
+            << fileBytes(QStringLiteral(ROSTER_TEST_DATA_DIR "/formulas-not-calculated.xlsx"))
             << WorkbookReader::UncomputedFormulas;
         const QByteArray bomb = WorkbookFiles::withHugeWorksheet(good);
         QTest::newRow("worksheet beyond 64 MiB") << bomb << WorkbookReader::TooLarge;
