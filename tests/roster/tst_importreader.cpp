@@ -152,6 +152,55 @@ private slots:
         QCOMPARE(students[2].id, qint64(1001));
     }
 
+    void idsThatCannotBeTaken_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("ID ending in X") << "32010220090101601X" << "not whole";
+        QTest::newRow("letters first") << "G110101200901010001" << "not whole";
+        QTest::newRow("class code") << "S01" << "not whole";
+        QTest::newRow("beyond 64 bits") << "9223372036854775808" << "not whole";
+        QTest::newRow("fraction") << "1001.5" << "not whole";
+        QTest::newRow("rounded") << "3.20102200901016E+17" << "rounded";
+        QTest::newRow("rounded, lower case, no point") << " 3e17 " << "rounded";
+        QTest::newRow("an ID") << " 1001 " << "";
+        QTest::newRow("a heading") << "ID" << "";
+        QTest::newRow("a title with a digit") << QString::fromUtf8("高一(3)班") << "";
+        QTest::newRow("words") << "Class 3" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void idsThatCannotBeTaken()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        SkippedStudent::Reason found = SkippedStudent::NotWholeNumber;
+        const bool skipped = unreadableIdReason(text, found);
+        QCOMPARE(skipped ? (found == SkippedStudent::RoundedNumber ? "rounded" : "not whole") : "", reason);
+    }
+
+    void filesTellTheLinesWhoseIdCannotBeTaken_data()
+    {
+        QTest::addColumn<bool>("csv");
+        QTest::newRow("text") << false;
+        QTest::newRow("CSV") << true;
+    }
+
+    void filesTellTheLinesWhoseIdCannotBeTaken()
+    {
+        QFETCH(bool, csv);
+        const QByteArray bytes("高一(3)班\r\nID,Name\r\nS01,Ann\r\n1001,Tom\r\n\r\n"
+                               "99999999999999999999,Big\r\n3.20102200901016E+17,Wu\r\n3.2E+17 Li\r\n1002 Bo");
+        const ImportedStudents read = readImportFile(bytes, csv);
+        QCOMPARE(read.students.size(), size_t(2));
+        QCOMPARE(read.students[0].id, qint64(1001));
+        QCOMPARE(read.students[1].id, qint64(1002));
+        QStringList skipped;
+        for (const SkippedStudent &line : read.skipped)
+            skipped << QString::number(line.number) + (line.reason == SkippedStudent::RoundedNumber ? "~" : "");
+        QCOMPARE(skipped, (QStringList{"3", "6", "7~", "8~"}));
+    }
+
     void filesThatCannotBeImportedSayWhy_data()
     {
         QTest::addColumn<QString>("kind");
