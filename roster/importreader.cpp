@@ -180,13 +180,18 @@ bool looksLikeId(const QString &text)
     return digit;
 }
 
-// The text where a line keeps its ID: the first word of its first field.
+// The text where a line keeps its ID: the first word of its first field,
+// inside its quotes if it has them.
 QString leadingIdText(const QString &line)
 {
-    int pos = 0;
-    const QString field = readCsvField(line, pos);
-    pos = 0;
-    return readWord(field, pos);
+    int start = skipSpace(line, 0);
+    const bool quoted = start < line.size() && line.at(start) == QLatin1Char('"');
+    start += quoted ? 1 : 0;
+    int end = start;
+    while (end < line.size() && !isSeparatorSpace(line.at(end)) && line.at(end) != QLatin1Char(',')
+           && line.at(end) != QLatin1Char('"'))
+        ++end;
+    return line.mid(start, end - start);
 }
 
 bool readCsvLine(const QString &line, ImportedStudent &student)

@@ -55,6 +55,7 @@ RosterImport::RosterImport(const QStringList &tableIds, const QStringList &table
     for (int row = tableIds.size() - 1; row >= 0; --row)
         tableRows.insert(studentIdValue(tableIds.at(row)), row);
     QSet<qint64> inFile;
+    inFile.reserve(int(imported.students.size()));
     for (const ImportedStudent &student : imported.students) {
         if (inFile.contains(student.id)) {
             m_sawDuplicate = true;

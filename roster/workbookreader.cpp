@@ -380,7 +380,7 @@ void readRow(QXmlStreamReader &reader, const QStringList &sharedStrings, std::ve
         }
         // A formula whose text result is empty keeps an empty value.
         const bool uncomputed = formula && (!hasValue || (value.isEmpty() && type != QLatin1String("str")));
-        const bool number = (type.isEmpty() || type == QLatin1String("n")) && !value.trimmed().isEmpty();
+        const bool number = (type.isEmpty() || type == QLatin1String("n")) && !value.isEmpty();
         cells.push_back({column, cellText(type, value, inlineText, sharedStrings), number, uncomputed});
     }
     std::stable_sort(cells.begin(), cells.end(), [](const Cell &a, const Cell &b) { return a.column < b.column; });
@@ -458,8 +458,9 @@ private:
         const Cell *id = columnCell(cells, m_idColumn);
         const Cell *name = columnCell(cells, m_nameColumn);
         m_uncomputed = m_uncomputed || (id && id->uncomputed) || (name && name->uncomputed);
-        if (id && !id->text.trimmed().isEmpty())
-            m_rows.push_back({id->text.trimmed(), name ? name->text.trimmed() : QString(), number, id->number});
+        const QString idText = id ? id->text.trimmed() : QString();
+        if (!idText.isEmpty())
+            m_rows.push_back({idText, name ? name->text.trimmed() : QString(), number, id->number});
     }
 
     int m_idColumn = -1;
