@@ -1,6 +1,7 @@
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 
+#include "../support/classsettingdialogwithstore.h"
 #include "../support/libreoffice.h"
 #include "../support/modalanswerer.h"
 #include "../support/recordingservices.h"
@@ -224,7 +225,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", QString::fromUtf8("张伟")}, {"AB", ""}},
                     {QStringLiteral("Art"), {"7"}, {"Ann"}, {"C"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Class Setting"));
         QCOMPARE(classList(dialog), (QStringList{"Maths", "Art"}));
@@ -246,7 +247,7 @@ private slots:
     void restoringFromMinimizedKeepsTypedEdits()
     {
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
         QTRY_COMPARE(tableColumn(dialog, 1), (QStringList{"Tom", "Alice"}));
@@ -270,7 +271,7 @@ private slots:
     void addClassTakesTheFirstFreeNumber()
     {
         seedRoster({{QStringLiteral("Class 1"), {"1"}, {}, {}}, {QStringLiteral("Class 3"), {}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_7");
         QCOMPARE(classList(dialog), (QStringList{"Class 1", "Class 3", "Class 2"}));
@@ -290,7 +291,7 @@ private slots:
     void deletingTheLastClassLeavesClassOne()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}, {QStringLiteral("Art"), {"2"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_8");
         QCOMPARE(classList(dialog), QStringList{"Art"});
@@ -303,7 +304,7 @@ private slots:
     void renamingAndApplyStoresTheName()
     {
         seedRoster({{QStringLiteral("Maths"), {"1001"}, {"Tom"}, {"A"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         auto *list = findByName<QListView>(dialog, "listView");
         typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
@@ -349,7 +350,7 @@ private slots:
         QFETCH(QStringList, storedNames);
         QFETCH(QString, storedClass);
         seedRoster({{QStringLiteral("Maths"), {"3", "1", "2"}, {"Cy", "Al", "Bo"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         if (change.startsWith(QLatin1String("name")))
             typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
@@ -382,7 +383,7 @@ private slots:
     void escapeAsksLikeClosing()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {"Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_4");
         ModalAnswerer answerer(QDialogButtonBox::Yes);
@@ -410,7 +411,7 @@ private slots:
         QFETCH(QStringList, storedIds);
         QFETCH(QStringList, storedNames);
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Ann"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         typeIntoCell(dialog, 1, 0, typedId);
         click(dialog, "pushButton_2");
@@ -435,7 +436,7 @@ private slots:
         QFETCH(QStringList, ids);
         QFETCH(QString, added);
         seedRoster({{QStringLiteral("Maths"), ids, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_4");
         QCOMPARE(tableColumn(dialog, 0), ids + QStringList{added});
@@ -461,7 +462,7 @@ private slots:
         // from 3, 1, 2, 0 and 1 characters.
         seedRoster({{QStringLiteral("Maths"), {"10", "9", "abc", "011", " 2 "}, {"b", "a", "Ann", "Bob", "Ann"},
                      {"ABC", "F", "AB", "", "x"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         const auto sortOnce = [&] {
             if (sort.size() == 1)
@@ -481,7 +482,7 @@ private slots:
     void sortedOrderIsStoredByApply()
     {
         seedRoster({{QStringLiteral("Maths"), {"3", " 1 ", "2"}, {"c", "a", "b"}, {"C", "A", "B"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         clickHeader(dialog, 0);
         QCOMPARE(storedRoster()[0].ids, (QStringList{"3", " 1 ", "2"}));
@@ -513,7 +514,7 @@ private slots:
         QFETCH(QStringList, remaining);
         QFETCH(QList<int>, selectedAfter);
         seedRoster({{QStringLiteral("Maths"), numbers(0, 6), {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         auto *table = findByName<QTableView>(dialog, "tableView");
         table->clearSelection();
@@ -601,7 +602,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, storedIds);
         seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         const QString path = writeFile(fileName, bytes);
         QCOMPARE(importThroughTheDialog(dialog, path), summary);
@@ -653,7 +654,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(int, rows);
         QFETCH(QString, lastName);
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("bad.txt"), bytes)), summary);
         QCOMPARE(tableColumn(dialog, 0).size(), rows);
@@ -683,7 +684,7 @@ private slots:
             QFile large(writeFile(QStringLiteral("list.txt"), "1001 Tom\n"));
             QVERIFY(large.resize(64 * 1024 * 1024 + 1));
         }
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, path), QStringLiteral("Nothing was imported: ") + path + reason);
         QCOMPARE(tableColumn(dialog, 0), QStringList{"1"});
@@ -692,7 +693,7 @@ private slots:
     void cancelledImportChangesNothing()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         ModalAnswerer answerer([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
         click(dialog, "pushButton_3");
@@ -773,7 +774,7 @@ private slots:
         QFETCH(QStringList, ids);
         QFETCH(QStringList, names);
         seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("class.xlsx"), workbook)), summary);
         QCOMPARE(tableColumn(dialog, 0), ids);
@@ -882,7 +883,7 @@ private slots:
         QFETCH(QString, message);
         seedRoster({{QStringLiteral("Maths"), {"5"}, {"Eve"}, {"A"}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
         const QByteArray stored = fileBytes(TestEnvironment::settingsFile(QStringLiteral("Zandrel_ClassSetting")));
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(fileName, bytes)), message);
         QCOMPARE(tableColumn(dialog, 0), QStringList{"5"});
@@ -934,7 +935,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QStringList, ids);
         seedRoster({{QStringLiteral("Maths"), existing, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(batchAdd(dialog, from, to, applications), box);
         QCOMPARE(tableColumn(dialog, 0), ids);
@@ -944,7 +945,7 @@ private slots:
 
     void batchWindowKeepsItsFields()
     {
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         batchAdd(dialog, QStringLiteral("1"), QStringLiteral("2"));
         QString first, last;
@@ -977,7 +978,7 @@ private slots:
         const QString className = QString::fromUtf8("三年级 2");
         seedRoster({{className, {"1001", "1002", "10,03"}, {}, {"AB", "cdf", ""}},
                     {className, {"9"}, {}, {"F"}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(className, 30, 10, rounding, false);
         store.writeScoreFile(className, 30, 10, rounding, true);
@@ -989,7 +990,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("a/b"), {"2"}, {}, {}}, {QStringLiteral("a\\b"), {"3"}, {}, {}},
                     {QStringLiteral("Empty"), {}, {}, {}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("Nobody")}) {
             store.writeScoreFile(name, 30, 10, RoundOff, false);
@@ -1019,7 +1020,7 @@ private slots:
         QFETCH(QString, fileName);
         seedRoster({{className, {"1"}, {}, {"A"}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(className, 30, 10, RoundOff, false);
         store.writeScoreFile(className, 30, 10, RoundOff, true);
@@ -1036,7 +1037,7 @@ private slots:
     void openScoreFilesOpensTextThenCsv()
     {
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.openScoreFiles(QStringLiteral("Not stored"));
         store.openScoreFiles(QStringLiteral("a/b"));
@@ -1049,7 +1050,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("a/b"), {"2"}, {}, {}}, {QStringLiteral("Maths"), {"3"}, {}, {}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("Nobody")})
             store.exportScoreWorkbook(name, 30, 10, RoundOff);
@@ -1070,7 +1071,7 @@ private slots:
             QSKIP("LibreOffice (soffice) is not installed");
         seedRoster({{QStringLiteral("Maths"), {"1001", "20230102", "10,03", "a\"b", QString::fromUtf8("张伟")}, {},
                      {"AB", "CDF", "", "E", "F"}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(QStringLiteral("Maths"), 30, 10, KeepFloat, true);
 
