@@ -789,7 +789,7 @@ private slots:
     void importNamesTheStudentsTheClassHas()
     {
         seedRoster({{QStringLiteral("Maths"), {"1003"}, {"Cy"}, {"AB"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         batchAdd(dialog, QStringLiteral("1001"), QStringLiteral("1002"));
         QCOMPARE(tableColumn(dialog, 0), (QStringList{"1003", "1001", "1002"}));
@@ -830,7 +830,7 @@ private slots:
         QTranslator translator;
         QVERIFY(translator.load(language, QCoreApplication::applicationDirPath()));
         QCoreApplication::installTranslator(&translator);
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         const QString shown = importThroughTheDialog(dialog, writeFile(QStringLiteral("list.txt"), bytes));
         QCoreApplication::removeTranslator(&translator);
