@@ -33,7 +33,9 @@ public:
     ~ClassSettingDialog() override;
 
     void loadClasses();
-    void saveClasses(bool syncFirst);
+    // Refused, with the rows selected and the teacher told, while two
+    // students of a class share an ID; false then, and nothing is saved.
+    bool saveClasses(bool syncFirst);
     void classNames(std::vector<QString> &names) const;
     void studentIds(const QString &className, std::vector<QString> &ids);
     void selectClass(const QString &className);
@@ -86,7 +88,9 @@ private:
     void takeOverTypedEdits();
     void commitOpenEdits();
     // Names and scores missing from the end of their lists are empty.
-    void appendStudentRows(const QStringList &ids, const QStringList &names, const QStringList &scores);
+    // Keys missing from the end of their list are new students.
+    void appendStudentRows(const QStringList &ids, const QStringList &names, const QStringList &scores,
+                           const QList<quint64> &keys);
     QString cellText(int row, int column) const;
     // The numeric values of the table's ID cells.
     QSet<qint64> tableIdValues() const;
@@ -99,6 +103,11 @@ private:
     // Tells the teacher once per run that the roster could not be saved.
     void reportSaveFailure(const QString &settingsFile);
     void reportDamagedFile(const QString &copyPath);
+    // Selects the rows of the first ID two students share, in the current
+    // class or else in the first class with one, and says so.
+    bool refuseRepeatedIds();
+    void tellRefusal(const QString &reason);
+    void tellWhenNoFileName(const QString &className);
     void syncFromTable();
 
     RosterStore *m_store;
