@@ -41,9 +41,9 @@ const quint64 kLargestIdRange = 1000;
 const int kStudentKeyRole = Qt::UserRole + 1;
 }
 
-ClassSettingDialog::ClassSettingDialog(QWidget *parent)
+ClassSettingDialog::ClassSettingDialog(RosterStore *store, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_store(new RosterStore(dataDirectory(), this))
+    , m_store(store)
     , ui(new Ui::ClassSettingDialog)
 {
     ui->setupUi(this);

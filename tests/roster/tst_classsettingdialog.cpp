@@ -2,6 +2,7 @@
 #include "roster/classsettingdialog.h"
 #include "roster/drawsettings.h"
 
+#include "../support/classsettingdialogwithstore.h"
 #include "../support/libreoffice.h"
 #include "../support/modalanswerer.h"
 #include "../support/recordingservices.h"
@@ -250,7 +251,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", QString::fromUtf8("张伟")}, {"AB", ""}},
                     {QStringLiteral("Art"), {"7"}, {"Ann"}, {"C"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Class Setting"));
         QCOMPARE(classList(dialog), (QStringList{"Maths", "Art"}));
@@ -272,7 +273,7 @@ private slots:
     void restoringFromMinimizedKeepsTypedEdits()
     {
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
         QTRY_COMPARE(tableColumn(dialog, 1), (QStringList{"Tom", "Alice"}));
@@ -296,7 +297,7 @@ private slots:
     void addClassTakesTheFirstFreeNumber()
     {
         seedRoster({{QStringLiteral("Class 1"), {"1"}, {}, {}}, {QStringLiteral("Class 3"), {}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_7");
         QCOMPARE(classList(dialog), (QStringList{"Class 1", "Class 3", "Class 2"}));
@@ -316,7 +317,7 @@ private slots:
     void deletingTheLastClassLeavesClassOne()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}, {QStringLiteral("Art"), {"2"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QVERIFY(!deleteClass(dialog, QStringLiteral("Delete")).isEmpty());
         QCOMPARE(classList(dialog), QStringList{"Art"});
@@ -348,7 +349,7 @@ private slots:
         QFETCH(QString, question);
         QFETCH(QStringList, classesAfter);
         seedRoster({{QStringLiteral("Maths"), ids, {}, {"A"}}, {QStringLiteral("Art"), {"7"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(deleteClass(dialog, answer), question);
         QCOMPARE(classList(dialog), classesAfter);
@@ -381,7 +382,7 @@ private slots:
         seedRoster(
             {{QStringLiteral("Maths"), ids, {"Tom", "Ann"}, {"A", "BB"}}, {QStringLiteral("Art"), {"7"}, {}, {}}});
         const QVector<SeedClass> before = storedRoster();
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         typeIntoCell(dialog, 1, 0, typedId);
         if (how == QLatin1String("switch")) {
@@ -440,7 +441,7 @@ private slots:
     {
         QFETCH(QString, typedId);
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Ann"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         ModalAnswerer answerer;
         typeIntoCell(dialog, 1, 0, typedId);
@@ -469,7 +470,7 @@ private slots:
         QFETCH(QString, typedName);
         QFETCH(bool, refused);
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}, {QStringLiteral("Art"), {"2"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         ModalAnswerer answerer(QDialogButtonBox::Ok, refused ? 5000 : 300);
         auto *list = findByName<QListView>(dialog, "listView");
@@ -499,7 +500,7 @@ private slots:
         writeFile(QStringLiteral("Brimvale/Class 1_history.csv"), "first class");
         writeFile(QStringLiteral("Brimvale/Class 2_history.csv"), "second class");
 
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         auto *list = findByName<QListView>(dialog, "listView");
         typeInto(list, list->model()->index(0, 0), QStringLiteral("Math"));
@@ -544,7 +545,7 @@ private slots:
 
     void batchAddOfMoreThanAThousandIsToldWithOneButton()
     {
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QList<QMessageBox::StandardButton> buttons;
         ModalAnswerer answerer([&buttons](QWidget *modal) {
@@ -565,7 +566,7 @@ private slots:
     void renamingAndApplyStoresTheName()
     {
         seedRoster({{QStringLiteral("Maths"), {"1001"}, {"Tom"}, {"A"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         auto *list = findByName<QListView>(dialog, "listView");
         typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
@@ -611,7 +612,7 @@ private slots:
         QFETCH(QStringList, storedNames);
         QFETCH(QString, storedClass);
         seedRoster({{QStringLiteral("Maths"), {"3", "1", "2"}, {"Cy", "Al", "Bo"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         if (change.startsWith(QLatin1String("name")))
             typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
@@ -644,7 +645,7 @@ private slots:
     void escapeAsksLikeClosing()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {"Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_4");
         ModalAnswerer answerer(QDialogButtonBox::Yes);
@@ -669,7 +670,7 @@ private slots:
         QFETCH(QStringList, storedIds);
         QFETCH(QStringList, storedNames);
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Ann"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         typeIntoCell(dialog, 1, 0, typedId);
         click(dialog, "pushButton_2");
@@ -694,7 +695,7 @@ private slots:
         QFETCH(QStringList, ids);
         QFETCH(QString, added);
         seedRoster({{QStringLiteral("Maths"), ids, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_4");
         QCOMPARE(tableColumn(dialog, 0), ids + QStringList{added});
@@ -720,7 +721,7 @@ private slots:
         // from 3, 1, 2, 0 and 1 characters.
         seedRoster({{QStringLiteral("Maths"), {"10", "9", "abc", "011", " 2 "}, {"b", "a", "Ann", "Bob", "Ann"},
                      {"ABC", "F", "AB", "", "x"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         const auto sortOnce = [&] {
             if (sort.size() == 1)
@@ -740,7 +741,7 @@ private slots:
     void sortedOrderIsStoredByApply()
     {
         seedRoster({{QStringLiteral("Maths"), {"3", " 1 ", "2"}, {"c", "a", "b"}, {"C", "A", "B"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         clickHeader(dialog, 0);
         QCOMPARE(storedRoster()[0].ids, (QStringList{"3", " 1 ", "2"}));
@@ -772,7 +773,7 @@ private slots:
         QFETCH(QStringList, remaining);
         QFETCH(QList<int>, selectedAfter);
         seedRoster({{QStringLiteral("Maths"), numbers(0, 6), {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         auto *table = findByName<QTableView>(dialog, "tableView");
         table->clearSelection();
@@ -849,7 +850,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, storedIds);
         seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         const QString path = writeFile(fileName, bytes);
         QCOMPARE(importThroughTheDialog(dialog, path), summary);
@@ -910,7 +911,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(int, rows);
         QFETCH(QString, lastName);
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("bad.txt"), bytes)), summary);
         QCOMPARE(tableColumn(dialog, 0).size(), rows);
@@ -940,7 +941,7 @@ private slots:
             QFile large(writeFile(QStringLiteral("list.txt"), "1001 Tom\n"));
             QVERIFY(large.resize(64 * 1024 * 1024 + 1));
         }
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, path), QStringLiteral("Nothing was imported: ") + path + reason);
         QCOMPARE(tableColumn(dialog, 0), QStringList{"1"});
@@ -949,7 +950,7 @@ private slots:
     void cancelledImportChangesNothing()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         ModalAnswerer answerer([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
         click(dialog, "pushButton_3");
@@ -973,7 +974,7 @@ private slots:
                                                    << "3 record added in this file!" << listed << chinese;
         // Made from data/libreoffice-roster.csv with
         // soffice --headless --infilter=CSV:44,34,76 --convert-to xlsx.
-        QTest::newRow("saved by LibreOffice") << fileBytes(QFINDTESTDATA("data/libreoffice-roster.xlsx"))
+        QTest::newRow("saved by LibreOffice") << fileBytes(QStringLiteral(ROSTER_TEST_DATA_DIR "/libreoffice-roster.xlsx"))
                                               << QStringList{"1"} << "3 record added in this file!"
                                               << QStringList{"1"} + listed << QStringList{""} + chinese;
         QTest::newRow("shared strings, no header")
@@ -997,7 +998,7 @@ private slots:
         QFETCH(QStringList, ids);
         QFETCH(QStringList, names);
         seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("class.xlsx"), workbook)), summary);
         QCOMPARE(tableColumn(dialog, 0), ids);
@@ -1036,7 +1037,7 @@ private slots:
         QFETCH(QString, message);
         seedRoster({{QStringLiteral("Maths"), {"5"}, {"Eve"}, {"A"}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
         const QByteArray stored = fileBytes(TestEnvironment::settingsFile(QStringLiteral("Zandrel_ClassSetting")));
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(fileName, bytes)), message);
         QCOMPARE(tableColumn(dialog, 0), QStringList{"5"});
@@ -1098,7 +1099,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QStringList, ids);
         seedRoster({{QStringLiteral("Maths"), existing, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(batchAdd(dialog, from, to, applications), box);
         QCOMPARE(tableColumn(dialog, 0), ids);
@@ -1108,7 +1109,7 @@ private slots:
 
     void batchWindowKeepsItsFields()
     {
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         batchAdd(dialog, QStringLiteral("1"), QStringLiteral("2"));
         QString first, last;
@@ -1141,7 +1142,7 @@ private slots:
         const QString className = QString::fromUtf8("三年级 2");
         seedRoster({{className, {"1001", "1002", "10,03"}, {}, {"AB", "cdf", ""}},
                     {className, {"9"}, {}, {"F"}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(className, 30, 10, rounding, false);
         store.writeScoreFile(className, 30, 10, rounding, true);
@@ -1153,7 +1154,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("a/b"), {"2"}, {}, {}}, {QStringLiteral("a\\b"), {"3"}, {}, {}},
                     {QStringLiteral("Empty"), {}, {}, {}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("Nobody")}) {
             ModalAnswerer answerer(QDialogButtonBox::Ok, 300);
@@ -1177,7 +1178,7 @@ private slots:
                     {tooLong, {"3"}, {}, {}},
                     {QStringLiteral("Maths"), {"4"}, {}, {}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         const QString told = QStringLiteral(
             "The class name %1 cannot be used as a file name: rename the class to keep its history and score files.");
@@ -1209,7 +1210,7 @@ private slots:
         const QString name = QStringLiteral("Class/1\\2");
         seedRoster({{name, {"1"}, {}, {"A"}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         ModalAnswerer answerer;
         store.exportScoreWorkbook(name, 30, 10, RoundOff);
@@ -1237,7 +1238,7 @@ private slots:
         QFETCH(QString, fileName);
         seedRoster({{className, {"1"}, {}, {"A"}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(className, 30, 10, RoundOff, false);
         store.writeScoreFile(className, 30, 10, RoundOff, true);
@@ -1254,7 +1255,7 @@ private slots:
     void openScoreFilesOpensTextThenCsv()
     {
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.openScoreFiles(QStringLiteral("Not stored"));
         store.openScoreFiles(QStringLiteral("a/b"));
@@ -1267,7 +1268,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("a/b"), {"2"}, {}, {}}, {QStringLiteral("Maths"), {"3"}, {}, {}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("Nobody")}) {
             ModalAnswerer answerer(QDialogButtonBox::Ok, 300);
@@ -1290,7 +1291,7 @@ private slots:
             QSKIP("LibreOffice (soffice) is not installed");
         seedRoster({{QStringLiteral("Maths"), {"1001", "20230102", "10,03", "a\"b", QString::fromUtf8("张伟")}, {},
                      {"AB", "CDF", "", "E", "F"}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(QStringLiteral("Maths"), 30, 10, KeepFloat, true);
 
