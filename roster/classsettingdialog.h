@@ -56,6 +56,10 @@ public:
     // Writes the class's score workbook into the data directory and opens it.
     void exportScoreWorkbook(const QString &className, double aScore, double fScore, ScoreRounding rounding);
 
+    // Tells the teacher, once per class and reason, that the class's history
+    // and score files cannot be written under its name.
+    void tellWhenNoFileName(const QString &className);
+
     // Appends to the table the IDs of the range (either order) that it does
     // not hold yet; refuses a range of more than 1000 IDs.
     void addIdRange(const QString &from, const QString &to);
@@ -107,7 +111,6 @@ private:
     // class or else in the first class with one, and says so.
     bool refuseRepeatedIds();
     void tellRefusal(const QString &reason);
-    void tellWhenNoFileName(const QString &className);
     void syncFromTable();
 
     RosterStore *m_store;

@@ -365,7 +365,7 @@ void RosterStore::appendScore(const QString &id, char letter)
 
 bool RosterStore::removeLastScore(const QString &id, char letter)
 {
-    return hasCurrentClass() && removeLastScoreIn(m_currentClass, id, letter);
+    return hasCurrentClass() && removeLastScoreIn(m_currentClass, m_ids.at(m_currentClass).indexOf(id), letter);
 }
 
 void RosterStore::appendScore(const QString &className, const QString &id, char letter)
@@ -375,10 +375,10 @@ void RosterStore::appendScore(const QString &className, const QString &id, char 
         appendScoreIn(k, id, letter);
 }
 
-bool RosterStore::removeLastScore(const QString &className, const QString &id, char letter)
+bool RosterStore::removeLastScoreOf(quint64 classKey, quint64 studentKey, char letter)
 {
-    const int k = classIndex(className);
-    return k >= 0 && removeLastScoreIn(k, id, letter);
+    const int k = classOfKey(classKey);
+    return k >= 0 && removeLastScoreIn(k, studentOfKey(k, studentKey), letter);
 }
 
 void RosterStore::appendScoreIn(int classIndex, const QString &id, char letter)
@@ -390,9 +390,8 @@ void RosterStore::appendScoreIn(int classIndex, const QString &id, char letter)
     saveScoreOf(classIndex, student, onlyThisScoreChanges);
 }
 
-bool RosterStore::removeLastScoreIn(int classIndex, const QString &id, char letter)
+bool RosterStore::removeLastScoreIn(int classIndex, int student, char letter)
 {
-    const int student = m_ids.at(classIndex).indexOf(id);
     if (student < 0 || !m_scores.at(classIndex).at(student).endsWith(QChar::fromLatin1(letter)))
         return false;
     const bool onlyThisScoreChanges = rosterMatchesStoredCopy();

@@ -41,7 +41,10 @@ public:
     // The same for the first class of that name, whichever is current; a
     // class that is not in the roster takes no score.
     void appendScore(const QString &className, const QString &id, char letter);
-    bool removeLastScore(const QString &className, const QString &id, char letter);
+    // The same for the student with that key in the class with that key
+    // (classKey, studentKey), wherever they stand now and whatever their
+    // names; false also when either is gone.
+    bool removeLastScoreOf(quint64 classKey, quint64 studentKey, char letter);
     // The IDs and names of the first class of that name, in roster order.
     void classStudents(const QString &className, QStringList &ids, QStringList &names) const;
     // The names of the first class of that name by ID; of two students with
@@ -110,7 +113,8 @@ private:
     void writeRoster();
     bool rosterMatchesStoredCopy() const;
     void appendScoreIn(int classIndex, const QString &id, char letter);
-    bool removeLastScoreIn(int classIndex, const QString &id, char letter);
+    // Nothing is removed for student -1.
+    bool removeLastScoreIn(int classIndex, int student, char letter);
     // After a change to one score string of that class.
     void saveScoreOf(int classIndex, int student, bool onlyThisScoreChanged);
     // Writes only the score key of one student (none for index -1); false
