@@ -39,7 +39,8 @@ private:
             else if (xml.name() == QLatin1String("translation")) {
                 ++result.total;
                 const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-                const QString text = xml.readElementText();
+                // A text with %n holds one form for each number of the language.
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
                 if (!type.isEmpty() || text.isEmpty())
                     result.messages << context + QStringLiteral(": ") + source;
             }
