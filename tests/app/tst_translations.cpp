@@ -39,8 +39,8 @@ private:
             else if (xml.name() == QLatin1String("translation")) {
                 ++result.total;
                 const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-                // A text with %n holds one form for each number of the language.
-                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
+                // A text that counts holds one form per count it tells apart.
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 if (!type.isEmpty() || text.isEmpty())
                     result.messages << context + QStringLiteral(": ") + source;
             }
