@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -411,6 +412,34 @@ private slots:
                  QStringLiteral("B was not removed: the scores of 1001 no longer end with it"));
         QCOMPARE(storedRoster()[0].scores, QStringList{"BA"});
         QCOMPARE(historyBytes().count("undo"), 0);
+        QVERIFY(!findByName<QAction>(window, "actionUndoScore")->isEnabled());
+    }
+
+    void undoFollowsTheClassAndStudentThroughClassSettings()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001"}, {}, {"A"}}});
+        MainWindow window;
+        window.show();
+        click(window, "pushButton_6");
+        QCOMPARE(storedRoster()[0].scores, QStringList{"AB"});
+
+        ModalAnswerer edit([](QWidget *dialog) {
+            QAbstractItemModel *classes = findByName<QListView>(*dialog, "listView")->model();
+            classes->setData(classes->index(0, 0), QStringLiteral("Maths"));
+            QAbstractItemModel *students = findByName<QTableView>(*dialog, "tableView")->model();
+            students->setData(students->index(0, 0), QStringLiteral("1005"));
+            click(*dialog, "pushButton_2");
+            dialog->close();
+        });
+        trigger(window, "actionClass_Settings");
+        QVERIFY(edit.answered());
+        QCOMPARE(storedRoster()[0].name, QStringLiteral("Maths"));
+        QCOMPARE(storedRoster()[0].ids, QStringList{"1005"});
+
+        trigger(window, "actionUndoScore");
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Removed B from 1005"));
+        QCOMPARE(storedRoster()[0].scores, QStringList{"A"});
+        QCOMPARE(historyBytes(QStringLiteral("Maths")).count("undo"), 1);
         QVERIFY(!findByName<QAction>(window, "actionUndoScore")->isEnabled());
     }
 
