@@ -38,9 +38,9 @@ bool ScoreBook::stillHolds(const GivenScore &given) const
 void ScoreBook::forgetScoresOfStudentsGone()
 {
     const bool couldUndo = canUndo();
-    m_given.erase(std::remove_if(m_given.begin(), m_given.end(),
-                                 [this](const GivenScore &given) { return !stillHolds(given); }),
-                  m_given.end());
+    m_given.erase(
+        std::remove_if(m_given.begin(), m_given.end(), [this](const GivenScore &given) { return !stillHolds(given); }),
+        m_given.end());
     if (couldUndo && !canUndo())
         emit undoAvailable(false);
 }
@@ -53,8 +53,8 @@ void ScoreBook::give(const QString &id, char letter)
     m_store->appendScore(m_className, id, letter);
     if (student < 0)
         return;
-    m_given.push_back({m_className, id, m_names.value(id), letter, m_display, m_store->classKey(k),
-                       m_store->studentKey(k, student)});
+    m_given.push_back(
+        {m_className, id, m_names.value(id), letter, m_display, m_store->classKey(k), m_store->studentKey(k, student)});
     emit undoAvailable(true);
     m_history->append(m_className, scoreLine(kHistoryScore, m_given.back()));
 }

@@ -160,8 +160,9 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"1", "S01", "7", "007"}, {}, {}},
                     {QStringLiteral("B"), {"1", "2"}, {}, {}},
                     {QStringLiteral("C"), {"5", "abc"}, {}, {}}});
-        const QString listed = QStringLiteral("%1 students cannot be drawn: their IDs are not whole numbers or are used "
-                                              "twice: %2");
+        const QString listed =
+            QStringLiteral("%1 students cannot be drawn: their IDs are not whole numbers or are used "
+                           "twice: %2");
         ModalAnswerer atStart;
         MainWindow window;
         window.show();
@@ -173,8 +174,9 @@ private slots:
             ModalAnswerer answerer;
             chooser->setCurrentIndex(2);
             QVERIFY(answerer.answered());
-            QCOMPARE(answerer.text(), QStringLiteral("1 student cannot be drawn: their IDs are not whole numbers or "
-                                                     "are used twice: abc"));
+            QCOMPARE(answerer.text(),
+                     QStringLiteral("1 student cannot be drawn: their IDs are not whole numbers or "
+                                    "are used twice: abc"));
         }
         ModalAnswerer again(QDialogButtonBox::Ok, 300);
         chooser->setCurrentIndex(1);

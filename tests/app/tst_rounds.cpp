@@ -496,9 +496,10 @@ private slots:
         });
         window.close();
         QVERIFY(answerer.answered());
-        QCOMPARE(question, QStringLiteral("History Not Saved|Some draws and scores could not be added to the history and "
-                                          "are kept only while Zandrel runs.\n\nTry to add them again, or close Zandrel "
-                                          "and lose them?"));
+        QCOMPARE(question,
+                 QStringLiteral("History Not Saved|Some draws and scores could not be added to the history and "
+                                "are kept only while Zandrel runs.\n\nTry to add them again, or close Zandrel "
+                                "and lose them?"));
         QVERIFY(!window.isVisible());
         QCOMPARE(drawnIds(), tryAgain ? QStringList{"1001"} : QStringList{});
     }
@@ -513,8 +514,9 @@ private slots:
             ModalAnswerer answerer;
             draw(window, "LED");
             QVERIFY(answerer.answered());
-            QCOMPARE(answerer.text(), QStringLiteral("The class name 7/A cannot be used as a file name: rename the "
-                                                     "class to keep its history and score files."));
+            QCOMPARE(answerer.text(),
+                     QStringLiteral("The class name 7/A cannot be used as a file name: rename the "
+                                    "class to keep its history and score files."));
         }
         ModalAnswerer again(QDialogButtonBox::Ok, 300);
         draw(window, "LED");
