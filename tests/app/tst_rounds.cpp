@@ -533,6 +533,7 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"1001"}, {}, {"A"}}});
         MainWindow window;
         window.show();
+        click(window, "pushButton_3");
         click(window, "pushButton_6");
         QCOMPARE(storedRoster()[0].scores, QStringList{"AB"});
 
