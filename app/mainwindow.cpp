@@ -25,6 +25,8 @@
 #include "roster/rosterstore.h"
 #include "roster/studentids.h"
 #include "speech/speechdialog.h"
+#include "speech/speechnotice.h"
+#include "speech/speechservice.h"
 #include "speech/voiceswitchbutton.h"
 
 #include <QAbstractButton>
@@ -82,7 +84,7 @@ MainWindow::MainWindow(QWidget *parent)
     setUpLanguageMenu(language);
 
     m_running = false;
-    m_speechDialog->initVoice();
+    m_speech->initVoice();
     g_appTitle = tr("Zandrel v2.0");
     setWindowTitle(g_appTitle);
 
@@ -136,7 +138,8 @@ void MainWindow::createDialogs()
     m_moveHomeworkDialog = new MoveHomeworkDialog(this);
     m_calcAveScoreDialog = new CalculateAveScoreDialog(this);
     m_classSettingDialog = new ClassSettingDialog(this);
-    m_speechDialog = new SpeechDialog(this);
+    m_speech = new SpeechService(this);
+    m_speechDialog = new SpeechDialog(m_speech, this);
 }
 
 void MainWindow::setUpLanguageMenu(const QString &language)
@@ -195,10 +198,12 @@ void MainWindow::setUpStatusBar()
     m_voiceSwitch->setText(QString());
     m_voiceSwitch->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     m_voiceSwitch->setGeometry(0, 0, 20, 20);
-    setVoiceSwitch(m_speechDialog->isVoiceEnabled());
+    setVoiceSwitch(m_speech->isVoiceEnabled());
+    statusBar()->addPermanentWidget(new SpeechNotice(m_speech, statusBar()));
     statusBar()->addPermanentWidget(m_voiceSwitch);
     connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
-    connect(m_speechDialog, &SpeechDialog::silenceChanged, this, &MainWindow::showSpeechSilence);
+    connect(m_speech, &SpeechService::silenceChanged, this, &MainWindow::showSpeechSilence);
+    connect(m_speech, &SpeechService::voiceSwitchSynced, m_voiceSwitch, &VoiceSwitchButton::showState);
 }
 
 void MainWindow::setUpRounds()
@@ -327,11 +332,7 @@ void MainWindow::showBanner(QWidget *target, const QString &text)
 
 void MainWindow::syncVoiceSwitch(bool on)
 {
-    {
-        const QSignalBlocker blocker(m_voiceSwitch);
-        m_voiceSwitch->setChecked(on);
-    }
-    m_voiceSwitch->update();
+    m_speech->syncVoiceSwitch(on);
 }
 
 QString MainWindow::dataDirectory() const
@@ -351,7 +352,7 @@ void MainWindow::onWheelStopped()
     }
     statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
     showDrawnNames(drawn);
-    readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
+    readLater(spokenText(ids, QStringLiteral(" "), m_speech->readsNames()));
     noteDrawn(drawn);
 }
 
@@ -629,7 +630,7 @@ void MainWindow::OnVoiceReadLaterTimer()
 
 void MainWindow::readAloud(const QString &text)
 {
-    m_speechDialog->readAloud(text);
+    m_speech->readAloud(text);
 }
 
 void MainWindow::placeDrawnNamesLabel()
@@ -789,7 +790,7 @@ void MainWindow::on_pushButton_clicked()
         }
         if (!ids.empty()) {
             statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
-            readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
+            readLater(spokenText(ids, QStringLiteral(" "), m_speech->readsNames()));
             noteDrawn(ids);
         }
         showDrawnNames(ids);
@@ -797,7 +798,7 @@ void MainWindow::on_pushButton_clicked()
         std::vector<QString> ids;
         collectShownIDs(ids);
         showDrawnNames(ids);
-        if (m_speechDialog->readsNames())
+        if (m_speech->readsNames())
             readAloud(spokenText({m_currentText}, QString(), true));
         else // the number as the display shows it
             readAloud(announcementText(shownNumberText(ui->lcdNumber->value())));
@@ -879,7 +880,7 @@ void MainWindow::on_pushButton_11_clicked()
     const int k = m_microTile->selectedIndex();
     if (k >= 0 && k < static_cast<int>(m_studentIDs.size())) {
         showDrawnNames({m_studentIDs[k]});
-        readAloud(spokenText({m_studentIDs[k]}, QString(), m_speechDialog->readsNames()));
+        readAloud(spokenText({m_studentIDs[k]}, QString(), m_speech->readsNames()));
         noteDrawn({m_studentIDs[k]});
     }
     QApplication::restoreOverrideCursor();
@@ -914,7 +915,7 @@ void MainWindow::on_pushButton_12_clicked()
     std::vector<QString> names;
     m_tvRoller->selectedNames(names);
     showDrawnNames(names);
-    readAloud(spokenText(names, QStringLiteral("  "), m_speechDialog->readsNames()));
+    readAloud(spokenText(names, QStringLiteral("  "), m_speech->readsNames()));
     noteDrawn(names);
     QApplication::restoreOverrideCursor();
 }
@@ -1381,22 +1382,19 @@ void MainWindow::on_actionSetting_triggered()
 
 void MainWindow::setVoiceSwitch(bool on)
 {
-    m_speechDialog->setVoiceEnabled(on, true);
-    {
-        const QSignalBlocker blocker(m_voiceSwitch);
-        m_voiceSwitch->setChecked(on);
-    }
+    m_speech->setVoiceEnabled(on, true);
+    m_voiceSwitch->showState(on);
     showSpeechSilence();
 }
 
 void MainWindow::showSpeechSilence()
 {
-    const bool silent = m_speechDialog->isSilent();
+    const bool silent = m_speech->isSilent();
     m_voiceSwitch->setSilent(silent);
     if (!m_voiceSwitch->isChecked())
         m_voiceSwitch->setToolTip(tr("Voice Closed"));
     else
-        m_voiceSwitch->setToolTip(silent ? SpeechDialog::silenceMessage() : tr("Voice Opened"));
+        m_voiceSwitch->setToolTip(silent ? SpeechService::silenceMessage() : tr("Voice Opened"));
 }
 
 void MainWindow::OnStatusBarVoiceSwitchClicked()

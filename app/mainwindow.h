@@ -27,6 +27,7 @@ class MicroTileWidget;
 class MoveHomeworkDialog;
 class ScaledContentView;
 class SpeechDialog;
+class SpeechService;
 class VoiceSwitchButton;
 class TVRollerWidget;
 class WheelAssemblyWidget;
@@ -208,6 +209,7 @@ private:
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     CalculateAveScoreDialog *m_calcAveScoreDialog = nullptr;
+    SpeechService *m_speech = nullptr;
     SpeechDialog *m_speechDialog = nullptr;
     bool m_running = false;
     WigglyWidget *m_wiggly = nullptr;

@@ -35,6 +35,7 @@ constexpr char kSpeechVoice[] = "VoiceLib";
 constexpr char kSpeechDigitByDigit[] = "DigitByDigit";
 constexpr char kSpeechReadName[] = "ReadName";
 constexpr char kSpeechTemplate[] = "Template";
+constexpr char kSpeechNameTemplate[] = "NameTemplate";
 
 // Area "Velmor Zandrel": everything else.
 constexpr char kProgramArea[] = "Velmor Zandrel";

@@ -8,7 +8,7 @@ shift || true
 
 packages=(cmake g++ make pkg-config qtbase5-dev qttools5-dev qttools5-dev-tools
           libespeak-ng-dev espeak-ng-data unicode-data python3 fonts-noto-cjk qttranslations5-l10n
-          desktop-file-utils appstream libkf5archive-dev libxlsxwriter-dev libcsv-dev)
+          desktop-file-utils appstream libkf5archive-dev libxlsxwriter-dev libcsv-dev libpcaudio-dev)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -2,10 +2,9 @@
 #include "displays/microtilewidget.h"
 #include "displays/tvrollerwidget.h"
 #include "displays/wheelassemblywidget.h"
-#include "speech/speechdialog.h"
+#include "speech/speechservice.h"
 #include "speech/voiceswitchbutton.h"
 
-#include "../support/modalanswerer.h"
 #include "../support/recordingspeechbackend.h"
 #include "../support/rosterseeder.h"
 #include "../support/speechcapture.h"
@@ -13,7 +12,9 @@
 #include "../support/widgetlookup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLCDNumber>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -103,6 +104,7 @@ private slots:
         QFETCH(QString, mode);
         storeSpeechSetting(QStringLiteral("ReadName"), true);
         storeSpeechSetting(QStringLiteral("Template"), QStringLiteral("请%1回答"));
+        storeSpeechSetting(QStringLiteral("NameTemplate"), QStringLiteral("请%1回答"));
         MainWindow window;
         window.show();
         QStringList drawn;
@@ -118,7 +120,7 @@ private slots:
             QVERIFY(!window.statusBar()->currentMessage().contains(QStringLiteral("张伟")));
     }
 
-    void voiceSwitchShowsThatNothingIsHeard_data()
+    void silenceIsShownBesideTheSwitchWithoutTakingTheKeyboard_data()
     {
         QTest::addColumn<RecordingSpeechBackend::Failure>("failure");
         QTest::addColumn<bool>("silentAtStart");
@@ -126,40 +128,47 @@ private slots:
         QTest::newRow("no voice data") << RecordingSpeechBackend::Failure::Initialize << true;
     }
 
-    void voiceSwitchShowsThatNothingIsHeard()
+    void silenceIsShownBesideTheSwitchWithoutTakingTheKeyboard()
     {
         QFETCH(RecordingSpeechBackend::Failure, failure);
         QFETCH(bool, silentAtStart);
-        SpeechDialog::setBackendFactory([failure]() -> std::unique_ptr<SpeechBackend> {
+        SpeechService::setBackendFactory([failure]() -> std::unique_ptr<SpeechBackend> {
             return std::make_unique<RecordingSpeechBackend>(QStringList{"sit/cmn:804:preferred"}, failure);
         });
         MainWindow window;
         window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *voiceSwitch = window.statusBar()->findChild<VoiceSwitchButton *>();
+        auto *notice = findByName<QLabel>(*window.statusBar(), "label_speechNotice");
         QVERIFY(voiceSwitch->isChecked());
         QCOMPARE(voiceSwitch->isSilent(), silentAtStart);
         QCOMPARE(voiceSwitch->toolTip(),
-                 silentAtStart ? SpeechDialog::silenceMessage() : QStringLiteral("Voice Opened"));
+                 silentAtStart ? SpeechService::silenceMessage() : QStringLiteral("Voice Opened"));
+        QCOMPARE(notice->isVisible(), silentAtStart);
 
-        ModalAnswerer told;
         click(window, "pushButton");
         click(window, "pushButton");
-        QTRY_VERIFY(told.answered());
-        QCOMPARE(told.text(), QStringLiteral("No sound device was found; drawn IDs are not read aloud."));
-        QVERIFY(voiceSwitch->isSilent());
-        QCOMPARE(voiceSwitch->toolTip(), SpeechDialog::silenceMessage());
+        QTRY_VERIFY(voiceSwitch->isSilent());
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("No sound device was found; drawn IDs are not read aloud."));
+        QCOMPARE(voiceSwitch->toolTip(), SpeechService::silenceMessage());
+        // Larger than the status bar's own print, and nothing over the
+        // window takes the keys of a presenter remote.
+        QVERIFY(notice->font().pointSizeF() > window.statusBar()->font().pointSizeF());
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(QApplication::activeWindow(), &window);
+        QCOMPARE(notice->focusPolicy(), Qt::NoFocus);
 
-        ModalAnswerer again(QDialogButtonBox::Ok, 300);
-        click(window, "pushButton");
-        click(window, "pushButton");
-        QTest::qWait(400);
-        QVERIFY(!again.answered());
-
-        // Switched off, the switch is red and says so.
+        // Switched off, the switch is red and says so, and there is nothing
+        // to tell.
         QTest::mouseClick(voiceSwitch, Qt::LeftButton);
         QCOMPARE(voiceSwitch->toolTip(), QStringLiteral("Voice Closed"));
+        QVERIFY(!notice->isVisible());
         QTest::mouseClick(voiceSwitch, Qt::LeftButton);
-        QCOMPARE(voiceSwitch->toolTip(), SpeechDialog::silenceMessage());
+        QCOMPARE(voiceSwitch->toolTip(), SpeechService::silenceMessage());
+        QVERIFY(notice->isVisible());
+        SpeechCapture::install();
     }
 };
 
