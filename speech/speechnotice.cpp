@@ -6,6 +6,8 @@ namespace {
 // Against the status bar's small print, which a class at the back of the
 // room does not make out on a projected full screen.
 const qreal kEnlargement = 1.5;
+// The least the notice shrinks to: a word and the ellipsis.
+const int kShortestCharacters = 6;
 }
 
 SpeechNotice::SpeechNotice(SpeechService *speech, QWidget *parent)
@@ -21,14 +23,43 @@ SpeechNotice::SpeechNotice(SpeechService *speech, QWidget *parent)
     QPalette warning = palette();
     warning.setColor(QPalette::WindowText, QColor(0xB0, 0x00, 0x00));
     setPalette(warning);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     connect(m_speech, &SpeechService::silenceChanged, this, &SpeechNotice::follow);
     connect(m_speech, &SpeechService::voiceEnabledChanged, this, &SpeechNotice::follow);
     follow();
 }
 
+QString SpeechNotice::message() const
+{
+    return SpeechService::silenceMessage();
+}
+
+QSize SpeechNotice::sizeHint() const
+{
+    const QMargins margins = contentsMargins();
+    return QSize(fontMetrics().horizontalAdvance(message()) + margins.left() + margins.right(),
+                 QLabel::sizeHint().height());
+}
+
+QSize SpeechNotice::minimumSizeHint() const
+{
+    return QSize(fontMetrics().averageCharWidth() * kShortestCharacters, QLabel::minimumSizeHint().height());
+}
+
+void SpeechNotice::resizeEvent(QResizeEvent *event)
+{
+    QLabel::resizeEvent(event);
+    fitMessage();
+}
+
 void SpeechNotice::follow()
 {
-    setText(SpeechService::silenceMessage());
-    setToolTip(text());
+    setToolTip(message());
+    fitMessage();
     setVisible(m_speech->isSilent() && m_speech->isVoiceEnabled());
+}
+
+void SpeechNotice::fitMessage()
+{
+    setText(fontMetrics().elidedText(message(), Qt::ElideRight, contentsRect().width()));
 }
