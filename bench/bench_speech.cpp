@@ -8,7 +8,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -119,18 +121,38 @@ private slots:
     }
 
     // The longest the event loop goes without running, from the click that
-    // stops the LED draw until a reading of about three seconds has played
-    // on a device that plays in real time; the click itself counts as a stall.
+    // stops the LED draw until a reading of about three seconds has played;
+    // the click itself counts as a stall. The device plays in real time:
+    // espeak-ng's samples handed to a callback that takes as long as they
+    // last, or the program's own playback through ALSA into a file plugin
+    // over the null device (which takes the samples at once; the program
+    // waits out the reading itself).
+    void longestStallWhileReading_data()
+    {
+        QTest::addColumn<bool>("alsa");
+        QTest::newRow("paced callback") << false;
+        QTest::newRow("ALSA file over null") << true;
+    }
+
     void longestStallWhileReading()
     {
+        QFETCH(bool, alsa);
         g_sampleRate = EspeakBackend::sampleRate();
+        const QString recorded = QDir::home().filePath(QStringLiteral("reading.raw"));
+        if (alsa) {
+            QFile config(QDir::home().filePath(QStringLiteral(".asoundrc")));
+            QVERIFY(config.open(QIODevice::WriteOnly));
+            config.write(QStringLiteral("pcm.!default { type file slave.pcm \"null\" file \"%1\" format \"raw\" }\n")
+                             .arg(recorded)
+                             .toUtf8());
+        }
         QSettings speech(QStringLiteral("Velmor"), QStringLiteral("Speech"));
         speech.setValue(QStringLiteral("Template"), QStringLiteral("请%1号同学回答问题"));
         speech.setValue(QStringLiteral("DigitByDigit"), true);
         speech.sync();
         writeBenchRoster(1, 1002, QString());
-        SpeechService::setBackendFactory([]() -> std::unique_ptr<SpeechBackend> {
-            return std::make_unique<EspeakBackend>(pacedDevice);
+        SpeechService::setBackendFactory([alsa]() -> std::unique_ptr<SpeechBackend> {
+            return alsa ? std::make_unique<EspeakBackend>() : std::make_unique<EspeakBackend>(pacedDevice);
         });
         {
             MainWindow window;
@@ -142,6 +164,7 @@ private slots:
             // load costs.
             const qint64 idle = longestStall([] {}, [] { QTest::qWait(3000); });
             g_pacedSamples = 0;
+            QFile::remove(recorded);
             qint64 click = 0;
             long heard = 0;
             const qint64 reading = longestStall(
@@ -153,19 +176,23 @@ private slots:
                 },
                 [&] {
                     // Played once the device has taken no samples for half a
-                    // second.
+                    // second, and, through ALSA, once as long as they last
+                    // has passed.
+                    QElapsedTimer playing;
+                    playing.start();
                     long before = -1;
-                    while (heard != before || heard == 0) {
+                    while (heard != before || heard == 0 || playing.elapsed() < 1000LL * heard / g_sampleRate) {
                         before = heard;
                         QTest::qWait(500);
-                        heard = g_pacedSamples;
+                        heard = alsa ? long(QFileInfo(recorded).size() / 2) : long(g_pacedSamples);
                     }
                 });
-            qInfo("reading of %.2f s on a paced device: longest stall of the event loop %.2f ms (the stop click "
-                  "%.2f ms); idle window over 3 s: %.2f ms",
+            qInfo("reading of %.2f s: longest stall of the event loop %.2f ms (the stop click %.2f ms); idle "
+                  "window over 3 s: %.2f ms",
                   double(heard) / g_sampleRate, reading / 1e6, click / 1e6, idle / 1e6);
         }
         SpeechService::setBackendFactory(nullptr);
+        QFile::remove(QDir::home().filePath(QStringLiteral(".asoundrc")));
     }
 
     void recordings();

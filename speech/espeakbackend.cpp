@@ -8,6 +8,7 @@
 #include <pcaudiolib/audio.h>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstring>
 #include <mutex>
@@ -250,9 +251,12 @@ public:
 
     void stop() override
     {
-        const std::lock_guard<std::mutex> lock(m_lock);
-        m_pending.reset();
-        m_cut = true;
+        {
+            const std::lock_guard<std::mutex> lock(m_lock);
+            m_pending.reset();
+            m_cut = true;
+        }
+        m_wake.notify_one();
     }
 
     void setReadingDone(ReadingDone done) override
@@ -319,18 +323,27 @@ private:
     // when there is none to play on.
     bool play(const std::string &handed, SynthesisTarget &target)
     {
+        const int rate = espeak_ng_GetSampleRate();
         if (!m_device)
             m_device = create_audio_device_object(nullptr, "Zandrel", "Reading aloud");
-        if (!m_device
-            || audio_object_open(m_device, AUDIO_OBJECT_FORMAT_S16LE, static_cast<uint32_t>(espeak_ng_GetSampleRate()),
-                                 1)
-                != 0)
+        if (!m_device || audio_object_open(m_device, AUDIO_OBJECT_FORMAT_S16LE, static_cast<uint32_t>(rate), 1) != 0)
             return false;
         audio_object *device = m_device;
-        target.out = [device](const short *samples, int count) {
+        long long written = 0;
+        const auto start = std::chrono::steady_clock::now();
+        target.out = [device, &written](const short *samples, int count) {
             audio_object_write(device, samples, static_cast<std::size_t>(count) * sizeof(short));
+            written += count;
         };
         synthesize(handed, target);
+        // A sound server takes seconds of sound ahead and drains them without
+        // a way to stop; the reading waits for them here, where a cut ends
+        // the wait.
+        const auto heard = start + std::chrono::microseconds(written * 1000000 / rate);
+        {
+            std::unique_lock<std::mutex> lock(m_lock);
+            m_wake.wait_until(lock, heard, [this] { return m_cut.load(); });
+        }
         if (target.isCut())
             audio_object_flush(m_device);
         else
