@@ -965,16 +965,23 @@ Invalid Download Path!
         <translation>Announcement</translation>
     </message>
     <message>
-        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
-        <translation>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</translation>
+        <source>What is read for a drawn student&apos;s ID: %1 stands for the ID; without %1 it is read after the text</source>
+        <translation>What is read for a drawn student&apos;s ID: %1 stands for the ID; without %1 it is read after the text</translation>
     </message>
+    <message>
+        <source>Announcement with names</source>
+        <translation>Announcement with names</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student&apos;s name: %1 stands for the name; without %1 it is read after the text</source>
+        <translation>What is read for a drawn student&apos;s name: %1 stands for the name; without %1 it is read after the text</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechService</name>
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>No sound device was found; drawn IDs are not read aloud.</translation>
-    </message>
-    <message>
-        <source>Not Read Aloud</source>
-        <translation>Not Read Aloud</translation>
     </message>
 </context>
 <context>

@@ -965,16 +965,23 @@ Invalid Download Path!
         <translation>播报内容</translation>
     </message>
     <message>
-        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
-        <translation>抽中学生时朗读的内容：%1 代表学号或姓名；不含 %1 时，学号或姓名读在这段文字之后</translation>
+        <source>What is read for a drawn student&apos;s ID: %1 stands for the ID; without %1 it is read after the text</source>
+        <translation>抽中学生时朗读学号的句子：%1 代表学号；不含 %1 时，学号读在这段文字之后</translation>
     </message>
+    <message>
+        <source>Announcement with names</source>
+        <translation>姓名播报内容</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student&apos;s name: %1 stands for the name; without %1 it is read after the text</source>
+        <translation>抽中学生时朗读姓名的句子：%1 代表姓名；不含 %1 时，姓名读在这段文字之后</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechService</name>
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>未找到声音设备，抽中的学号不会被朗读。</translation>
-    </message>
-    <message>
-        <source>Not Read Aloud</source>
-        <translation>无法朗读</translation>
     </message>
 </context>
 <context>

@@ -965,16 +965,23 @@ Invalid Download Path!
         <translation>播報內容</translation>
     </message>
     <message>
-        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
-        <translation>抽中學生時朗讀的內容：%1 代表學號或姓名；不含 %1 時，學號或姓名讀在這段文字之後</translation>
+        <source>What is read for a drawn student&apos;s ID: %1 stands for the ID; without %1 it is read after the text</source>
+        <translation>抽中學生時朗讀學號的句子：%1 代表學號；不含 %1 時，學號讀在這段文字之後</translation>
     </message>
+    <message>
+        <source>Announcement with names</source>
+        <translation>姓名播報內容</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student&apos;s name: %1 stands for the name; without %1 it is read after the text</source>
+        <translation>抽中學生時朗讀姓名的句子：%1 代表姓名；不含 %1 時，姓名讀在這段文字之後</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechService</name>
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>找不到音訊裝置，抽中的學號不會被朗讀。</translation>
-    </message>
-    <message>
-        <source>Not Read Aloud</source>
-        <translation>無法朗讀</translation>
     </message>
 </context>
 <context>
