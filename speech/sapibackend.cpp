@@ -122,6 +122,9 @@ public:
 
     void setVoice(const SpeechBackend::Token &token) override
     {
+        // A voice is changed between readings, not within one, so what is
+        // still being read goes first.
+        stop();
         m_voice->SetVoice(static_cast<const SapiToken &>(token).token());
     }
     void setVolume(int volume) override { m_voice->SetVolume(static_cast<USHORT>(volume)); }
