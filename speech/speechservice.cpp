@@ -241,7 +241,7 @@ bool SpeechService::canReadName(const QString &name) const
     return m_appliedToken && VoiceLanguage::canRead(QString::fromStdString(m_appliedToken->language()), name);
 }
 
-void SpeechService::announce(const QVector<AnnouncedStudent> &students, const QString &separator)
+void SpeechService::announce(const AnnouncedStudents &students, const QString &separator)
 {
     if (!mayRead())
         return;

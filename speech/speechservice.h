@@ -1,6 +1,7 @@
 #ifndef SPEECHSERVICE_H
 #define SPEECHSERVICE_H
 
+#include "speech/announcedstudent.h"
 #include "speech/speechbackend.h"
 
 #include <QObject>
@@ -10,14 +11,6 @@
 #include <functional>
 #include <memory>
 #include <vector>
-
-// One drawn student as an announcement reads it: the ID's announcement text
-// and the student's name, empty when the roster has none.
-struct AnnouncedStudent
-{
-    QString announcedId;
-    QString name;
-};
 
 // The speech engine of the program: it lists the installed voices (on
 // espeak-ng only those of the program's and the desktop's languages, and the
@@ -56,7 +49,7 @@ public:
     // Reads the drawn students, each followed by the separator: by name when
     // names are read and the voice can read the name, else by ID; through
     // the sentence with names when a name is read, else the one for IDs.
-    void announce(const QVector<AnnouncedStudent> &students, const QString &separator);
+    void announce(const AnnouncedStudents &students, const QString &separator);
     // Cuts off the reading under way, as when a new draw starts.
     void stopReading();
 

@@ -7,6 +7,7 @@
 
 #include "../support/recordingspeechbackend.h"
 #include "../support/rosterseeder.h"
+#include "../support/shortspins.h"
 #include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
 #include "../support/widgetlookup.h"
@@ -85,6 +86,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { useShortWheelSpins(); }
+
     void init()
     {
         TestEnvironment::clearUserData();
@@ -118,6 +121,31 @@ private slots:
         // The status bar goes on showing the IDs.
         if (!window.statusBar()->currentMessage().isEmpty())
             QVERIFY(!window.statusBar()->currentMessage().contains(QStringLiteral("张伟")));
+    }
+
+    void everyDrawThatStartsCutsTheLastReadingOff_data()
+    {
+        QTest::addColumn<QString>("mode");
+        for (const char *mode : {"LED single", "LED roll", "tile board", "TV roller", "wheels"})
+            QTest::newRow(mode) << mode;
+    }
+
+    void everyDrawThatStartsCutsTheLastReadingOff()
+    {
+        QFETCH(QString, mode);
+        MainWindow window;
+        window.show();
+        QStringList drawn;
+        QString separator;
+        draw(window, mode, drawn, separator);
+        QTRY_COMPARE(SpeechCapture::spokenTexts().size(), 1);
+        const int before = SpeechCapture::cutOffs();
+        const char *button = mode.startsWith(QLatin1String("LED")) ? "pushButton"
+            : mode == QLatin1String("tile board")                 ? "pushButton_11"
+            : mode == QLatin1String("TV roller")                  ? "pushButton_12"
+                                                                  : "pushButton_4";
+        click(window, button);
+        QCOMPARE(SpeechCapture::cutOffs(), before + 1);
     }
 
     void silenceIsShownBesideTheSwitchWithoutTakingTheKeyboard_data()

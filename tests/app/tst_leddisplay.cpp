@@ -1,4 +1,6 @@
 #include "app/mainwindow.h"
+#include "roster/drawsession.h"
+#include "roster/scorebook.h"
 
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
@@ -13,6 +15,7 @@
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
 
@@ -61,27 +64,65 @@ private slots:
         QCOMPARE(shown(window), stoppedAt);
     }
 
-    void singleStopReadsTheShownNumber_data()
+    void anotherWindowDrivesTheSameDrawAndScores()
     {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        DrawSession *session = window.drawSession();
+        QSignalSpy finished(session, &DrawSession::drawFinished);
+        session->startOrStop();
+        QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Stop"));
+        session->startOrStop();
+        QCOMPARE(finished.count(), 1);
+        const QStringList drawn = finished.takeFirst().at(0).toStringList();
+        QCOMPARE(drawn.size(), 1);
+        QCOMPARE(SpeechCapture::spokenTexts(), drawn);
+        window.scoreBook()->give(drawn.front(), 'B');
+        QCOMPARE(scoresOfFirstClass().at(drawn.front() == QLatin1String("1001") ? 0 : 1), QStringLiteral("B"));
+    }
+
+    void singleStopReadsTheShownId_data()
+    {
+        QTest::addColumn<QStringList>("ids");
         QTest::addColumn<int>("steps");
         QTest::addColumn<QString>("spoken");
         // Sorted by value: abc (0), 45, 0123, 1234567890.
-        QTest::newRow("not a number reads 0") << 0 << "0";
-        QTest::newRow("short ID whole") << 1 << "45";
-        QTest::newRow("leading zeros gone") << 2 << "123";
-        QTest::newRow("last four digits") << 3 << "7890";
+        const QStringList mixed{"0123", "45", "1234567890", "abc"};
+        QTest::newRow("not a number read as it is") << mixed << 0 << "abc";
+        QTest::newRow("short ID whole") << mixed << 1 << "45";
+        QTest::newRow("leading zeros kept") << mixed << 2 << "0123";
+        QTest::newRow("last four digits") << mixed << 3 << "7890";
+        // 11010519900101123X is no number, so it sorts first.
+        const QStringList codes{"0012", "11010519900101123X"};
+        QTest::newRow("ID ending in X") << codes << 0 << "123X";
+        QTest::newRow("a code of four digits") << codes << 1 << "0012";
+        // Beyond the 15 digits a double holds exactly.
+        QTest::newRow("18 digits") << QStringList{"45", "110105199001011234"} << 1 << "1234";
     }
 
-    void singleStopReadsTheShownNumber()
+    void singleStopReadsTheShownId()
     {
+        QFETCH(QStringList, ids);
         QFETCH(int, steps);
         QFETCH(QString, spoken);
-        seedRoster({{QStringLiteral("A"), {"0123", "45", "1234567890", "abc"}, {}, {}}});
+        seedRoster({{QStringLiteral("A"), ids, {}, {}}});
         MainWindow window;
         click(window, "pushButton_3", steps);
         click(window, "pushButton");
         click(window, "pushButton");
         QCOMPARE(SpeechCapture::spokenTexts(), QStringList{spoken});
+    }
+
+    void rollStopReadsAnIdLongerThanTheDisplay()
+    {
+        seedRoster({{QStringLiteral("A"), {"110105199001011234", "11010519900101123X"}, {}, {}}});
+        MainWindow window;
+        click(window, "checkBox");
+        click(window, "pushButton");
+        click(window, "pushButton");
+        QTRY_COMPARE(SpeechCapture::spokenTexts(), QStringList{QStringLiteral("123X ")});
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("123X "));
     }
 
     void rollStopReadsTheWholeIdsAMomentLater()

@@ -31,6 +31,11 @@ QStringList spokenTexts()
     return spoken;
 }
 
+int cutOffs()
+{
+    return g_newestRecord ? g_newestRecord->stops : 0;
+}
+
 void clear()
 {
     if (g_newestRecord)

@@ -10,6 +10,8 @@ namespace SpeechCapture {
 void install();
 // The texts spoken by the newest speech service, in order.
 QStringList spokenTexts();
+// How often the newest speech service cut a reading off.
+int cutOffs();
 void clear();
 }
 
