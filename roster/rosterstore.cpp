@@ -1,8 +1,9 @@
 #include "roster/rosterstore.h"
 
+#include "common/settingsmap.h"
+#include "roster/rosterbackups.h"
 #include "roster/scorefiles.h"
 #include "roster/scoreworkbook.h"
-#include "common/settingsmap.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -149,8 +150,63 @@ void RosterStore::saveClasses()
     writeRoster();
 }
 
+void RosterStore::backUpBeforeSave(bool removing)
+{
+    const QDate today = RosterBackups::now().date();
+    if (!removing && m_backedUpOn == today)
+        return;
+    if (removing || !RosterBackups::hasCopyOf(today)) {
+        if (!RosterBackups::makeCopy()) {
+            if (!m_backupFailureTold) {
+                m_backupFailureTold = true;
+                emit backupFailed(RosterBackups::folder());
+            }
+            return;
+        }
+    }
+    m_backedUpOn = today;
+}
+
+bool RosterStore::removesStudents() const
+{
+    if (!m_storedCopyKnown)
+        return false;
+    if (m_classNames.size() < m_storedClassNames.size())
+        return true;
+    for (int k = 0; k < m_storedIds.size(); ++k) {
+        const QStringList &now = m_ids.at(k);
+        for (const QString &id : m_storedIds.at(k))
+            if (!now.contains(id))
+                return true;
+    }
+    return false;
+}
+
+RosterCounts RosterStore::countsOfFile(const QString &rosterFile)
+{
+    RosterCounts counts;
+    QSettings settings(rosterFile, QSettings::IniFormat);
+    const std::vector<int> classEntries =
+        presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kClasses)));
+    for (int k : classEntries) {
+        settings.setArrayIndex(k);
+        ++counts.classes;
+        const std::vector<int> studentEntries =
+            presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kStudents)));
+        for (int i : studentEntries) {
+            settings.setArrayIndex(i);
+            ++counts.students;
+            counts.scores += settings.value(QString::fromLatin1(kStudentScore)).toString().size();
+        }
+        settings.endArray();
+    }
+    settings.endArray();
+    return settings.status() == QSettings::NoError ? counts : RosterCounts();
+}
+
 void RosterStore::writeRoster()
 {
+    backUpBeforeSave(removesStudents());
     const QByteArray digestBefore = digestOf(rosterFileName());
     QSettings settings = rosterSettings();
     removeAbandonedLock(settings);
@@ -243,6 +299,7 @@ bool RosterStore::writeOneScore(int classIndex, int studentIndex)
         return false;
     if (studentIndex < 0)
         return true;
+    backUpBeforeSave(false);
     // The key of the student's own entry, so the file ends up exactly as a
     // full save would leave it.
     QSettings settings = rosterSettings();

@@ -3,6 +3,7 @@
 
 #include "roster/averagescores.h"
 
+#include <QDate>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -10,6 +11,15 @@
 #include <vector>
 
 class QSettings;
+
+// What a roster file holds, counted: classes, students, and scores (the
+// letters given, one a character of the score strings).
+struct RosterCounts
+{
+    int classes = 0;
+    int students = 0;
+    int scores = 0;
+};
 
 // Every class with its students' IDs, names and score strings, read from and
 // written back whole to the settings area "Zandrel_ClassSetting". One class is
@@ -62,6 +72,10 @@ public:
     void renameClass(int classIndex, const QString &name);
     void setStudents(int classIndex, const QStringList &ids, const QStringList &names, const QStringList &scores);
 
+    // Read as the store reads its own file; a file it cannot read counts
+    // nothing.
+    static RosterCounts countsOfFile(const QString &rosterFile);
+
     // Scores the disk refused so far, kept in memory only.
     bool hasUnsavedScores() const { return m_saveFailed; }
 
@@ -72,9 +86,16 @@ signals:
     // The roster file could not be read completely; a copy of it as it was
     // lies at copyPath, made before anything was written over it.
     void damagedFileKept(const QString &copyPath);
+    // The copy of the roster file kept before a save could not be written
+    // into folder; told once a run, and the save goes on all the same.
+    void backupFailed(const QString &folder);
 
 private:
     void writeRoster();
+    // Before the first save of a day, and before one that removes students
+    // or a class, the file as it was is copied aside.
+    void backUpBeforeSave(bool removing);
+    bool removesStudents() const;
     bool rosterMatchesStoredCopy() const;
     // After a change to one score string of the current class.
     void saveScoreOf(int student, bool onlyThisScoreChanged);
@@ -109,6 +130,8 @@ private:
     std::vector<std::vector<int>> m_studentEntries;
     // The damaged file last kept, so that the same damage is kept once.
     QByteArray m_damagedDigest;
+    QDate m_backedUpOn;
+    bool m_backupFailureTold = false;
 };
 
 #endif // ROSTERSTORE_H
