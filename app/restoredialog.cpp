@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMessageBox>
@@ -50,6 +51,10 @@ RestoreDialog::RestoreDialog(Source source, const QString &dataDir, QWidget *par
     ui->tableWidget_compare->item(StudentsRow, NowColumn)->setText(QString::number(m_now.students));
     ui->tableWidget_compare->item(ScoresRow, NowColumn)->setText(QString::number(m_now.scores));
     showNoSource();
+    // The four rows whole, without a scroll bar.
+    QTableWidget *table = ui->tableWidget_compare;
+    table->setFixedHeight(table->horizontalHeader()->sizeHint().height() + table->verticalHeader()->length()
+                          + 2 * table->frameWidth());
     ui->lineEdit_file->installEventFilter(this);
 
     if (!fromFile) {
