@@ -1,13 +1,15 @@
+#include "app/aboutbox.h"
 #include "app/quickguidedialog.h"
 
+#include "../support/modalanswerer.h"
 #include "../support/testenvironment.h"
 #include "../support/widgetlookup.h"
 
 #include <QApplication>
 #include <QTextBrowser>
 
-// Help > Quick Guide in each interface language.
-class TestQuickGuide : public QObject
+// The Help menu: the Quick Guide in each interface language and About.
+class TestHelp : public QObject
 {
     Q_OBJECT
 
@@ -44,7 +46,20 @@ private slots:
         for (const QString &step : steps)
             QVERIFY2(text.contains(step), qPrintable(step));
     }
+
+    void aboutNamesTheVersionTheLicenceAndTheContact()
+    {
+        ModalAnswerer answerer;
+        AboutBox::show(nullptr);
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("About Zandrel"));
+        const QString text = answerer.text();
+        QVERIFY(text.contains(QStringLiteral("Zandrel 2.0")));
+        QVERIFY(text.contains(QStringLiteral("GPL-3.0")));
+        QVERIFY(text.contains(QStringLiteral("Contact us <a href=\"mailto:")));
+        QVERIFY(text.contains(QStringLiteral("?subject=About Zandrel\">")));
+    }
 };
 
-ZANDREL_TEST_MAIN(TestQuickGuide)
-#include "tst_quickguide.moc"
+ZANDREL_TEST_MAIN(TestHelp)
+#include "tst_help.moc"
