@@ -228,9 +228,14 @@ bool BackupArchive::write(const QString &zipPath, const QString &dataDir, bool i
             return fail(CannotWrite, zipPath);
     }
     if (includeHomework) {
-        for (const QString &relative : homeworkFiles(dataDir))
+        // A backup written into a class folder must not take itself in.
+        const QFileInfo beingWritten(file.fileName());
+        for (const QString &relative : homeworkFiles(dataDir)) {
+            if (QFileInfo(data.filePath(relative)) == beingWritten)
+                continue;
             if (!add(data.filePath(relative), partForDataFile(relative)))
                 return fail(CannotWrite, zipPath);
+        }
     }
 
     const RosterCounts counts = RosterStore::countsOfFile(SettingsMap::settingsFileName(SettingsMap::kRosterArea));

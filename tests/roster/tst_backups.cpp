@@ -243,6 +243,22 @@ private slots:
         QVERIFY(!QFile::exists(dataDir() + QStringLiteral("/Class 1/1001/1001_2_5.txt")));
     }
 
+    void aBackupWrittenIntoAClassFolderLeavesItselfOut()
+    {
+        fillATerm();
+        const QString zip = dataDir() + QStringLiteral("/Class 1/term.zip");
+        BackupArchive archive;
+        QVERIFY(archive.write(zip, dataDir(), true));
+        QVERIFY(archive.open(zip));
+        QString kept;
+        QDir(dataDir() + QStringLiteral("/Class 1/1001")).removeRecursively();
+        QVERIFY(archive.restore(dataDir(), kept));
+        QVERIFY(QFile::exists(dataDir() + QStringLiteral("/Class 1/1001/1001_2_5.txt")));
+        QCOMPARE(QDir(dataDir() + QStringLiteral("/Class 1"))
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 (QStringList{QStringLiteral("1001"), QStringLiteral("term.zip")}));
+    }
+
     void homeworkAlreadyThereIsNeverWrittenOver()
     {
         fillATerm();
