@@ -3,6 +3,7 @@
 #include "app/interfacelanguage.h"
 #include "app/mainwindow.h"
 #include "common/datapaths.h"
+#include "roster/rosterstore.h"
 
 #include <QApplication>
 #include <QTranslator>
@@ -26,7 +27,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    MainWindow window;
+    RosterStore store(defaultDataDirectory());
+    MainWindow window(&store);
     window.show();
     return app.exec();
 }
