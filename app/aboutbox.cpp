@@ -15,15 +15,15 @@ QString AboutBox::title()
 
 QString AboutBox::text()
 {
+    // The contact line first, as the box always began; what the build and
+    // the licence say follows it.
     const QString address = QString::fromLatin1(kContactAddress);
-    return QStringLiteral(
-               "<p><b>%1</b></p><p>%2</p><p>%3</p><p>%4<a href=\"mailto:%5?subject=About Zandrel\">%5</a></p>")
-        .arg(tr("Zandrel %1").arg(programVersion()).toHtmlEscaped(),
+    return QStringLiteral("%1<a href=\"mailto:%2?subject=About Zandrel\">%2</a><p><b>%3</b></p><p>%4</p><p>%5</p>")
+        .arg(tr("Contact us ").toHtmlEscaped(), address, tr("Zandrel %1").arg(programVersion()).toHtmlEscaped(),
              tr("A classroom tool: draws on five displays, drawn students read aloud, letter scores and their "
                 "averages.")
                  .toHtmlEscaped(),
-             tr("Licence: GNU General Public License, version 3 or later (GPL-3.0).").toHtmlEscaped(),
-             tr("Contact us ").toHtmlEscaped(), address);
+             tr("Licence: GNU General Public License, version 3 or later (GPL-3.0).").toHtmlEscaped());
 }
 
 void AboutBox::show(QWidget *parent)

@@ -61,7 +61,7 @@ public:
     QString dataDirectory() const override;
     void onWheelStopped() override;
     bool isStudentOfClass(const QString &className, const QString &id) override;
-    void calculateScores(int aScore, int fScore, int rounding) override;
+    bool calculateScores(int aScore, int fScore, int rounding) override;
     void openScoreFiles() override;
     void exportScoreWorkbook(int aScore, int fScore, int rounding) override;
     void openDataDirectory() override;
@@ -114,6 +114,10 @@ private slots:
     void on_actionMove_Homework_triggered();
     void on_actionAbsentStudents_triggered();
     void on_actionHistory_triggered();
+    void on_actionBackUp_triggered();
+    void on_actionRestore_triggered();
+    void on_actionRestoreEarlierDay_triggered();
+    void on_actionQuit_triggered();
     void on_actionLED_triggered();
     void on_actionWheel_triggered();
     void on_actionMicro_Tile_triggered();
@@ -126,6 +130,7 @@ private slots:
     void on_actionZoomReset_triggered();
     void on_actionShowNames_toggled(bool on);
     void on_actionSetting_triggered();
+    void on_actionQuickGuide_triggered();
     void on_actionAbout_triggered();
 
     // The status bar.
@@ -157,6 +162,8 @@ private:
     int currentClassIndex() const;
     void refreshRoster(bool reloadStore, bool refillClasses);
     void showStudentCount();
+    // The names line says what to do while the chosen class has no students.
+    void showEmptyClassNotice();
 
     // Draws: the displays the session drives.
     void setMode(LotteryMode mode);
@@ -172,6 +179,7 @@ private:
 
     // Score entry.
     void reportHistoryFailure(const QString &path);
+    void reportBackupFailure(const QString &folder);
     bool acceptedScoreLetter(const QLineEdit *box, char &letter);
     void scoreShownStudent(char letter);
     void scoreFromButton(QPushButton *button, char letter);

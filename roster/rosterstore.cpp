@@ -450,20 +450,20 @@ void RosterStore::setStudents(int classIndex, const QStringList &ids, const QStr
     m_scores[classIndex] = scores;
 }
 
-void RosterStore::writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
+bool RosterStore::writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
                                  bool csv)
 {
     const int k = classIndex(className);
     const QString path = scoreFilePath(m_dataDir, className, csv);
     if (k < 0 || path.isEmpty())
-        return;
+        return false;
     // Written aside and renamed into place, so a failed write leaves the
     // previous file whole rather than cut short.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return;
+        return false;
     file.write(scoreFileContent(m_ids.at(k), m_scores.at(k), aScore, fScore, rounding, csv));
-    file.commit();
+    return file.commit();
 }
 
 QStringList RosterStore::scoreFilePaths(const QString &className) const

@@ -56,9 +56,10 @@ public:
     // one ID the first keeps it.
     QHash<QString, QString> namesById(const QString &className) const;
 
-    // The score files of the first class of that name in the data directory.
-    void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
-                        bool csv);
+    // The score files of the first class of that name in the data directory;
+    // false when the class is not there, its name cannot be a file name, or
+    // the file could not be written.
+    bool writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding, bool csv);
     // Those that may exist: the text file first, then the CSV file.
     QStringList scoreFilePaths(const QString &className) const;
     // The workbook written, or empty when it could not be written.
