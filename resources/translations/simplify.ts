@@ -379,6 +379,24 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Sorry, no ID and Name recognized in this file!</source>
         <translation>抱歉，此文件中没有识别出学号和姓名！</translation>
     </message>
+    <message>
+        <source>There is a class named %1 already. The class keeps its name %2.</source>
+        <translation>已有名为 %1 的班级。该班级保留原名 %2。</translation>
+    </message>
+    <message>
+        <source>Files Not Written</source>
+        <translation>文件未写入</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the class %1 with %n students and their scores?</source>
+        <translation>
+            <numerusform>删除班级 %1 及其 %n 名学生和他们的成绩吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -461,6 +479,12 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     <message>
         <source>History of %1</source>
         <translation>%1 的历史记录</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines could not be read</source>
+        <translation>
+            <numerusform>%n 行无法读取</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -841,6 +865,14 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>%1（翻页键 Page Down / Page Up）</translation>
     </message>
     <message>
+        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</source>
+        <translation>部分抽取和成绩未能写入历史记录，仅在 Zandrel 运行期间保留。
+
+要再试一次，还是关闭 Zandrel 并丢弃它们？</translation>
+    </message>
+    <message>
         <source>Previous ID</source>
         <translation>上一个学号</translation>
     </message>
@@ -1208,6 +1240,13 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>RosterStore</name>
+    <message>
+        <source>The class name %1 cannot be used as a file name: rename the class to keep its history and score files.</source>
+        <translation>班级名称 %1 不能用作文件名：请重命名该班级，以保存其历史记录和成绩文件。</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1325,6 +1364,23 @@ Invalid Download Path!
     <message>
         <source>Not Read Aloud</source>
         <translation>无法朗读</translation>
+    </message>
+</context>
+<context>
+    <name>StudentIdCheck</name>
+    <message numerus="yes">
+        <source>%n students cannot be drawn: their IDs are not whole numbers or are used twice: %1</source>
+        <translation>
+            <numerusform>%n 名学生无法被抽到：他们的学号不是整数或被重复使用：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a student ID: an ID is a whole number.</source>
+        <translation>%1 不是学号：学号是一个整数。</translation>
+    </message>
+    <message>
+        <source>The ID %1 is used by two students. Change one of them before saving.</source>
+        <translation>学号 %1 被两名学生使用。请先修改其中一个再保存。</translation>
     </message>
 </context>
 <context>

@@ -379,6 +379,24 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Sorry, no ID and Name recognized in this file!</source>
         <translation>抱歉，此檔案中沒有辨識出學號和姓名！</translation>
     </message>
+    <message>
+        <source>There is a class named %1 already. The class keeps its name %2.</source>
+        <translation>已有名為 %1 的班級。該班級保留原名 %2。</translation>
+    </message>
+    <message>
+        <source>Files Not Written</source>
+        <translation>檔案未寫入</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the class %1 with %n students and their scores?</source>
+        <translation>
+            <numerusform>刪除班級 %1 及其 %n 名學生和他們的成績嗎？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -461,6 +479,12 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     <message>
         <source>History of %1</source>
         <translation>%1 的歷史紀錄</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines could not be read</source>
+        <translation>
+            <numerusform>%n 行無法讀取</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -841,6 +865,14 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>%1（翻頁鍵 Page Down / Page Up）</translation>
     </message>
     <message>
+        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</source>
+        <translation>部分抽取和成績未能寫入歷史記錄，僅在 Zandrel 執行期間保留。
+
+要再試一次，還是關閉 Zandrel 並捨棄它們？</translation>
+    </message>
+    <message>
         <source>Previous ID</source>
         <translation>上一個學號</translation>
     </message>
@@ -1208,6 +1240,13 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>RosterStore</name>
+    <message>
+        <source>The class name %1 cannot be used as a file name: rename the class to keep its history and score files.</source>
+        <translation>班級名稱 %1 不能用作檔案名稱：請重新命名該班級，以保存其歷史記錄和成績檔案。</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1325,6 +1364,23 @@ Invalid Download Path!
     <message>
         <source>Not Read Aloud</source>
         <translation>無法朗讀</translation>
+    </message>
+</context>
+<context>
+    <name>StudentIdCheck</name>
+    <message numerus="yes">
+        <source>%n students cannot be drawn: their IDs are not whole numbers or are used twice: %1</source>
+        <translation>
+            <numerusform>%n 名學生無法被抽到：他們的學號不是整數或被重複使用：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a student ID: an ID is a whole number.</source>
+        <translation>%1 不是學號：學號是一個整數。</translation>
+    </message>
+    <message>
+        <source>The ID %1 is used by two students. Change one of them before saving.</source>
+        <translation>學號 %1 被兩名學生使用。請先修改其中一個再儲存。</translation>
     </message>
 </context>
 <context>

@@ -157,7 +157,7 @@ private slots:
         if (removeClass)
             store.removeClass(1);
         else
-            store.setStudents(0, {QStringLiteral("2")}, {QString()}, {QString()});
+            store.setStudents(0, {QStringLiteral("2")}, {QString()}, {QString()}, {store.studentKey(0, 1)});
         const QByteArray justBefore = contentOf(rosterFile());
         store.saveClasses();
         const QStringList names = copyNames();
