@@ -433,6 +433,8 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
         return;
     m_session->setClass(m_classNames[i]);
     m_scoreBook->setClass(m_classNames[i]);
+    // The display starts afresh, so it no longer shows who the line named.
+    m_session->clearNames();
     // Stored as the choice is made, so a language change or a restore, which
     // end the program without closing the window, starts on it too.
     if (!m_refillingClasses) {
@@ -441,8 +443,6 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     }
     showEmptyClassNotice();
 
-    // The display starts afresh, so it no longer shows who the line named.
-    m_session->clearNames();
     m_ledDisplay->showFirst();
     showStudentCount();
     m_ledDisplay->restartTimerIfActive();
@@ -587,9 +587,11 @@ void MainWindow::placeDrawnNamesLabel()
 
 void MainWindow::showDrawnNames(const std::vector<QString> &ids)
 {
-    // The first roster refresh comes before the line exists.
-    if (m_drawnNamesLabel)
-        m_drawnNamesLabel->showNames(ids, [this](const QString &id) { return m_session->nameOf(id); });
+    // The first roster refresh comes before the line exists; the notice of
+    // a class without students stays until it has some.
+    if (!m_drawnNamesLabel || (ids.empty() && m_drawnNamesLabel->showsNotice()))
+        return;
+    m_drawnNamesLabel->showNames(ids, [this](const QString &id) { return m_session->nameOf(id); });
 }
 
 QPushButton *MainWindow::activeDrawButton() const
@@ -743,7 +745,7 @@ bool MainWindow::hasNamedStudent()
 {
     if (!m_session->namedIds().empty())
         return true;
-    statusBar()->showMessage(tr("No letter given: no student is drawn or shown yet"));
+    statusBar()->showMessage(tr("No letter given: no student is drawn or shown yet"), kScoreMessageMs);
     return false;
 }
 

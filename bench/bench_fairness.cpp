@@ -159,7 +159,7 @@ void measureLed(MainWindow &window, const std::vector<QString> &ids, bool roll)
             button, stepMs, [&] { QMetaObject::invokeMethod(&window, roll ? "OnLEDRollerTimer" : "lotteryScroll"); },
             [&] {
                 return roll ? firstAnnounced(ids, window.statusBar()->currentMessage())
-                            : placeOf(ids, shownNumberText(lcd->value()));
+                            : placeOf(ids, QString::number(qint64(lcd->value() + 0.5)));
             }));
     }
     reportFairness(roll ? "LED, roll mode" : "LED, single mode", fairness(places, kClassSize));

@@ -37,7 +37,7 @@ public:
     {
         return className == kClass && ids.contains(id);
     }
-    void calculateScores(int, int, int) override {}
+    bool calculateScores(int, int, int) override { return true; }
     void openScoreFiles() override {}
     void exportScoreWorkbook(int, int, int) override {}
     void openDataDirectory() override {}

@@ -40,7 +40,7 @@ struct BenchServices : AppServices
     QString dataDirectory() const override { return dataDir; }
     void onWheelStopped() override {}
     bool isStudentOfClass(const QString &, const QString &) override { return false; }
-    void calculateScores(int, int, int) override {}
+    bool calculateScores(int, int, int) override { return true; }
     void openScoreFiles() override {}
     void exportScoreWorkbook(int, int, int) override {}
     void openDataDirectory() override {}

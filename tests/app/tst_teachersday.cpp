@@ -177,6 +177,7 @@ private slots:
         blocker.close();
         MainWindow window;
         window.show();
+        findByName<QPushButton>(window, "pushButton_3")->click();
         findByName<QPushButton>(window, "pushButton_5")->click();
         QTRY_VERIFY(window.findChild<QMessageBox *>(QStringLiteral("backupFailedBox")));
         auto *box = window.findChild<QMessageBox *>(QStringLiteral("backupFailedBox"));
@@ -190,6 +191,7 @@ private slots:
         seedRoster({{QStringLiteral("A"), {"1"}, {}, {}}});
         MainWindow window;
         window.show();
+        findByName<QPushButton>(window, "pushButton_3")->click();
         findByName<QPushButton>(window, "pushButton_5")->click();
         findByName<QAction>(window, "actionUndoScore")->trigger();
         QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Removed A from 1"));
