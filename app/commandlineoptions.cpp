@@ -12,10 +12,8 @@ CommandLineOptions::CommandLineOptions()
     , m_version({QStringLiteral("v"), QStringLiteral("version")}, tr("Show the version and end."))
     , m_draw(QStringLiteral("draw"),
              tr("Draw one student, or N at once, in Zandrel; Zandrel is started first when it is not running."))
-    , m_score(QStringLiteral("score"), tr("Give the score letter (A to F) to the student drawn last."),
-              tr("letter"))
-    , m_floating(QStringLiteral("floating"), tr("Show (on) or hide (off) the floating draw button."),
-                 tr("on|off"))
+    , m_score(QStringLiteral("score"), tr("Give the score letter (A to F) to the student drawn last."), tr("letter"))
+    , m_floating(QStringLiteral("floating"), tr("Show (on) or hide (off) the floating draw button."), tr("on|off"))
     , m_show(QStringLiteral("show"), tr("Bring the main window to the front."))
 {
     m_parser.setApplicationDescription(
@@ -24,7 +22,8 @@ CommandLineOptions::CommandLineOptions()
            "they end with status 0 when it has done them, or with a message and status 1."));
     m_parser.addOptions({m_help, m_version, m_draw, m_score, m_floating, m_show});
     m_parser.addPositionalArgument(
-        QStringLiteral("N"), tr("With --draw: how many students to draw at once, 1 to %1.").arg(RemoteCommand::kLargestDrawCount),
+        QStringLiteral("N"),
+        tr("With --draw: how many students to draw at once, 1 to %1.").arg(RemoteCommand::kLargestDrawCount),
         QStringLiteral("[N]"));
 }
 

@@ -8,8 +8,8 @@ namespace FloatingWindow {
 
 void setUp(QWidget *window)
 {
-    window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint
-                           | Qt::WindowDoesNotAcceptFocus | Qt::X11BypassWindowManagerHint);
+    window->setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::WindowDoesNotAcceptFocus
+                           | Qt::X11BypassWindowManagerHint);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setFocusPolicy(Qt::NoFocus);
 }

@@ -79,14 +79,14 @@ RemoteReply RemoteCommandClient::startAndDeliver(const RemoteCommand &command)
     const Exchange started = exchangeWhenListening(command, m_startTimeoutMs);
     if (started.outcome == Answered)
         return started.reply;
-    return RemoteReply::refused(tr("Zandrel was started but did not come up within %1 seconds.")
-                                    .arg(m_startTimeoutMs / 1000));
+    return RemoteReply::refused(
+        tr("Zandrel was started but did not come up within %1 seconds.").arg(m_startTimeoutMs / 1000));
 }
 
 RemoteReply RemoteCommandClient::notAnswering() const
 {
-    return RemoteReply::refused(tr("Zandrel is running but did not answer within %1 seconds.")
-                                    .arg(kAnswerTimeoutMs / 1000));
+    return RemoteReply::refused(
+        tr("Zandrel is running but did not answer within %1 seconds.").arg(kAnswerTimeoutMs / 1000));
 }
 
 RemoteCommandClient::Exchange RemoteCommandClient::exchange(const RemoteCommand &command, int timeoutMs) const

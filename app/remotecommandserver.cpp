@@ -64,8 +64,8 @@ void RemoteCommandServer::read(QLocalSocket *socket)
     };
     const std::optional<RemoteCommand> command = line.endsWith('\n') ? RemoteCommand::fromLine(line) : std::nullopt;
     if (!command) {
-        answer(RemoteReply::refused(tr("Zandrel does not know the command \"%1\".")
-                                        .arg(QString::fromUtf8(line.trimmed().left(kLongestLine)))));
+        answer(RemoteReply::refused(
+            tr("Zandrel does not know the command \"%1\".").arg(QString::fromUtf8(line.trimmed().left(kLongestLine)))));
         return;
     }
     m_handler(*command, answer);

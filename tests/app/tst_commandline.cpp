@@ -192,8 +192,8 @@ private slots:
         QVERIFY(socketPath().startsWith(TestEnvironment::runtimePath() + QLatin1Char('/')));
         const QFileInfo socket(socketPath());
         QVERIFY(socket.exists());
-        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
-            | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup | QFileDevice::ExeGroup
+            | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther;
         QCOMPARE(socket.permissions() & others, QFileDevice::Permissions());
         QVERIFY(socket.permissions() & QFileDevice::WriteOwner);
         QCOMPARE(QFileInfo(TestEnvironment::runtimePath()).permissions() & others, QFileDevice::Permissions());
@@ -303,8 +303,10 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("--help") << "--help" << "--draw";
-        QTest::newRow("--version") << "--version" << "Zandrel " ZANDREL_VERSION;
+        QTest::newRow("--help") << "--help"
+                                << "--draw";
+        QTest::newRow("--version") << "--version"
+                                   << "Zandrel " ZANDREL_VERSION;
     }
 
     void helpAndVersionPrintWithoutAWindowOrTheRoster()

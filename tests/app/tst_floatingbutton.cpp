@@ -244,16 +244,16 @@ private slots:
         QTest::addColumn<QPoint>("expected");
         const QRect laptop(0, 0, 1920, 1080);
         const QRect projector(1920, 0, 1280, 1024);
-        QTest::newRow("none kept: lower right corner") << std::optional<QPoint>() << QVector<QRect>{laptop}
-                                                      << QPoint(1920 - 64 - 16, 1080 - 64 - 16);
+        QTest::newRow("none kept: lower right corner")
+            << std::optional<QPoint>() << QVector<QRect>{laptop} << QPoint(1920 - 64 - 16, 1080 - 64 - 16);
         QTest::newRow("on the screen") << std::optional<QPoint>(QPoint(300, 200)) << QVector<QRect>{laptop}
                                        << QPoint(300, 200);
         QTest::newRow("sticking out on the right")
             << std::optional<QPoint>(QPoint(1900, 200)) << QVector<QRect>{laptop} << QPoint(1920 - 64, 200);
         QTest::newRow("above the top") << std::optional<QPoint>(QPoint(300, -40)) << QVector<QRect>{laptop}
                                        << QPoint(300, 0);
-        QTest::newRow("on the projector") << std::optional<QPoint>(QPoint(2500, 900))
-                                          << QVector<QRect>{laptop, projector} << QPoint(2500, 900);
+        QTest::newRow("on the projector")
+            << std::optional<QPoint>(QPoint(2500, 900)) << QVector<QRect>{laptop, projector} << QPoint(2500, 900);
         QTest::newRow("projector gone") << std::optional<QPoint>(QPoint(2500, 900)) << QVector<QRect>{laptop}
                                         << QPoint(1920 - 64, 900);
         QTest::newRow("projector gone, below the laptop's screen")
@@ -279,7 +279,8 @@ private slots:
         const int m = FloatingPlace::kMargin;
         QTest::newRow("button on the right: to its left") << QRect(1800, 500, 64, 64) << QPoint(1800 - m - 400, 432);
         QTest::newRow("button on the left: to its right") << QRect(10, 500, 64, 64) << QPoint(74 + m, 432);
-        QTest::newRow("button at the bottom: above the edge") << QRect(1800, 1010, 64, 64) << QPoint(1800 - m - 400, 880);
+        QTest::newRow("button at the bottom: above the edge")
+            << QRect(1800, 1010, 64, 64) << QPoint(1800 - m - 400, 880);
     }
 
     void theResultSitsBesideTheButton()
