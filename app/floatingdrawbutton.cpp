@@ -31,10 +31,14 @@ FloatingDrawButton::FloatingDrawButton(QWidget *parent)
     createMenu();
     m_raiseTimer.setInterval(kRaiseIntervalMs);
     connect(&m_raiseTimer, &QTimer::timeout, this, &FloatingDrawButton::keepOnTop);
-    connect(qApp, &QGuiApplication::screenRemoved, this, [this] {
+    // The kept place is left as it is while its screen is away, so that the
+    // button goes back there when the projector is plugged in again.
+    const auto replace = [this] {
         if (isVisible())
             placeOnScreen();
-    });
+    };
+    connect(qApp, &QGuiApplication::screenRemoved, this, replace);
+    connect(qApp, &QGuiApplication::screenAdded, this, replace);
     setWindowOpacity(kIdleOpacity);
 }
 
@@ -85,6 +89,9 @@ void FloatingDrawButton::updateOpacity()
 
 void FloatingDrawButton::keepOnTop()
 {
+    // The button's own menu lies over it.
+    if (QApplication::activePopupWidget())
+        return;
     raise();
     if (m_result->isVisible())
         m_result->raise();
