@@ -66,14 +66,22 @@ void FloatingDrawButton::createMenu()
 
 void FloatingDrawButton::showResult(const QStringList &ids, const QStringList &entries)
 {
-    m_result->showResult(ids, entries, frameGeometry());
+    m_result->showResult(ids, entries, placeForResult());
     updateOpacity();
 }
 
 void FloatingDrawButton::showNotice(const QString &text)
 {
-    m_result->showNotice(text, frameGeometry());
+    m_result->showNotice(text, placeForResult());
     updateOpacity();
+}
+
+QRect FloatingDrawButton::placeForResult()
+{
+    // A draw from the command line shows where the button would be.
+    if (!isVisible())
+        placeOnScreen();
+    return frameGeometry();
 }
 
 void FloatingDrawButton::placeOnScreen()

@@ -54,6 +54,7 @@ protected:
 private:
     void createMenu();
     void placeOnScreen();
+    QRect placeForResult();
     void updateOpacity();
     void keepOnTop();
 

@@ -46,7 +46,7 @@ RemoteReply RemoteReply::fromLine(const QByteArray &line)
 {
     const QByteArray bare = line.endsWith('\n') ? line.chopped(1) : line;
     const int blank = bare.indexOf(' ');
-    const QByteArray word = bare.left(blank);
+    const QByteArray word = blank < 0 ? bare : bare.left(blank);
     const QString text = blank < 0 ? QString() : unescaped(bare.mid(blank + 1));
     if (word == kOk)
         return done(text);

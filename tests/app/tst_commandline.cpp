@@ -146,6 +146,8 @@ private slots:
         const RemoteReply refused = RemoteReply::refused(QStringLiteral("Nothing to draw"));
         QVERIFY(!RemoteReply::fromLine(refused.toLine()).ok);
         QCOMPARE(RemoteReply::fromLine(refused.toLine()).text, refused.text);
+        QVERIFY(RemoteReply::fromLine(RemoteReply::done().toLine()).ok);
+        QCOMPARE(RemoteReply::fromLine(RemoteReply::done().toLine()).text, QString());
         QVERIFY(!RemoteReply::fromLine("okay\n").ok);
         QVERIFY(!RemoteReply::fromLine(QByteArray()).ok);
     }

@@ -1,0 +1,82 @@
+#include "app/floatingdraws.h"
+
+#include "app/drawcommands.h"
+#include "app/floatingdrawbutton.h"
+#include "app/remotecommandserver.h"
+
+FloatingDraws::FloatingDraws(DrawCommands *commands, QObject *parent)
+    : QObject(parent)
+    , m_commands(commands)
+    , m_button(std::make_unique<FloatingDrawButton>())
+{
+    connect(m_button.get(), &FloatingDrawButton::drawRequested, this, &FloatingDraws::drawAndShow);
+    connect(m_button.get(), &FloatingDrawButton::scoreRequested, this, &FloatingDraws::scoreFromButton);
+    connect(m_button.get(), &FloatingDrawButton::showMainWindowRequested, this,
+            [this] { m_commands->bringMainWindowToFront(); });
+    connect(m_button.get(), &FloatingDrawButton::hideRequested, this,
+            [this] { m_commands->setFloatingButtonShown(false); });
+    m_server = new RemoteCommandServer(
+        [this](const RemoteCommand &command, std::function<void(const RemoteReply &)> answer) {
+            answer(take(command));
+        },
+        this);
+}
+
+FloatingDraws::~FloatingDraws() = default;
+
+bool FloatingDraws::listen(const QString &path)
+{
+    return m_server->listen(path);
+}
+
+void FloatingDraws::setButtonShown(bool shown)
+{
+    m_button->setVisible(shown);
+}
+
+QuickDraw FloatingDraws::drawAndShow(int count)
+{
+    const QuickDraw drawn = m_commands->drawAtOnce(count);
+    if (drawn.ids.isEmpty())
+        m_button->showNotice(drawn.refusal);
+    else
+        m_button->showResult(drawn.ids, drawn.entries);
+    return drawn;
+}
+
+void FloatingDraws::scoreFromButton(const QString &id, char letter)
+{
+    m_commands->giveScore(id, letter);
+}
+
+RemoteReply FloatingDraws::take(const RemoteCommand &command)
+{
+    switch (command.kind) {
+    case RemoteCommand::Draw: {
+        const QuickDraw drawn = drawAndShow(command.count);
+        if (drawn.ids.isEmpty())
+            return RemoteReply::refused(drawn.refusal);
+        return RemoteReply::done(drawn.entries.join(QLatin1Char('\n')));
+    }
+    case RemoteCommand::Score:
+        return scoreLastDrawn(command.letter);
+    case RemoteCommand::Floating:
+        m_commands->setFloatingButtonShown(command.on);
+        return RemoteReply::done();
+    case RemoteCommand::Show:
+        break;
+    }
+    m_commands->bringMainWindowToFront();
+    return RemoteReply::done();
+}
+
+RemoteReply FloatingDraws::scoreLastDrawn(char letter)
+{
+    // With several drawn at once, the first, as the main window's letters do.
+    const QuickDraw last = m_commands->lastDraw();
+    if (last.ids.isEmpty())
+        return RemoteReply::refused(tr("Nobody has been drawn yet."));
+    if (!m_commands->giveScore(last.ids.first(), letter))
+        return RemoteReply::refused(tr("%1 is no longer in the class.").arg(last.entries.value(0, last.ids.first())));
+    return RemoteReply::done(tr("%1 given to %2.").arg(QLatin1Char(letter)).arg(last.entries.value(0, last.ids.first())));
+}
