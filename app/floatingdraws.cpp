@@ -76,7 +76,8 @@ RemoteReply FloatingDraws::scoreLastDrawn(char letter)
     const QuickDraw last = m_commands->lastDraw();
     if (last.ids.isEmpty())
         return RemoteReply::refused(tr("Nobody has been drawn yet."));
+    const QString student = last.entries.value(0, last.ids.first());
     if (!m_commands->giveScore(last.ids.first(), letter))
-        return RemoteReply::refused(tr("%1 is no longer in the class.").arg(last.entries.value(0, last.ids.first())));
-    return RemoteReply::done(tr("%1 given to %2.").arg(QLatin1Char(letter)).arg(last.entries.value(0, last.ids.first())));
+        return RemoteReply::refused(tr("%1 is no longer in the class.").arg(student));
+    return RemoteReply::done(tr("%1 given to %2.").arg(QLatin1Char(letter)).arg(student));
 }
