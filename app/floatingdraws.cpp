@@ -15,11 +15,11 @@ FloatingDraws::FloatingDraws(DrawCommands *commands, QObject *parent)
             [this] { m_commands->bringMainWindowToFront(); });
     connect(m_button.get(), &FloatingDrawButton::hideRequested, this,
             [this] { m_commands->setFloatingButtonShown(false); });
-    m_server = new RemoteCommandServer(
-        [this](const RemoteCommand &command, std::function<void(const RemoteReply &)> answer) {
-            answer(take(command));
-        },
-        this);
+    // Every command is done at once, so its answer goes back at once.
+    auto handler = [this](const RemoteCommand &command, std::function<void(const RemoteReply &)> answer) {
+        answer(take(command));
+    };
+    m_server = new RemoteCommandServer(handler, this);
 }
 
 FloatingDraws::~FloatingDraws() = default;
