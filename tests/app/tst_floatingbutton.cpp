@@ -2,6 +2,7 @@
 #include "app/floatingplace.h"
 #include "app/floatingresultwindow.h"
 
+#include "../support/mousesender.h"
 #include "../support/testenvironment.h"
 #include "../support/widgetlookup.h"
 
@@ -18,19 +19,6 @@
 Q_DECLARE_METATYPE(std::optional<QPoint>)
 
 namespace {
-
-void sendMouse(QWidget *widget, QEvent::Type type, const QPoint &localPos, Qt::MouseButton button,
-               Qt::MouseButtons held)
-{
-    QMouseEvent event(type, localPos, widget->mapToGlobal(localPos), button, held, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-void click(QWidget *widget, const QPoint &localPos)
-{
-    sendMouse(widget, QEvent::MouseButtonPress, localPos, Qt::LeftButton, Qt::LeftButton);
-    sendMouse(widget, QEvent::MouseButtonRelease, localPos, Qt::LeftButton, Qt::NoButton);
-}
 
 QRect primaryArea()
 {
@@ -72,7 +60,7 @@ private slots:
         QSignalSpy draws(&button, &FloatingDrawButton::drawRequested);
         QSignalSpy scores(&button, &FloatingDrawButton::scoreRequested);
         button.show();
-        click(&button, button.rect().center());
+        clickAt(&button, button.rect().center());
         QCOMPARE(draws.count(), 1);
         QCOMPARE(draws.first().first().toInt(), 1);
 
@@ -178,9 +166,9 @@ private slots:
         QTest::mouseClick(findByName<QPushButton>(result, "floatingScoreA"), Qt::LeftButton);
         QVERIFY(result.isVisible());
         if (onOwnWindow)
-            click(&mainWindow, QPoint(5, 5));
+            clickAt(&mainWindow, QPoint(5, 5));
         else
-            click(&result, QPoint(-20, -20));
+            clickAt(&result, QPoint(-20, -20));
         QVERIFY(!result.isVisible());
     }
 

@@ -4,6 +4,7 @@
 #include "app/remotecommandclient.h"
 #include "app/remotecommandserver.h"
 
+#include "../support/mousesender.h"
 #include "../support/testenvironment.h"
 #include "../support/widgetlookup.h"
 
@@ -62,17 +63,6 @@ RemoteReply send(const RemoteCommand &command)
     return reply;
 }
 
-void clickButton(FloatingDrawButton *button)
-{
-    const QPoint centre = button->rect().center();
-    QMouseEvent press(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
-    QApplication::sendEvent(button, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, centre, button->mapToGlobal(centre), Qt::LeftButton,
-                        Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(button, &release);
-}
-
 QStringList shownLines(FloatingDrawButton *button)
 {
     QStringList lines;
@@ -96,7 +86,7 @@ private slots:
         commands.next = twoDrawn();
         FloatingDraws draws(&commands);
         draws.setButtonShown(true);
-        clickButton(draws.button());
+        clickAt(draws.button(), draws.button()->rect().center());
         QCOMPARE(commands.draws, QList<int>{1});
         QVERIFY(draws.button()->resultWindow()->isVisible());
         QCOMPARE(shownLines(draws.button()), twoDrawn().entries);
