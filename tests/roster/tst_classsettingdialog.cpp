@@ -696,7 +696,7 @@ private slots:
                                                    << "3 record added in this file!" << listed << chinese;
         // Made from data/libreoffice-roster.csv with
         // soffice --headless --infilter=CSV:44,34,76 --convert-to xlsx.
-        QTest::newRow("saved by LibreOffice") << fileBytes(QFINDTESTDATA("data/libreoffice-roster.xlsx"))
+        QTest::newRow("saved by LibreOffice") << fileBytes(QStringLiteral(ROSTER_TEST_DATA_DIR "/libreoffice-roster.xlsx"))
                                               << QStringList{"1"} << "3 record added in this file!"
                                               << QStringList{"1"} + listed << QStringList{""} + chinese;
         QTest::newRow("shared strings, no header")
