@@ -74,11 +74,6 @@ std::vector<QString> completeIdsShown(const std::vector<char> &ring, unsigned ne
     return ids;
 }
 
-QString announcementText(const QString &id)
-{
-    return id.right(4);
-}
-
 QString shownNumberText(double displayValue)
 {
     return QString::number(static_cast<qint64>(displayValue + 0.0001));

@@ -24,9 +24,6 @@ QString rollerWindow(const std::vector<char> &ring, unsigned &position, int digi
 std::vector<QString> completeIdsShown(const std::vector<char> &ring, unsigned nextPosition,
                                       const QString &shownText);
 
-// What is read aloud for one ID: its last four characters.
-QString announcementText(const QString &id);
-
 // The number an LED display holding value shows, as decimal text: leading
 // zeros are gone and text that is no number reads 0.
 QString shownNumberText(double displayValue);

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/starttranslation.h"
 #include "common/datapaths.h"
+#include "roster/rosterstore.h"
 
 #include <QApplication>
 
@@ -30,7 +31,8 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    MainWindow window;
+    RosterStore store(defaultDataDirectory());
+    MainWindow window(&store);
     window.show();
     return app.exec();
 }

@@ -1,29 +1,30 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/drawnnames.h"
+#include "app/classroomscreen.h"
+#include "app/drawnnameslabel.h"
 #include "app/interfacelanguage.h"
-#include "app/leddraw.h"
-#include "app/scaledcontentview.h"
+#include "app/leddrawdisplay.h"
+#include "app/tiledrawdisplay.h"
+#include "app/tvrollerdrawdisplay.h"
 #include "app/viewsettings.h"
+#include "app/wheeldrawdisplay.h"
+#include "common/datapaths.h"
 #include "displays/microtilewidget.h"
 #include "displays/scoreletter.h"
 #include "displays/tvrollerwidget.h"
-#include "displays/wheelassemblywidget.h"
-#include "displays/wheeldraw.h"
-#include "displays/wheelshares.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
 #include "roster/absentstudentsdialog.h"
 #include "roster/averagescores.h"
 #include "roster/calculateavescoredialog.h"
+#include "roster/classhistory.h"
 #include "roster/classsettingdialog.h"
-#include "common/datapaths.h"
-#include "roster/drawsettings.h"
+#include "roster/drawsession.h"
 #include "roster/historydialog.h"
 #include "roster/historyfile.h"
 #include "roster/rosterstore.h"
-#include "roster/studentids.h"
+#include "roster/scorebook.h"
 #include "speech/speechdialog.h"
 #include "speech/voiceswitchbutton.h"
 
@@ -38,15 +39,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
-#include <QPointer>
-#include <QScreen>
 #include <QShortcut>
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
 #include <QTranslator>
 #include <QUrl>
-#include <QWindow>
 
 #include <algorithm>
 #include <cstdlib>
@@ -54,15 +52,18 @@
 
 namespace {
 const char *const kContactAddress = "zandrel@brimvale.org";
-// The drawn names line: as large as the room below the panel allows, smaller
-// only when many names would not fit it.
-const int kNamesPointSize = 22;
-const int kSmallestNamesPointSize = 8;
 QString g_appTitle;
 }
 
 MainWindow::MainWindow(QWidget *parent)
+    : MainWindow(new RosterStore(defaultDataDirectory()), parent)
+{
+    m_store->setParent(this);
+}
+
+MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     : QMainWindow(parent)
+    , m_store(store)
 {
     installAppServices(this);
     initDataDir();
@@ -77,17 +78,17 @@ MainWindow::MainWindow(QWidget *parent)
     startClock();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     createDialogs();
+    setUpDraws();
     setUpRounds();
     refreshRoster(true, true);
     setUpLanguageMenu(language);
 
-    m_running = false;
     m_speechDialog->initVoice();
     g_appTitle = tr("Zandrel v2.0");
     setWindowTitle(g_appTitle);
 
     setUpDisplays();
-    limitWindowSize();
+    ClassroomScreen::limitWindowSize(this);
     setUpStatusBar();
     setUpView();
 }
@@ -98,10 +99,9 @@ MainWindow::~MainWindow()
     // would reach the form after it is gone.
     qApp->removeEventFilter(this);
     installAppServices(nullptr);
-    scaleContent(false);
+    if (m_screen)
+        m_screen->release();
     delete m_clockTimer;
-    delete m_drawTimer;
-    delete m_readLaterTimer;
     delete ui;
     QCoreApplication::removeTranslator(m_translator);
     delete m_translator;
@@ -135,7 +135,7 @@ void MainWindow::createDialogs()
 {
     m_moveHomeworkDialog = new MoveHomeworkDialog(this);
     m_calcAveScoreDialog = new CalculateAveScoreDialog(this);
-    m_classSettingDialog = new ClassSettingDialog(this);
+    m_classSettingDialog = new ClassSettingDialog(m_store, this);
     m_speechDialog = new SpeechDialog(this);
 }
 
@@ -164,12 +164,14 @@ void MainWindow::setUpDisplays()
 
     m_microTile = new MicroTileWidget(ui->widget_3);
     ui->horizontalLayout_7->addWidget(m_microTile);
+    m_tileDisplay = new TileDrawDisplay(m_session, ui->pushButton_11, m_microTile, this);
     ui->widget_3->hide();
     for (const char *letter : {"A", "B", "C", "D", "E", "F"})
         ui->comboBox_2->addItem(QLatin1String(letter));
 
     m_tvRoller = new TVRollerWidget(ui->widget_4);
     ui->horizontalLayout_9->addWidget(m_tvRoller);
+    m_tvRollerDisplay = new TvRollerDrawDisplay(m_session, ui->pushButton_12, m_tvRoller, this);
     ui->widget_4->hide();
     for (int count = 1; count <= 15; ++count)
         ui->comboBox_3->addItem(QString::number(count));
@@ -203,8 +205,7 @@ void MainWindow::setUpStatusBar()
 
 void MainWindow::setUpRounds()
 {
-    m_drawPool.setNoRepeat(DrawSettings::noRepeat());
-    ui->actionNoRepeat->setChecked(m_drawPool.noRepeat());
+    ui->actionNoRepeat->setChecked(m_session->pool().noRepeat());
     // "28 Students (2 absent)" is wider than the label; it takes two lines.
     ui->label_3->setWordWrap(true);
     // Beside the menus rather than in the status bar, whose messages (the
@@ -219,28 +220,10 @@ void MainWindow::setUpRounds()
 
 void MainWindow::setUpView()
 {
-    m_drawnNamesLabel = new QLabel(ui->centralWidget);
-    m_drawnNamesLabel->setObjectName(QStringLiteral("drawnNamesLabel"));
-    m_drawnNamesLabel->setTextFormat(Qt::PlainText);
-    m_drawnNamesLabel->setAlignment(Qt::AlignCenter);
-    QFont namesFont = m_drawnNamesLabel->font();
-    namesFont.setBold(true);
-    namesFont.setPointSize(kNamesPointSize);
-    m_drawnNamesLabel->setFont(namesFont);
+    m_drawnNamesLabel = new DrawnNamesLabel(ui->centralWidget);
     m_drawnNamesLabel->lower();
     ui->centralWidget->installEventFilter(this);
     placeDrawnNamesLabel();
-
-    ui->actionFullScreen->setShortcut(QKeySequence(Qt::Key_F11));
-    ui->actionZoomIn->setShortcuts({QKeySequence(Qt::CTRL + Qt::Key_Plus), QKeySequence(Qt::CTRL + Qt::Key_Equal)});
-    ui->actionZoomOut->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_Minus));
-    ui->actionZoomReset->setShortcut(QKeySequence(Qt::CTRL + Qt::Key_0));
-    m_leaveFullScreen = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    m_leaveFullScreen->setEnabled(false);
-    connect(m_leaveFullScreen, &QShortcut::activated, ui->actionFullScreen, [this] {
-        if (!m_scaledView || !m_scaledView->closePopups())
-            ui->actionFullScreen->setChecked(false);
-    });
 
     // A presenter remote sends Page Down and Page Up; either works the draw
     // button of the display shown, while the focus stays in its box.
@@ -257,22 +240,14 @@ void MainWindow::setUpView()
         ui->actionShowNames->setChecked(ViewSettings::storedShowNames());
     }
     m_drawnNamesLabel->setVisible(ui->actionShowNames->isChecked());
-    m_zoom = ViewSettings::storedZoom();
-    applyView();
-}
-
-void MainWindow::limitWindowSize()
-{
-    setMinimumHeight(400);
-    setMaximumHeight(400);
-    setMinimumWidth(500);
-    setMaximumWidth(540);
+    m_screen = new ClassroomScreen(this, ui->centralWidget, ui->actionFullScreen, ui->actionZoomIn, ui->actionZoomOut,
+                                   ui->actionZoomReset);
+    m_screen->apply();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    RosterStore *store = m_classSettingDialog->store();
-    while (store->hasUnsavedScores()) {
+    while (m_store->hasUnsavedScores()) {
         QMessageBox box(QMessageBox::Warning, tr("Scores Not Saved"),
                         tr("Some scores could not be saved and are kept only while Zandrel runs.\n\n"
                            "Try to save them again, or close Zandrel and lose them?"),
@@ -284,7 +259,7 @@ void MainWindow::closeEvent(QCloseEvent *event)
         box.setEscapeButton(QMessageBox::Retry);
         if (box.exec() != QMessageBox::Retry)
             break;
-        store->saveClasses();
+        m_store->saveClasses();
     }
     QMainWindow::closeEvent(event);
 }
@@ -312,7 +287,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 
 void MainWindow::recordScore(const QString &id, char letter)
 {
-    giveScore(id, letter);
+    m_scoreBook->give(id, letter);
 }
 
 void MainWindow::showBanner(QWidget *target, const QString &text)
@@ -341,18 +316,7 @@ QString MainWindow::dataDirectory() const
 
 void MainWindow::onWheelStopped()
 {
-    if (!m_stoppedWheels.noteRest())
-        return;
-    std::vector<QString> ids, drawn;
-    for (const WheelAssemblyWidget *wheel : m_wheels) {
-        ids.push_back(wheel->currentText());
-        if (wheel->itemCount() > 0)
-            drawn.push_back(wheel->currentText());
-    }
-    statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
-    showDrawnNames(drawn);
-    readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
-    noteDrawn(drawn);
+    m_wheelDisplay->noteRest();
 }
 
 bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
@@ -433,56 +397,31 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     const int i = currentClassIndex();
     if (i < 0)
         return;
-    const QString className = m_classNames[i];
+    m_session->setClass(m_classNames[i]);
+    m_scoreBook->setClass(m_classNames[i]);
 
-    std::vector<QString> rosterIds;
-    m_classSettingDialog->studentIds(className, rosterIds);
-    m_drawPool.setStudents(sortedUniqueIds(rosterIds));
-    loadDrawState(className);
-    m_studentIDs = m_drawPool.candidates();
-
-    ensureClassDirectories(m_dataDir, className, m_drawPool.students());
-
-    showLedText(m_studentIDs.empty() ? QString() : m_studentIDs.front());
+    m_ledDisplay->showFirst();
     showStudentCount();
+    m_ledDisplay->restartTimerIfActive();
+    feedDisplay(false);
 
-    if (m_drawTimer && m_drawTimer->isActive()) {
-        m_drawTimer->stop();
-        startDrawTimer();
-    }
-
-    m_classSettingDialog->selectClass(className);
-    m_ledIndex = 0;
-    feedDisplay();
-
-    const bool hasStudents = !m_studentIDs.empty();
+    const bool hasStudents = !m_session->candidates().empty();
     ui->pushButton->setEnabled(hasStudents);
     ui->pushButton_4->setEnabled(hasStudents);
     ui->pushButton_11->setEnabled(hasStudents);
     ui->pushButton_12->setEnabled(hasStudents);
 }
 
-void MainWindow::loadDrawState(const QString &className)
-{
-    m_drawPool.setAbsent(DrawSettings::absentOn(className, QDate::currentDate()));
-    m_drawPool.setDrawn(DrawSettings::drawnInRound(className));
-    QStringList ids, names;
-    m_classSettingDialog->classStudents(className, ids, names);
-    m_studentNames.clear();
-    // Backwards, so that of two students with one ID the first keeps it.
-    for (int k = ids.size() - 1; k >= 0; --k)
-        m_studentNames.insert(ids.at(k), names.value(k));
-}
-
 void MainWindow::showStudentCount()
 {
-    const int present = m_drawPool.presentCount();
-    const int absent = m_drawPool.absentCount();
+    const DrawPool &pool = m_session->pool();
+    const int present = pool.presentCount();
+    const int absent = pool.absentCount();
     const QString count = absent > 0 ? tr("%1 Students (%2 absent)").arg(present).arg(absent)
                                      : QStringLiteral("%1 ").arg(present) + tr("Students");
     ui->label_3->setText(count);
-    m_roundLabel->setText(tr("%1 of %2 left in this round").arg(m_drawPool.remainingCount()).arg(present));
-    m_roundLabel->setVisible(m_drawPool.noRepeat());
+    m_roundLabel->setText(tr("%1 of %2 left in this round").arg(pool.remainingCount()).arg(present));
+    m_roundLabel->setVisible(pool.noRepeat());
 }
 
 void MainWindow::on_comboBox_currentIndexChanged(int)
@@ -490,141 +429,62 @@ void MainWindow::on_comboBox_currentIndexChanged(int)
     refreshRoster(false, false);
 }
 
-// Draws: what every display shares.
+// Draws: the displays the session drives.
 
-void MainWindow::feedDisplay()
+void MainWindow::setUpDraws()
 {
-    switch (m_mode) {
-    case LedRollMode:
-        buildRollerBuffer();
-        break;
-    case TvRollerMode:
-        feedTvRoller();
-        break;
-    case MicroTileMode:
-        feedMicroTile();
-        break;
-    case WheelMode:
+    m_history = new ClassHistory(m_dataDir, this);
+    connect(m_history, &ClassHistory::appendFailed, this, &MainWindow::reportHistoryFailure);
+    m_session = new DrawSession(m_store, m_history, m_dataDir, this);
+    m_session->setNameReading([this] { return m_speechDialog->readsNames(); });
+    m_scoreBook = new ScoreBook(m_store, m_history, this);
+    connect(m_scoreBook, &ScoreBook::undoAvailable, ui->actionUndoScore, &QAction::setEnabled);
+
+    m_ledDisplay = new LedDrawDisplay(m_session, ui->pushButton, ui->lcdNumber, ui->m_timeSpeedSlider, this);
+    m_wheelDisplay = new WheelDrawDisplay(m_session, ui->horizontalLayout_5, this);
+    setMode(LedSingleMode);
+
+    connect(m_session, &DrawSession::drawStarted, this, [this] { m_drawnNamesLabel->clearNames(); });
+    connect(m_session, &DrawSession::newRoundBegun, this,
+            [this] { statusBar()->showMessage(tr("All students have been drawn; a new round begins")); });
+    connect(m_session, &DrawSession::countsChanged, this, &MainWindow::showStudentCount);
+    connect(m_session, &DrawSession::candidatesChanged, this, [this] {
+        m_ledDisplay->showFirst();
+        feedDisplay(true);
+    });
+    connect(m_session, &DrawSession::statusMessage, this,
+            [this](const QString &text) { statusBar()->showMessage(text); });
+    connect(m_session, &DrawSession::namesShown, this, &MainWindow::showDrawnNames);
+    connect(m_session, &DrawSession::announcementReady, this, &MainWindow::readAloud);
+}
+
+void MainWindow::setMode(LotteryMode mode)
+{
+    m_mode = mode;
+    m_ledDisplay->setMode(mode);
+    DrawDisplay *display = m_ledDisplay;
+    if (mode == WheelMode)
+        display = m_wheelDisplay;
+    else if (mode == MicroTileMode)
+        display = m_tileDisplay;
+    else if (mode == TvRollerMode)
+        display = m_tvRollerDisplay;
+    m_session->setDisplay(display);
+    m_scoreBook->setDisplay(display->historyName());
+}
+
+void MainWindow::feedDisplay(bool drawBegins)
+{
+    if (m_mode == WheelMode && !drawBegins)
         buildWheels(ui->comboBox_5->currentText().toInt());
-        break;
-    case LedSingleMode:
-        break;
-    }
-}
-
-void MainWindow::beginDraw()
-{
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    const QString &className = m_classNames[i];
-    // Absences end with the day, also in a program left running overnight.
-    m_drawPool.setAbsent(DrawSettings::absentOn(className, QDate::currentDate()));
-    if (m_drawPool.beginDraw()) {
-        DrawSettings::setDrawnInRound(className, m_drawPool.drawn());
-        statusBar()->showMessage(tr("All students have been drawn; a new round begins"));
-    }
-    showStudentCount();
-
-    // The display keeps showing the last draw until the next begins, so
-    // that the scores given meanwhile still go to the students it shows.
-    std::vector<QString> candidates = m_drawPool.candidates();
-    if (candidates == m_studentIDs)
-        return;
-    m_studentIDs = std::move(candidates);
-    m_ledIndex = 0;
-    showLedText(m_studentIDs.empty() ? QString() : m_studentIDs.front());
-    // New wheels would not be laid out in time to spin; the present ones
-    // take the new shares.
-    if (m_mode == WheelMode)
-        refillWheels();
     else
-        feedDisplay();
+        m_session->display()->fill();
 }
 
-namespace {
-QString historyDisplay(LotteryMode mode)
+void MainWindow::buildWheels(int count)
 {
-    switch (mode) {
-    case LedSingleMode:
-        return QString::fromLatin1(kHistoryLed);
-    case LedRollMode:
-        return QString::fromLatin1(kHistoryLedRoll);
-    case MicroTileMode:
-        return QString::fromLatin1(kHistoryMicroTile);
-    case TvRollerMode:
-        return QString::fromLatin1(kHistoryTvRoller);
-    case WheelMode:
-        return QString::fromLatin1(kHistoryWheel);
-    }
-    return QString();
-}
-}
-
-void MainWindow::noteDrawn(const std::vector<QString> &ids)
-{
-    const int i = currentClassIndex();
-    if (i < 0 || ids.empty())
-        return;
-    const QString &className = m_classNames[i];
-    const QString time = historyTime(QDateTime::currentDateTime());
-    QByteArray lines;
-    for (const QString &id : ids)
-        lines += historyLine({time, QString::fromLatin1(kHistoryDraw), historyDisplay(m_mode), id,
-                              m_studentNames.value(id), QString()});
-    appendHistory(className, lines);
-    if (m_drawPool.take(ids)) {
-        DrawSettings::setDrawnInRound(className, m_drawPool.drawn());
-        showStudentCount();
-    }
-}
-
-void MainWindow::collectDrawnIDs(std::vector<QString> &ids) const
-{
-    ids.clear();
-    switch (m_mode) {
-    case LedSingleMode:
-    case LedRollMode:
-        collectShownIDs(ids);
-        break;
-    case MicroTileMode:
-        ids.push_back(m_microTile->selectedText());
-        break;
-    case TvRollerMode:
-        m_tvRoller->selectedNames(ids);
-        break;
-    case WheelMode:
-        for (const WheelAssemblyWidget *wheel : m_wheels)
-            ids.push_back(wheel->currentText());
-        break;
-    }
-}
-
-QString MainWindow::spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const
-{
-    QString text;
-    for (const QString &id : ids) {
-        const QString name = withNames ? m_studentNames.value(id) : QString();
-        text += (name.isEmpty() ? announcementText(id) : name) + separator;
-    }
-    return text;
-}
-
-void MainWindow::readLater(const QString &text)
-{
-    if (!m_readLaterTimer) {
-        m_readLaterTimer = new QTimer;
-        m_readLaterTimer->setSingleShot(true);
-        connect(m_readLaterTimer, &QTimer::timeout, this, &MainWindow::OnVoiceReadLaterTimer);
-    }
-    m_pendingSpeech = text;
-    m_readLaterTimer->start(1);
-}
-
-void MainWindow::OnVoiceReadLaterTimer()
-{
-    if (!m_pendingSpeech.isEmpty())
-        readAloud(m_pendingSpeech);
+    showPanel(ui->widget_2);
+    m_wheelDisplay->build(count);
 }
 
 void MainWindow::readAloud(const QString &text)
@@ -639,37 +499,13 @@ void MainWindow::placeDrawnNamesLabel()
     for (const QWidget *panel : {ui->horizontalLayoutWidget_2, ui->widget, ui->widget_2, ui->widget_3, ui->widget_4})
         if (!panel->isHidden())
             top = std::max(top, panel->geometry().bottom() + 1);
-    m_drawnNamesLabel->setGeometry(0, top, ui->centralWidget->width(), std::max(ui->centralWidget->height() - top, 0));
-    fitDrawnNames();
+    m_drawnNamesLabel->setRoom(
+        QRect(0, top, ui->centralWidget->width(), std::max(ui->centralWidget->height() - top, 0)));
 }
 
 void MainWindow::showDrawnNames(const std::vector<QString> &ids)
 {
-    m_drawnNames = drawnNamesEntries(ids, [&](const QString &id) { return m_studentNames.value(id); });
-    fitDrawnNames();
-}
-
-void MainWindow::fitDrawnNames()
-{
-    QFont font = m_drawnNamesLabel->font();
-    const auto sized = [&](int pointSize) {
-        QFont each = font;
-        each.setPointSize(pointSize);
-        return QFontMetrics(each);
-    };
-    const NamesLayout layout = fittedNamesLayout(
-        m_drawnNames, kNamesPointSize, kSmallestNamesPointSize, m_drawnNamesLabel->size(),
-        [&](int pointSize, const QString &line) { return sized(pointSize).horizontalAdvance(line); },
-        [&](int pointSize) { return sized(pointSize).height(); });
-    font.setPointSize(layout.pointSize);
-    m_drawnNamesLabel->setFont(font);
-    m_drawnNamesLabel->setText(layout.text);
-}
-
-void MainWindow::clearDrawnNames()
-{
-    m_drawnNames.clear();
-    m_drawnNamesLabel->clear();
+    m_drawnNamesLabel->showNames(ids, [this](const QString &id) { return m_session->nameOf(id); });
 }
 
 QPushButton *MainWindow::activeDrawButton() const
@@ -694,195 +530,58 @@ void MainWindow::startOrStopActiveDraw()
     activeDrawButton()->click();
 }
 
-// Draws on the LED display.
-
-int MainWindow::ledDigits() const
-{
-    return ui->lcdNumber->digitCount();
-}
-
-void MainWindow::showLedText(const QString &text)
-{
-    m_currentText = text;
-    ui->lcdNumber->display(text);
-}
-
-void MainWindow::startDrawTimer()
-{
-    m_drawTimer->start(drawIntervalMs(ui->m_timeSpeedSlider->value(), m_mode == LedRollMode));
-}
-
-void MainWindow::on_m_timeSpeedSlider_valueChanged(int)
-{
-    if (m_drawTimer && m_drawTimer->isActive()) {
-        m_drawTimer->stop();
-        startDrawTimer();
-    }
-}
+// Each display's controls.
 
 void MainWindow::lotteryScroll()
 {
-    const int count = static_cast<int>(m_studentIDs.size());
-    ++m_ledIndex;
-    if (m_ledIndex >= count)
-        m_ledIndex = 0;
-    if (count > 0)
-        showLedText(m_studentIDs[m_ledIndex]);
-}
-
-void MainWindow::buildRollerBuffer()
-{
-    m_rollerBuffer = buildRollerRing(m_studentIDs, ledDigits());
-    m_rollerPos = 0;
+    m_ledDisplay->step();
 }
 
 void MainWindow::OnLEDRollerTimer()
 {
-    if (m_rollerBuffer.empty())
-        return;
-    showLedText(rollerWindow(m_rollerBuffer, m_rollerPos, ledDigits()));
+    m_ledDisplay->roll();
 }
 
-void MainWindow::collectShownIDs(std::vector<QString> &ids) const
+void MainWindow::OnVoiceReadLaterTimer()
 {
-    ids.clear();
-    if (m_mode == LedRollMode) {
-        ids = completeIdsShown(m_rollerBuffer, m_rollerPos, m_currentText);
-        return;
-    }
-    // The display shows the ID without its leading zeros; the ID itself is
-    // what names the student's directory, so take the text that was shown.
-    ids.push_back(m_currentText);
+    m_session->announcePending();
 }
 
 void MainWindow::on_pushButton_clicked()
 {
-    if (!m_running) {
-        beginDraw();
-        if (m_studentIDs.empty())
-            return;
-        ui->pushButton->setText(tr("Stop"));
-        clearDrawnNames();
-        delete m_drawTimer;
-        m_drawTimer = new QTimer;
-        if (m_mode == LedRollMode)
-            connect(m_drawTimer, &QTimer::timeout, this, &MainWindow::OnLEDRollerTimer);
-        else
-            connect(m_drawTimer, &QTimer::timeout, this, &MainWindow::lotteryScroll);
-        startDrawTimer();
-        m_running = true;
-        return;
-    }
+    m_session->startOrStop(m_ledDisplay);
+}
 
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ui->pushButton->setText(tr("Start"));
-    if (m_drawTimer)
-        m_drawTimer->stop();
-
-    if (m_mode == LedRollMode) {
-        std::vector<QString> ids;
-        collectShownIDs(ids);
-        for (int settle = 1; ids.empty() && settle < ledDigits() && !m_rollerBuffer.empty(); ++settle) {
-            OnLEDRollerTimer();
-            ui->lcdNumber->repaint();
-            collectShownIDs(ids);
-        }
-        if (!ids.empty()) {
-            statusBar()->showMessage(spokenText(ids, QStringLiteral(" "), false));
-            readLater(spokenText(ids, QStringLiteral(" "), m_speechDialog->readsNames()));
-            noteDrawn(ids);
-        }
-        showDrawnNames(ids);
-    } else {
-        std::vector<QString> ids;
-        collectShownIDs(ids);
-        showDrawnNames(ids);
-        if (m_speechDialog->readsNames())
-            readAloud(spokenText({m_currentText}, QString(), true));
-        else // the number as the display shows it
-            readAloud(announcementText(shownNumberText(ui->lcdNumber->value())));
-        if (m_ledIndex >= 0 && m_ledIndex < static_cast<int>(m_studentIDs.size()))
-            noteDrawn({m_studentIDs[m_ledIndex]});
-    }
-
-    QApplication::restoreOverrideCursor();
-    m_running = false;
+void MainWindow::on_m_timeSpeedSlider_valueChanged(int)
+{
+    m_ledDisplay->restartTimerIfActive();
 }
 
 void MainWindow::on_pushButton_2_clicked()
 {
-    const int count = static_cast<int>(m_studentIDs.size());
-    if (count == 0)
-        return;
-    if (m_mode == LedSingleMode) {
-        --m_ledIndex;
-        if (m_ledIndex < 0)
-            m_ledIndex = count - 1;
-        showLedText(m_studentIDs[m_ledIndex]);
-    } else if (!m_rollerBuffer.empty()) {
-        const unsigned n = static_cast<unsigned>(m_rollerBuffer.size());
-        m_rollerPos = (n + m_rollerPos - 2) % n;
-        OnLEDRollerTimer();
-    }
+    m_ledDisplay->stepBack();
 }
 
 void MainWindow::on_pushButton_3_clicked()
 {
-    const int count = static_cast<int>(m_studentIDs.size());
-    if (count == 0)
-        return;
-    if (m_mode == LedSingleMode)
-        lotteryScroll();
-    else
-        OnLEDRollerTimer();
+    m_ledDisplay->stepOn();
 }
 
 void MainWindow::on_checkBox_clicked()
 {
-    if (ui->checkBox->isChecked()) {
-        m_mode = LedRollMode;
-        buildRollerBuffer();
-    } else {
-        m_mode = LedSingleMode;
+    setMode(ui->checkBox->isChecked() ? LedRollMode : LedSingleMode);
+    m_ledDisplay->fill();
+    if (m_session->isRunning()) {
+        // Starts again in the new mode, without announcing the draw cut short.
+        m_ledDisplay->stopTimer();
+        m_session->cancel();
+        m_session->startOrStop(m_ledDisplay);
     }
-    if (m_running) {
-        if (m_drawTimer)
-            m_drawTimer->stop();
-        m_running = false;
-        on_pushButton_clicked();
-    }
-}
-
-// Draws on the tile board and the TV roller.
-
-void MainWindow::feedMicroTile()
-{
-    m_microTile->setNames(m_studentIDs);
-    m_microTile->arrangeTiles(true);
-    m_microTile->update();
 }
 
 void MainWindow::on_pushButton_11_clicked()
 {
-    if (!m_running) {
-        beginDraw();
-        ui->pushButton_11->setText(tr("Stop Trace!"));
-        clearDrawnNames();
-        m_running = true;
-        m_microTile->startTrace();
-        return;
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ui->pushButton_11->setText(tr("Trace it!"));
-    m_running = false;
-    m_microTile->stopTrace();
-    const int k = m_microTile->selectedIndex();
-    if (k >= 0 && k < static_cast<int>(m_studentIDs.size())) {
-        showDrawnNames({m_studentIDs[k]});
-        readAloud(spokenText({m_studentIDs[k]}, QString(), m_speechDialog->readsNames()));
-        noteDrawn({m_studentIDs[k]});
-    }
-    QApplication::restoreOverrideCursor();
+    m_session->startOrStop(m_tileDisplay);
 }
 
 void MainWindow::on_checkBox_2_clicked()
@@ -890,33 +589,9 @@ void MainWindow::on_checkBox_2_clicked()
     m_microTile->setShowFrames(ui->checkBox_2->isChecked());
 }
 
-void MainWindow::feedTvRoller()
-{
-    m_tvRoller->setNames(m_studentIDs);
-    m_tvRoller->arrangeRows();
-    m_tvRoller->update();
-}
-
 void MainWindow::on_pushButton_12_clicked()
 {
-    if (!m_running) {
-        beginDraw();
-        ui->pushButton_12->setText(tr("Stop Roll!"));
-        clearDrawnNames();
-        m_running = true;
-        m_tvRoller->startTrace();
-        return;
-    }
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    ui->pushButton_12->setText(tr("Roll it!"));
-    m_running = false;
-    m_tvRoller->stopTrace();
-    std::vector<QString> names;
-    m_tvRoller->selectedNames(names);
-    showDrawnNames(names);
-    readAloud(spokenText(names, QStringLiteral("  "), m_speechDialog->readsNames()));
-    noteDrawn(names);
-    QApplication::restoreOverrideCursor();
+    m_session->startOrStop(m_tvRollerDisplay);
 }
 
 void MainWindow::fillSelectCounts()
@@ -941,52 +616,6 @@ void MainWindow::on_comboBox_4_activated(const QString &arg1)
     m_tvRoller->setSelectCount(arg1.toInt());
 }
 
-// Draws on the wheels.
-
-void MainWindow::addWheelSpacer(int width, int height)
-{
-    auto *spacer = new QSpacerItem(width, height, QSizePolicy::Minimum, QSizePolicy::Minimum);
-    ui->horizontalLayout_5->addItem(spacer);
-    m_wheelSpacers.push_back(spacer);
-}
-
-void MainWindow::buildWheels(int count)
-{
-    showPanel(ui->widget_2);
-
-    for (WheelAssemblyWidget *wheel : m_wheels) {
-        ui->horizontalLayout_5->removeWidget(wheel);
-        delete wheel;
-    }
-    m_wheels.clear();
-    for (QSpacerItem *spacer : m_wheelSpacers) {
-        ui->horizontalLayout_5->removeItem(spacer);
-        delete spacer;
-    }
-    m_wheelSpacers.clear();
-
-    const int spacerWidth = wheelSpacerWidth(count);
-    if (spacerWidth > 0)
-        addWheelSpacer(spacerWidth, 50);
-    const QStringList ids(m_studentIDs.cbegin(), m_studentIDs.cend());
-    for (WheelAssemblyWidget *wheel : createWheelAssemblies(ids, count)) {
-        ui->horizontalLayout_5->addWidget(wheel);
-        m_wheels.push_back(wheel);
-    }
-    if (spacerWidth > 0)
-        addWheelSpacer(spacerWidth, 30);
-
-    m_stoppedWheels.expect(count);
-}
-
-void MainWindow::refillWheels()
-{
-    const QStringList ids(m_studentIDs.cbegin(), m_studentIDs.cend());
-    const QVector<QStringList> shares = wheelShares(ids, static_cast<int>(m_wheels.size()));
-    for (int w = 0; w < shares.size() && w < static_cast<int>(m_wheels.size()); ++w)
-        m_wheels[static_cast<size_t>(w)]->setItems(shares.at(w));
-}
-
 void MainWindow::on_comboBox_5_activated(const QString &arg1)
 {
     buildWheels(arg1.toInt());
@@ -994,37 +623,13 @@ void MainWindow::on_comboBox_5_activated(const QString &arg1)
 
 void MainWindow::on_pushButton_4_clicked()
 {
-    beginDraw();
-    if (m_wheels.empty())
-        return;
-    clearDrawnNames();
-    m_stoppedWheels.expect(spinWheels(m_wheels));
+    m_session->startOrStop(m_wheelDisplay);
 }
 
 // Score entry and undo.
 
-void MainWindow::giveScore(const QString &id, char letter)
+void MainWindow::reportHistoryFailure(const QString &path)
 {
-    const int i = currentClassIndex();
-    // The store passes over an ID it does not know; so do undo and history.
-    const bool known = i >= 0 && m_classSettingDialog->hasStudent(m_classNames[i], id);
-    m_classSettingDialog->appendScore(id, letter);
-    if (!known)
-        return;
-    const GivenScore given{m_classNames[i], id, m_studentNames.value(id), letter, historyDisplay(m_mode)};
-    m_givenScores.push_back(given);
-    ui->actionUndoScore->setEnabled(true);
-    appendHistory(given.className,
-                  historyLine({historyTime(QDateTime::currentDateTime()), QString::fromLatin1(kHistoryScore),
-                               given.display, id, given.name, QString(QChar::fromLatin1(letter))}));
-}
-
-void MainWindow::appendHistory(const QString &className, const QByteArray &lines)
-{
-    const QString path = historyFilePath(m_dataDir, className);
-    if (path.isEmpty() || m_history.append(path, lines) || m_historyFailureReported)
-        return;
-    m_historyFailureReported = true;
     QMessageBox::warning(this, tr("History Not Saved"),
                          tr("Zandrel cannot add the draws and scores to the history file\n%1\n\n"
                             "They are kept while Zandrel runs, and every new draw or score tries to add "
@@ -1045,18 +650,8 @@ bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
 void MainWindow::scoreShownStudent(char letter)
 {
     QString target;
-    if (m_mode == LedSingleMode) {
-        if (m_ledIndex < 0 || m_ledIndex >= static_cast<int>(m_studentIDs.size()))
-            return;
-        target = m_studentIDs[m_ledIndex];
-    } else {
-        std::vector<QString> ids;
-        collectShownIDs(ids);
-        if (ids.empty())
-            return;
-        target = ids.front();
-    }
-    giveScore(target, letter);
+    if (m_ledDisplay->studentToScore(target))
+        m_scoreBook->give(target, letter);
 }
 
 void MainWindow::scoreFromButton(QPushButton *button, char letter)
@@ -1084,53 +679,30 @@ void MainWindow::on_lineEdit_returnPressed()
 
 void MainWindow::on_comboBox_2_activated(const QString &arg1)
 {
-    const int k = m_microTile->selectedIndex();
-    if (k < 0 || k >= static_cast<int>(m_studentIDs.size()) || arg1.isEmpty())
+    QString target;
+    if (!m_tileDisplay->studentToScore(target) || arg1.isEmpty())
         return;
-    giveScore(m_studentIDs[k], arg1.at(0).toLatin1());
+    m_scoreBook->give(target, arg1.at(0).toLatin1());
     showBanner(ui->comboBox_2, arg1);
 }
 
 void MainWindow::on_lineEdit_2_returnPressed()
 {
-    const int k = m_microTile->selectedIndex();
-    if (k < 0 || k >= static_cast<int>(m_studentIDs.size()))
+    QString target;
+    if (!m_tileDisplay->studentToScore(target))
         return;
     char letter = 0;
     if (!acceptedScoreLetter(ui->lineEdit_2, letter))
         return;
     ui->lineEdit_2->clear();
-    giveScore(m_studentIDs[k], letter);
+    m_scoreBook->give(target, letter);
     showBanner(ui->lineEdit_2, QStringLiteral("*"));
 }
 
 void MainWindow::on_actionUndoScore_triggered()
 {
-    if (m_givenScores.empty())
-        return;
-    const GivenScore given = m_givenScores.back();
-    m_givenScores.pop_back();
-    ui->actionUndoScore->setEnabled(!m_givenScores.empty());
-
-    // The score may belong to a class chosen before; the store removes it
-    // from its current class.
-    const int i = currentClassIndex();
-    const bool otherClass = i < 0 || m_classNames[i] != given.className;
-    if (otherClass)
-        m_classSettingDialog->selectClass(given.className);
-    const bool removed = m_classSettingDialog->removeLastScore(given.id, given.letter);
-    if (otherClass && i >= 0)
-        m_classSettingDialog->selectClass(m_classNames[i]);
-
-    const QString letter(QChar::fromLatin1(given.letter));
-    if (!removed) {
-        statusBar()->showMessage(tr("%1 was not removed: the scores of %2 no longer end with it").arg(letter, given.id));
-        return;
-    }
-    appendHistory(given.className, historyLine({historyTime(QDateTime::currentDateTime()),
-                                                QString::fromLatin1(kHistoryUndo), given.display, given.id,
-                                                given.name, letter}));
-    statusBar()->showMessage(tr("Removed %1 from %2").arg(letter, given.id));
+    if (m_scoreBook->canUndo())
+        statusBar()->showMessage(m_scoreBook->undo());
 }
 
 // The Class menu.
@@ -1157,9 +729,7 @@ void MainWindow::on_actionOpen_Student_Directory_triggered()
     if (i < 0)
         return;
     const QString &className = m_classNames[i];
-    std::vector<QString> ids;
-    collectDrawnIDs(ids);
-    for (const QString &id : ids) {
+    for (const QString &id : m_session->display()->drawnIds()) {
         // An empty ID (nothing drawn yet) opens the class directory.
         const QString path = id.isEmpty() ? classDirectoryPath(m_dataDir, className)
                                           : studentDirectoryPath(m_dataDir, className, id);
@@ -1184,13 +754,14 @@ void MainWindow::on_actionAbsentStudents_triggered()
         return;
     if (!m_absentDialog)
         m_absentDialog = new AbsentStudentsDialog(this);
+    const DrawPool &pool = m_session->pool();
     QStringList names;
-    for (const QString &id : m_drawPool.students())
-        names.append(m_studentNames.value(id));
-    m_absentDialog->setStudents(m_drawPool.students(), names, m_drawPool.absent());
+    for (const QString &id : pool.students())
+        names.append(m_session->nameOf(id));
+    m_absentDialog->setStudents(pool.students(), names, pool.absent());
     if (m_absentDialog->exec() != QDialog::Accepted)
         return;
-    DrawSettings::setAbsentOn(m_classNames[i], QDate::currentDate(), m_absentDialog->absentStudents());
+    m_session->setAbsentToday(m_absentDialog->absentStudents());
     refreshRoster(false, false);
 }
 
@@ -1227,38 +798,37 @@ void MainWindow::showPanel(QWidget *panel)
 
 void MainWindow::on_actionLED_triggered()
 {
-    m_mode = LedSingleMode;
+    setMode(LedSingleMode);
     checkModeAction(ui->actionLED);
     showPanel(ui->widget);
 }
 
 void MainWindow::on_actionWheel_triggered()
 {
-    m_mode = WheelMode;
+    setMode(WheelMode);
     checkModeAction(ui->actionWheel);
     buildWheels(ui->comboBox_5->currentText().toInt());
 }
 
 void MainWindow::on_actionMicro_Tile_triggered()
 {
-    m_mode = MicroTileMode;
+    setMode(MicroTileMode);
     checkModeAction(ui->actionMicro_Tile);
     showPanel(ui->widget_3);
-    feedMicroTile();
+    m_tileDisplay->fill();
 }
 
 void MainWindow::on_actionTV_Roller_triggered()
 {
-    m_mode = TvRollerMode;
+    setMode(TvRollerMode);
     checkModeAction(ui->actionTV_Roller);
     showPanel(ui->widget_4);
-    feedTvRoller();
+    m_tvRollerDisplay->fill();
 }
 
 void MainWindow::on_actionNoRepeat_triggered(bool checked)
 {
-    DrawSettings::setNoRepeat(checked);
-    m_drawPool.setNoRepeat(checked);
+    m_session->setNoRepeat(checked);
     refreshRoster(false, false);
 }
 
@@ -1267,103 +837,30 @@ void MainWindow::on_actionNewRound_triggered()
     const int i = currentClassIndex();
     if (i < 0)
         return;
-    m_drawPool.newRound();
-    DrawSettings::setDrawnInRound(m_classNames[i], m_drawPool.drawn());
+    m_session->newRound();
     refreshRoster(false, false);
 }
 
 // The View menu.
 
-void MainWindow::applyView()
-{
-    const bool fullScreen = ui->actionFullScreen->isChecked();
-    scaleContent(fullScreen || m_zoom != ViewSettings::kActualSize);
-    m_leaveFullScreen->setEnabled(fullScreen);
-    ui->actionZoomIn->setEnabled(m_zoom < ViewSettings::kLargestZoom);
-    ui->actionZoomOut->setEnabled(m_zoom > ViewSettings::kActualSize);
-
-    if (fullScreen) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        m_scaledView->setMinimumSize(0, 0);
-        m_scaledView->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        showFullScreen();
-        // Where no window manager acts on the request, the window itself
-        // takes the screen.
-        if (windowHandle() && windowHandle()->screen())
-            setGeometry(windowHandle()->screen()->geometry());
-        return;
-    }
-    if (isFullScreen())
-        showNormal();
-    if (!m_scaledView) {
-        limitWindowSize();
-        return;
-    }
-    // The menus and the status bar keep their size; the content grows.
-    setMinimumSize(0, 0);
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    m_scaledView->setFixedSize(m_scaledView->contentSize() * (m_zoom / double(ViewSettings::kActualSize)));
-    layout()->invalidate();
-    setFixedSize(layout()->totalMinimumSize());
-}
-
-void MainWindow::scaleContent(bool scaled)
-{
-    if (scaled == (m_scaledView != nullptr))
-        return;
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    if (scaled) {
-        // The content is scaled from the size it has in the normal window.
-        if (layout())
-            layout()->activate();
-        const QSize contentSize = ui->centralWidget->size();
-        takeCentralWidget();
-        // Taken out, the content lost its parent. Back as the window's first
-        // child, it is searched first again, so that a lookup by name finds
-        // the same widget as before and not one of a dialog.
-        ui->centralWidget->setParent(this);
-        ui->centralWidget->lower();
-        m_scaledView = new ScaledContentView(ui->centralWidget, contentSize, this);
-        setCentralWidget(m_scaledView);
-        m_scaledView->show();
-    } else {
-        takeCentralWidget();
-        m_scaledView->releaseContent();
-        delete m_scaledView;
-        m_scaledView = nullptr;
-        setCentralWidget(ui->centralWidget);
-        ui->centralWidget->show();
-    }
-    if (focus && ui->centralWidget->isAncestorOf(focus))
-        focus->setFocus();
-}
-
-void MainWindow::setZoom(int percent)
-{
-    m_zoom = ViewSettings::validZoom(percent);
-    ViewSettings::storeZoom(m_zoom);
-    applyView();
-}
-
 void MainWindow::on_actionFullScreen_toggled(bool)
 {
-    applyView();
+    m_screen->apply();
 }
 
 void MainWindow::on_actionZoomIn_triggered()
 {
-    setZoom(ViewSettings::steppedZoom(m_zoom, 1));
+    m_screen->zoomIn();
 }
 
 void MainWindow::on_actionZoomOut_triggered()
 {
-    setZoom(ViewSettings::steppedZoom(m_zoom, -1));
+    m_screen->zoomOut();
 }
 
 void MainWindow::on_actionZoomReset_triggered()
 {
-    setZoom(ViewSettings::kActualSize);
+    m_screen->zoomReset();
 }
 
 void MainWindow::on_actionShowNames_toggled(bool on)

@@ -3,11 +3,7 @@
 
 #include "app/appservices.h"
 #include "app/lotterymode.h"
-#include "displays/wheelrestcount.h"
-#include "roster/drawpool.h"
-#include "roster/historylog.h"
 
-#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <vector>
@@ -15,21 +11,27 @@
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QShortcut;
-class QSpacerItem;
 class QTimer;
 class QTranslator;
 class AbsentStudentsDialog;
 class CalculateAveScoreDialog;
-class HistoryDialog;
+class DrawnNamesLabel;
+class ClassHistory;
+class ClassroomScreen;
 class ClassSettingDialog;
+class DrawSession;
+class HistoryDialog;
+class LedDrawDisplay;
 class MicroTileWidget;
 class MoveHomeworkDialog;
-class ScaledContentView;
+class RosterStore;
+class ScoreBook;
 class SpeechDialog;
+class TileDrawDisplay;
+class TvRollerDrawDisplay;
 class VoiceSwitchButton;
 class TVRollerWidget;
-class WheelAssemblyWidget;
+class WheelDrawDisplay;
 class WigglyWidget;
 
 namespace Ui {
@@ -41,8 +43,16 @@ class MainWindow : public QMainWindow, public AppServices
     Q_OBJECT
 
 public:
+    // Over the roster store the program shares with the class settings
+    // dialog; the second form keeps a store of its own.
+    explicit MainWindow(RosterStore *store, QWidget *parent = nullptr);
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+    // What another window or the command line drives: the same draws, on
+    // the display this window shows, and the same scores.
+    DrawSession *drawSession() const { return m_session; }
+    ScoreBook *scoreBook() const { return m_scoreBook; }
 
     // AppServices
     void recordScore(const QString &id, char letter) override;
@@ -136,7 +146,7 @@ private:
     void setUpRounds();
     void setUpLanguageMenu(const QString &language);
     void setUpDisplays();
-    void limitWindowSize();
+    void setUpDraws();
     void setUpStatusBar();
     // The classroom screen: full screen, zoom, the drawn names line and the
     // presenter keys. None of it changes the window at 100 % out of full screen.
@@ -146,44 +156,22 @@ private:
     // The class chooser's index into m_classNames, -1 when none is chosen.
     int currentClassIndex() const;
     void refreshRoster(bool reloadStore, bool refillClasses);
-    void loadDrawState(const QString &className);
     void showStudentCount();
 
-    // Draws: what every display shares.
-    void feedDisplay();
-    // Brings the active display in line with the draw pool as a draw starts.
-    void beginDraw();
-    // The students the draw announced: to the history, and out of the round.
-    void noteDrawn(const std::vector<QString> &ids);
-    void collectDrawnIDs(std::vector<QString> &ids) const;
-    // The announcement of the drawn IDs, each followed by the separator: its
-    // last four characters or, with names read, the student's name where the
-    // current class gives one.
-    QString spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const;
-    void readLater(const QString &text);
+    // Draws: the displays the session drives.
+    void setMode(LotteryMode mode);
+    // Fills the display shown with the candidates; a draw that begins keeps
+    // the wheels there are.
+    void feedDisplay(bool drawBegins);
+    void buildWheels(int count);
     void readAloud(const QString &text);
     void placeDrawnNamesLabel();
     void showDrawnNames(const std::vector<QString> &ids);
-    void fitDrawnNames();
-    void clearDrawnNames();
     QPushButton *activeDrawButton() const;
-
-    // Draws on each display.
-    int ledDigits() const;
-    void showLedText(const QString &text);
-    void startDrawTimer();
-    void buildRollerBuffer();
-    void collectShownIDs(std::vector<QString> &ids) const;
-    void feedMicroTile();
-    void feedTvRoller();
     void fillSelectCounts();
-    void addWheelSpacer(int width, int height);
-    void buildWheels(int count);
-    void refillWheels();
 
     // Score entry.
-    void giveScore(const QString &id, char letter);
-    void appendHistory(const QString &className, const QByteArray &lines);
+    void reportHistoryFailure(const QString &path);
     bool acceptedScoreLetter(const QLineEdit *box, char &letter);
     void scoreShownStudent(char letter);
     void scoreFromButton(QPushButton *button, char letter);
@@ -191,9 +179,6 @@ private:
     // Menus, speech and language.
     void checkModeAction(QAction *action);
     void showPanel(QWidget *panel);
-    void applyView();
-    void scaleContent(bool scaled);
-    void setZoom(int percent);
     void setVoiceSwitch(bool on);
     // The switch's colour and tool tip for speech that cannot be heard.
     void showSpeechSilence();
@@ -201,64 +186,38 @@ private:
     void changeLanguage(const QString &language);
 
     Ui::MainWindow *ui = nullptr;
+    RosterStore *m_store;
     QTimer *m_clockTimer = nullptr;
-    QTimer *m_drawTimer = nullptr;
-    QTimer *m_readLaterTimer = nullptr;
-    int m_ledIndex = 0;
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     CalculateAveScoreDialog *m_calcAveScoreDialog = nullptr;
     SpeechDialog *m_speechDialog = nullptr;
-    bool m_running = false;
     WigglyWidget *m_wiggly = nullptr;
-    QString m_currentText;
     MicroTileWidget *m_microTile = nullptr;
     TVRollerWidget *m_tvRoller = nullptr;
-    std::vector<WheelAssemblyWidget *> m_wheels;
-    std::vector<QSpacerItem *> m_wheelSpacers;
-    // Rest notices of the wheels since the last spin or rebuild; a wheel
-    // without items never turns and is not waited for.
-    WheelRestCount m_stoppedWheels;
     LotteryMode m_mode = LedSingleMode;
-    std::vector<char> m_rollerBuffer;
-    unsigned int m_rollerPos = 0;
     QLabel *m_clockLabel = nullptr;
     VoiceSwitchButton *m_voiceSwitch = nullptr;
-    QString m_pendingSpeech;
     QString m_dataDir;
     std::vector<QString> m_classNames;
-    // What the displays are filled with: the class's IDs less the absent
-    // students and, with No Repeats on, less those drawn in the round.
-    std::vector<QString> m_studentIDs;
     QTranslator *m_translator = nullptr;
 
-    // Rounds, absent students, the history and undo.
-    struct GivenScore
-    {
-        QString className;
-        QString id;
-        QString name;
-        char letter;
-        QString display;
-    };
-    DrawPool m_drawPool;
-    // The current class's names by ID, for the history.
-    QHash<QString, QString> m_studentNames;
-    HistoryLog m_history;
-    bool m_historyFailureReported = false;
-    // The scores given in this run, newest last, for undo.
-    std::vector<GivenScore> m_givenScores;
+    // The draws, the scores and their history.
+    ClassHistory *m_history = nullptr;
+    DrawSession *m_session = nullptr;
+    ScoreBook *m_scoreBook = nullptr;
+    LedDrawDisplay *m_ledDisplay = nullptr;
+    TileDrawDisplay *m_tileDisplay = nullptr;
+    TvRollerDrawDisplay *m_tvRollerDisplay = nullptr;
+    WheelDrawDisplay *m_wheelDisplay = nullptr;
     QLabel *m_roundLabel = nullptr;
     AbsentStudentsDialog *m_absentDialog = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
 
     QTranslator *m_qtTranslator = nullptr;
 
-    ScaledContentView *m_scaledView = nullptr;
-    QLabel *m_drawnNamesLabel = nullptr;
-    QStringList m_drawnNames;
-    QShortcut *m_leaveFullScreen = nullptr;
-    int m_zoom = 100;
+    ClassroomScreen *m_screen = nullptr;
+    DrawnNamesLabel *m_drawnNamesLabel = nullptr;
 };
 
 #endif // MAINWINDOW_H

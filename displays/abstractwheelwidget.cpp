@@ -12,7 +12,7 @@
 #include <QScroller>
 
 namespace {
-const int kSpinMs = 5000;
+int g_spinMs = 5000;
 const int kMinimumLineHeight = 25;
 // Fonts that do not scale never reach the line height; stop growing them.
 const int kMaximumFontSteps = 100;
@@ -49,6 +49,16 @@ void AbstractWheelWidget::setColors(const QColor &frame, const QColor &fill)
     m_fillColor = fill;
 }
 
+int AbstractWheelWidget::spinTimeMs()
+{
+    return g_spinMs;
+}
+
+void AbstractWheelWidget::setSpinTimeMs(int ms)
+{
+    g_spinMs = ms;
+}
+
 void AbstractWheelWidget::scrollTo(int index)
 {
     // The scroller stops at the end of its range; a farther target is reached
@@ -56,7 +66,7 @@ void AbstractWheelWidget::scrollTo(int index)
     const int height = itemHeight();
     const int target = wheelIndexInRange(index, height, itemCount());
     QScroller *scroller = QScroller::scroller(this);
-    scroller->scrollTo(QPointF(0, wheelContentY(target, 0, height)), kSpinMs);
+    scroller->scrollTo(QPointF(0, wheelContentY(target, 0, height)), g_spinMs);
     currentItemChanged();
     // The scroller ignores a target where the wheel already stands (a whole
     // number of rounds on, brought into range); report the rest anyway, from

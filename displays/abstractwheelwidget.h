@@ -25,9 +25,15 @@ public:
     void setColors(const QColor &frame, const QColor &fill);
 
 public slots:
-    // Turns the wheel in a 5000 ms animation until item index (which may lie
-    // several rounds on) sits under the bar.
+    // Turns the wheel in an animation of spinTimeMs() until item index (which
+    // may lie several rounds on) sits under the bar.
     void scrollTo(int index);
+
+public:
+    // How long every wheel turns: 5000 ms; tests that only wait for the rest
+    // shorten it.
+    static int spinTimeMs();
+    static void setSpinTimeMs(int ms);
 
 protected:
     // Called after the current item may have changed.

@@ -1,15 +1,11 @@
 #include "displays/tvrollerwidget.h"
 
-#include "app/appservices.h"
 #include "displays/rollerrows.h"
-#include "displays/scoreletter.h"
+#include "displays/scorechooser.h"
 
-#include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QLinearGradient>
-#include <QMessageBox>
 #include <QPainter>
 #include <QSpacerItem>
 #include <QTimer>
@@ -22,7 +18,6 @@
 namespace {
 const int kStepMs = 100;
 const int kBoxMargin = 20;
-const int kScoreEditWidth = 40;
 const int kPanelSpacing = 1;
 }
 
@@ -181,16 +176,13 @@ void TVRollerWidget::clearScoreRows()
         delete filler;
     }
     for (size_t k = 0; k < m_rowLayouts.size(); ++k) {
-        m_rowLayouts[k]->removeWidget(m_scoreComboBoxes[k]);
-        m_rowLayouts[k]->removeWidget(m_scoreLineEdits[k]);
+        m_rowLayouts[k]->removeWidget(m_scoreChoosers[k]);
         panelLayout->removeItem(m_rowLayouts[k]);
-        delete m_scoreComboBoxes[k];
-        delete m_scoreLineEdits[k];
+        delete m_scoreChoosers[k];
         delete m_rowLayouts[k];
     }
     m_fillerSpacers.clear();
-    m_scoreComboBoxes.clear();
-    m_scoreLineEdits.clear();
+    m_scoreChoosers.clear();
     m_rowLayouts.clear();
 }
 
@@ -226,30 +218,24 @@ void TVRollerWidget::rebuildScoreRows()
         auto *row = new QHBoxLayout;
         row->setSpacing(0);
         row->setContentsMargins(0, 0, 0, 0);
-        auto *comboBox = new QComboBox(m_scorePanel);
-        comboBox->setObjectName(QStringLiteral("combobox"));
-        comboBox->addItems({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("D"),
-                            QStringLiteral("E"), QStringLiteral("F")});
-        auto *lineEdit = new QLineEdit(m_scorePanel);
-        lineEdit->setObjectName(QStringLiteral("lineEdit"));
-        lineEdit->setMaximumWidth(kScoreEditWidth);
-        lineEdit->setEchoMode(QLineEdit::Password);
+        auto *scores = new ScoreChooser(
+            QStringLiteral("combobox"), 0,
+            [this, k](QString &id) {
+                std::vector<QString> names;
+                selectedNames(names);
+                if (size_t(k) >= names.size())
+                    return false;
+                id = names[size_t(k)];
+                return true;
+            },
+            m_scorePanel);
         // Many rows make the painted rows lower than the controls; the
         // controls then shrink to the row and take the rows' font.
-        if (std::max(comboBox->sizeHint().height(), lineEdit->sizeHint().height()) > slotHeight) {
-            for (QWidget *control : {static_cast<QWidget *>(comboBox), static_cast<QWidget *>(lineEdit)}) {
-                control->setFont(m_rollerFont);
-                control->setFixedHeight(slotHeight);
-            }
-        }
-        row->addWidget(comboBox, 0, Qt::AlignVCenter);
-        row->addWidget(lineEdit, 0, Qt::AlignVCenter);
+        scores->fitHeight(slotHeight, m_rollerFont);
+        row->addWidget(scores, 0, Qt::AlignVCenter);
         row->addSpacerItem(new QSpacerItem(0, slotHeight, QSizePolicy::Fixed, QSizePolicy::Fixed));
         panelLayout->addLayout(row, 1);
-        connect(lineEdit, &QLineEdit::returnPressed, this, &TVRollerWidget::on_lineEdit_returnPressed);
-        connect(comboBox, &QComboBox::textActivated, this, &TVRollerWidget::on_combobox_activated);
-        m_scoreComboBoxes.push_back(comboBox);
-        m_scoreLineEdits.push_back(lineEdit);
+        m_scoreChoosers.push_back(scores);
         m_rowLayouts.push_back(row);
     }
     addFillers(rows.rows - rows.first - rows.marked);
@@ -263,41 +249,4 @@ void TVRollerWidget::rebuildScoreRows()
     layout()->invalidate();
     layout()->update();
     m_scorePanel->update();
-}
-
-void TVRollerWidget::on_combobox_activated(const QString &text)
-{
-    const auto found = std::find(m_scoreComboBoxes.cbegin(), m_scoreComboBoxes.cend(), sender());
-    if (found == m_scoreComboBoxes.cend())
-        return;
-    const size_t k = size_t(found - m_scoreComboBoxes.cbegin());
-    std::vector<QString> names;
-    selectedNames(names);
-    if (k >= names.size() || text.isEmpty())
-        return;
-    recordScore(names[k], text.at(0).toLatin1());
-    m_scoreLineEdits[k]->clear();
-    showScoreBanner(m_scoreComboBoxes[k], text);
-}
-
-void TVRollerWidget::on_lineEdit_returnPressed()
-{
-    const auto found = std::find(m_scoreLineEdits.cbegin(), m_scoreLineEdits.cend(), sender());
-    if (found == m_scoreLineEdits.cend())
-        return;
-    const size_t k = size_t(found - m_scoreLineEdits.cbegin());
-    std::vector<QString> names;
-    selectedNames(names);
-    if (k >= names.size())
-        return;
-    QLineEdit *lineEdit = m_scoreLineEdits[k];
-    const char letter = scoreLetter(lineEdit->text());
-    if (!letter) {
-        QMessageBox::warning(this, tr("Warning"), tr("Please input letter 'A','B','C','D','E' or 'F'"),
-                             QMessageBox::Ok);
-        return;
-    }
-    recordScore(names[k], letter);
-    lineEdit->clear();
-    showScoreBanner(lineEdit, QStringLiteral("*"));
 }

@@ -6,10 +6,9 @@
 #include <QWidget>
 #include <vector>
 
-class QComboBox;
 class QHBoxLayout;
-class QLineEdit;
 class QSpacerItem;
+class ScoreChooser;
 class QTimer;
 
 // The TV roller: the names in a random order fixed per class, as a column
@@ -40,8 +39,6 @@ public:
 
 public slots:
     void traceItTimer();
-    void on_combobox_activated(const QString &text);
-    void on_lineEdit_returnPressed();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -58,8 +55,7 @@ private:
     int m_selectCount = 3;
     QTimer *m_traceTimer = nullptr;
     QFont m_rollerFont;
-    std::vector<QComboBox *> m_scoreComboBoxes;
-    std::vector<QLineEdit *> m_scoreLineEdits;
+    std::vector<ScoreChooser *> m_scoreChoosers;
     std::vector<QHBoxLayout *> m_rowLayouts;
     std::vector<QSpacerItem *> m_fillerSpacers;
     QWidget *m_scorePanel = nullptr;

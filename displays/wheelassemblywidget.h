@@ -4,8 +4,6 @@
 #include <QWidget>
 
 class QColor;
-class QComboBox;
-class QLineEdit;
 class StringWheelWidget;
 
 // One column of the wheel display: a string wheel with, under it, a letter
@@ -26,14 +24,10 @@ public:
 
 public slots:
     void scrollTo(int index);
-    void on_lineEdit_returnPressed();
-    void on_combobox_activated(const QString &text);
 
 private:
     StringWheelWidget *m_wheel;
     QWidget *m_scoreRow;
-    QComboBox *m_comboBox;
-    QLineEdit *m_lineEdit;
 };
 
 #endif // WHEELASSEMBLYWIDGET_H

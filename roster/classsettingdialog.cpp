@@ -35,9 +35,9 @@ const int kIdColumnWidth = 150;
 const quint64 kLargestIdRange = 1000;
 }
 
-ClassSettingDialog::ClassSettingDialog(QWidget *parent)
+ClassSettingDialog::ClassSettingDialog(RosterStore *store, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
-    , m_store(new RosterStore(dataDirectory(), this))
+    , m_store(store)
     , ui(new Ui::ClassSettingDialog)
 {
     ui->setupUi(this);

@@ -20,8 +20,8 @@ namespace Ui {
 class ClassSettingDialog;
 }
 
-// The class settings dialog, which owns the roster store and answers for it
-// to the rest of the program. Its window edits the classes in a list and the
+// The class settings dialog over the roster store the program shares, which
+// it still answers for to the rest of the program. Its window edits the classes in a list and the
 // current class's students in a table, which is the working copy until
 // syncFromTable takes it over.
 class ClassSettingDialog : public QDialog
@@ -29,7 +29,7 @@ class ClassSettingDialog : public QDialog
     Q_OBJECT
 
 public:
-    explicit ClassSettingDialog(QWidget *parent = nullptr);
+    explicit ClassSettingDialog(RosterStore *store, QWidget *parent = nullptr);
     ~ClassSettingDialog() override;
 
     void loadClasses();

@@ -191,6 +191,7 @@ bool RosterStore::checkSaved(QSettings &settings, const QByteArray &digestBefore
         || (status == QSettings::FormatError && digestAfter == digestBefore);
     if (!m_saveFailed) {
         m_fileDigest = digestAfter;
+        emit saved();
         return true;
     }
     m_storedCopyKnown = false;
@@ -291,34 +292,53 @@ bool RosterStore::hasStudent(const QString &className, const QString &id) const
 
 void RosterStore::appendScore(const QString &id, char letter)
 {
-    if (!hasCurrentClass())
-        return;
-
-    const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
-    const int student = m_ids.at(m_currentClass).indexOf(id);
-    if (student >= 0)
-        m_scores[m_currentClass][student].append(QChar::fromLatin1(letter));
-    saveScoreOf(student, onlyThisScoreChanges);
+    if (hasCurrentClass())
+        appendScoreIn(m_currentClass, id, letter);
 }
 
 bool RosterStore::removeLastScore(const QString &id, char letter)
 {
-    if (!hasCurrentClass())
-        return false;
-    const int student = m_ids.at(m_currentClass).indexOf(id);
-    if (student < 0 || !m_scores.at(m_currentClass).at(student).endsWith(QChar::fromLatin1(letter)))
+    return hasCurrentClass() && removeLastScoreIn(m_currentClass, id, letter);
+}
+
+void RosterStore::appendScore(const QString &className, const QString &id, char letter)
+{
+    const int k = classIndex(className);
+    if (k >= 0)
+        appendScoreIn(k, id, letter);
+}
+
+bool RosterStore::removeLastScore(const QString &className, const QString &id, char letter)
+{
+    const int k = classIndex(className);
+    return k >= 0 && removeLastScoreIn(k, id, letter);
+}
+
+void RosterStore::appendScoreIn(int classIndex, const QString &id, char letter)
+{
+    const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
+    const int student = m_ids.at(classIndex).indexOf(id);
+    if (student >= 0)
+        m_scores[classIndex][student].append(QChar::fromLatin1(letter));
+    saveScoreOf(classIndex, student, onlyThisScoreChanges);
+}
+
+bool RosterStore::removeLastScoreIn(int classIndex, const QString &id, char letter)
+{
+    const int student = m_ids.at(classIndex).indexOf(id);
+    if (student < 0 || !m_scores.at(classIndex).at(student).endsWith(QChar::fromLatin1(letter)))
         return false;
     const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
-    m_scores[m_currentClass][student].chop(1);
-    saveScoreOf(student, onlyThisScoreChanges);
+    m_scores[classIndex][student].chop(1);
+    saveScoreOf(classIndex, student, onlyThisScoreChanges);
     return true;
 }
 
-void RosterStore::saveScoreOf(int student, bool onlyThisScoreChanged)
+void RosterStore::saveScoreOf(int classIndex, int student, bool onlyThisScoreChanged)
 {
     // Edits not yet saved, or a file that changed under us, need the full
     // save.
-    if (!onlyThisScoreChanged || !writeOneScore(m_currentClass, student))
+    if (!onlyThisScoreChanged || !writeOneScore(classIndex, student))
         writeRoster();
 }
 
@@ -327,6 +347,17 @@ void RosterStore::classStudents(const QString &className, QStringList &ids, QStr
     const int k = classIndex(className);
     ids = k >= 0 ? m_ids.at(k) : QStringList();
     names = k >= 0 ? m_names.at(k) : QStringList();
+}
+
+QHash<QString, QString> RosterStore::namesById(const QString &className) const
+{
+    QStringList ids, names;
+    classStudents(className, ids, names);
+    QHash<QString, QString> byId;
+    // Backwards, so that of two students with one ID the first keeps it.
+    for (int k = ids.size() - 1; k >= 0; --k)
+        byId.insert(ids.at(k), names.value(k));
+    return byId;
 }
 
 void RosterStore::appendClass(const QString &name)

@@ -3,6 +3,7 @@
 
 #include "roster/averagescores.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 #include <QString>
@@ -29,13 +30,21 @@ public:
     void studentIds(const QString &className, std::vector<QString> &ids);
     void selectClass(const QString &className);
     bool hasStudent(const QString &className, const QString &id) const;
+    // To the current class.
     void appendScore(const QString &id, char letter);
     // Takes the last letter off the score string of that student of the
     // current class, and saves, only when the string still ends with that
     // letter; false when nothing was removed.
     bool removeLastScore(const QString &id, char letter);
+    // The same for the first class of that name, whichever is current; a
+    // class that is not in the roster takes no score.
+    void appendScore(const QString &className, const QString &id, char letter);
+    bool removeLastScore(const QString &className, const QString &id, char letter);
     // The IDs and names of the first class of that name, in roster order.
     void classStudents(const QString &className, QStringList &ids, QStringList &names) const;
+    // The names of the first class of that name by ID; of two students with
+    // one ID the first keeps it.
+    QHash<QString, QString> namesById(const QString &className) const;
 
     // The score files of the first class of that name in the data directory.
     void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
@@ -66,6 +75,8 @@ public:
     bool hasUnsavedScores() const { return m_saveFailed; }
 
 signals:
+    // A write reached the disk.
+    void saved();
     // A write did not reach the disk; the roster stays in memory and every
     // further score tries to save it whole again.
     void saveFailed(const QString &settingsFile);
@@ -76,8 +87,10 @@ signals:
 private:
     void writeRoster();
     bool rosterMatchesStoredCopy() const;
-    // After a change to one score string of the current class.
-    void saveScoreOf(int student, bool onlyThisScoreChanged);
+    void appendScoreIn(int classIndex, const QString &id, char letter);
+    bool removeLastScoreIn(int classIndex, const QString &id, char letter);
+    // After a change to one score string of that class.
+    void saveScoreOf(int classIndex, int student, bool onlyThisScoreChanged);
     // Writes only the score key of one student (none for index -1); false
     // when the file is no longer the one last read or written, and a full
     // save is needed.

@@ -21,3 +21,8 @@ std::vector<QString> sortedUniqueIds(const std::vector<QString> &ids)
         sorted.push_back(ids[entry.second]);
     return sorted;
 }
+
+QString announcementText(const QString &id)
+{
+    return id.right(4);
+}

@@ -13,4 +13,7 @@ qint64 studentIdValue(const QString &id);
 // only the first in the given order is kept.
 std::vector<QString> sortedUniqueIds(const std::vector<QString> &ids);
 
+// What is read aloud for one ID: its last four characters.
+QString announcementText(const QString &id);
+
 #endif // STUDENTIDS_H

@@ -375,6 +375,17 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     </message>
 </context>
 <context>
+    <name>LedDrawDisplay</name>
+    <message>
+        <source>Stop</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Zandrel v2.0</source>
@@ -597,24 +608,12 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>About Zandrel</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>Stop</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
-    </message>
-    <message>
-        <source>Stop Trace!</source>
-        <translation>Stop Trace!</translation>
-    </message>
-    <message>
-        <source>Stop Roll!</source>
-        <translation>Stop Roll!</translation>
     </message>
     <message>
         <source>Voice Opened</source>
@@ -693,14 +692,6 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
 %1
 
 They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</translation>
-    </message>
-    <message>
-        <source>%1 was not removed: the scores of %2 no longer end with it</source>
-        <translation>%1 was not removed: the scores of %2 no longer end with it</translation>
-    </message>
-    <message>
-        <source>Removed %1 from %2</source>
-        <translation>Removed %1 from %2</translation>
     </message>
     <message>
         <source>View</source>
@@ -880,6 +871,28 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>ScoreBook</name>
+    <message>
+        <source>%1 was not removed: the scores of %2 no longer end with it</source>
+        <translation>%1 was not removed: the scores of %2 no longer end with it</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2</source>
+        <translation>Removed %1 from %2</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreChooser</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+</context>
+<context>
     <name>ScoreWorkbook</name>
     <message>
         <source>ID</source>
@@ -978,14 +991,25 @@ Invalid Download Path!
     </message>
 </context>
 <context>
-    <name>TVRollerWidget</name>
+    <name>TileDrawDisplay</name>
     <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
+        <source>Stop Trace!</source>
+        <translation>Stop Trace!</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+        <source>Trace it!</source>
+        <translation>Trace it!</translation>
+    </message>
+</context>
+<context>
+    <name>TvRollerDrawDisplay</name>
+    <message>
+        <source>Stop Roll!</source>
+        <translation>Stop Roll!</translation>
+    </message>
+    <message>
+        <source>Roll it!</source>
+        <translation>Roll it!</translation>
     </message>
 </context>
 <context>
@@ -1029,17 +1053,6 @@ Invalid Download Path!
     <message>
         <source>English (Caribbean)</source>
         <translation>English (Caribbean)</translation>
-    </message>
-</context>
-<context>
-    <name>WheelAssemblyWidget</name>
-    <message>
-        <source>Warning</source>
-        <translation>Warning</translation>
-    </message>
-    <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,17 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     </message>
 </context>
 <context>
+    <name>LedDrawDisplay</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Zandrel v2.0</source>
@@ -597,24 +608,12 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>关于 Zandrel</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
-    </message>
-    <message>
-        <source>Stop Trace!</source>
-        <translation>停止点名</translation>
-    </message>
-    <message>
-        <source>Stop Roll!</source>
-        <translation>停止滚动</translation>
     </message>
     <message>
         <source>Voice Opened</source>
@@ -693,14 +692,6 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
 %1
 
 在 Zandrel 运行期间会保留它们，每次新的抽签或成绩都会再次尝试写入。请检查磁盘是否有剩余空间，以及此文件夹是否可以写入。</translation>
-    </message>
-    <message>
-        <source>%1 was not removed: the scores of %2 no longer end with it</source>
-        <translation>未删除 %1：%2 的成绩已不再以它结尾</translation>
-    </message>
-    <message>
-        <source>Removed %1 from %2</source>
-        <translation>已删除 %2 的成绩 %1</translation>
     </message>
     <message>
         <source>View</source>
@@ -880,6 +871,28 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>ScoreBook</name>
+    <message>
+        <source>%1 was not removed: the scores of %2 no longer end with it</source>
+        <translation>未删除 %1：%2 的成绩已不再以它结尾</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2</source>
+        <translation>已删除 %2 的成绩 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreChooser</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
+    </message>
+</context>
+<context>
     <name>ScoreWorkbook</name>
     <message>
         <source>ID</source>
@@ -978,14 +991,25 @@ Invalid Download Path!
     </message>
 </context>
 <context>
-    <name>TVRollerWidget</name>
+    <name>TileDrawDisplay</name>
     <message>
-        <source>Warning</source>
-        <translation>警告</translation>
+        <source>Stop Trace!</source>
+        <translation>停止点名</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
+        <source>Trace it!</source>
+        <translation>点名！</translation>
+    </message>
+</context>
+<context>
+    <name>TvRollerDrawDisplay</name>
+    <message>
+        <source>Stop Roll!</source>
+        <translation>停止滚动</translation>
+    </message>
+    <message>
+        <source>Roll it!</source>
+        <translation>滚动！</translation>
     </message>
 </context>
 <context>
@@ -1029,17 +1053,6 @@ Invalid Download Path!
     <message>
         <source>English (Caribbean)</source>
         <translation>英语 (加勒比)</translation>
-    </message>
-</context>
-<context>
-    <name>WheelAssemblyWidget</name>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
 </context>
 <context>

@@ -375,6 +375,17 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     </message>
 </context>
 <context>
+    <name>LedDrawDisplay</name>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>開始</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Zandrel v2.0</source>
@@ -597,24 +608,12 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>關於 Zandrel</translation>
     </message>
     <message>
-        <source>Stop</source>
-        <translation>停止</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
-    </message>
-    <message>
-        <source>Stop Trace!</source>
-        <translation>停止點名</translation>
-    </message>
-    <message>
-        <source>Stop Roll!</source>
-        <translation>停止滾動</translation>
     </message>
     <message>
         <source>Voice Opened</source>
@@ -693,14 +692,6 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
 %1
 
 在 Zandrel 執行期間會保留它們，每次新的抽籤或成績都會再次嘗試寫入。請檢查磁碟是否有剩餘空間，以及此資料夾是否可以寫入。</translation>
-    </message>
-    <message>
-        <source>%1 was not removed: the scores of %2 no longer end with it</source>
-        <translation>未刪除 %1：%2 的成績已不再以它結尾</translation>
-    </message>
-    <message>
-        <source>Removed %1 from %2</source>
-        <translation>已刪除 %2 的成績 %1</translation>
     </message>
     <message>
         <source>View</source>
@@ -880,6 +871,28 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>ScoreBook</name>
+    <message>
+        <source>%1 was not removed: the scores of %2 no longer end with it</source>
+        <translation>未刪除 %1：%2 的成績已不再以它結尾</translation>
+    </message>
+    <message>
+        <source>Removed %1 from %2</source>
+        <translation>已刪除 %2 的成績 %1</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreChooser</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
+    </message>
+</context>
+<context>
     <name>ScoreWorkbook</name>
     <message>
         <source>ID</source>
@@ -978,14 +991,25 @@ Invalid Download Path!
     </message>
 </context>
 <context>
-    <name>TVRollerWidget</name>
+    <name>TileDrawDisplay</name>
     <message>
-        <source>Warning</source>
-        <translation>警告</translation>
+        <source>Stop Trace!</source>
+        <translation>停止點名</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
+        <source>Trace it!</source>
+        <translation>點名！</translation>
+    </message>
+</context>
+<context>
+    <name>TvRollerDrawDisplay</name>
+    <message>
+        <source>Stop Roll!</source>
+        <translation>停止滾動</translation>
+    </message>
+    <message>
+        <source>Roll it!</source>
+        <translation>滾動！</translation>
     </message>
 </context>
 <context>
@@ -1029,17 +1053,6 @@ Invalid Download Path!
     <message>
         <source>English (Caribbean)</source>
         <translation>英語 (加勒比)</translation>
-    </message>
-</context>
-<context>
-    <name>WheelAssemblyWidget</name>
-    <message>
-        <source>Warning</source>
-        <translation>警告</translation>
-    </message>
-    <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,7 @@
 #include "../support/modalanswerer.h"
 #include "../support/recordingspeechbackend.h"
 #include "../support/rosterseeder.h"
+#include "../support/shortspins.h"
 #include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
 #include "../support/widgetlookup.h"
@@ -84,6 +85,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { useShortWheelSpins(); }
+
     void init()
     {
         TestEnvironment::clearUserData();

@@ -5,6 +5,7 @@
 #include "displays/wheelassemblywidget.h"
 
 #include "../support/rosterseeder.h"
+#include "../support/shortspins.h"
 #include "../support/testenvironment.h"
 #include "../support/widgetlookup.h"
 
@@ -192,6 +193,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { useShortWheelSpins(); }
+
     void init() { TestEnvironment::clearUserData(); }
 
     void theViewMenuSitsBetweenLotteryModeAndHelp()

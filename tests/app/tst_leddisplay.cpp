@@ -1,4 +1,6 @@
 #include "app/mainwindow.h"
+#include "roster/drawsession.h"
+#include "roster/scorebook.h"
 
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
@@ -13,6 +15,7 @@
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSlider>
 #include <QStatusBar>
 
@@ -59,6 +62,24 @@ private slots:
         const double stoppedAt = shown(window);
         QTest::qWait(200);
         QCOMPARE(shown(window), stoppedAt);
+    }
+
+    void anotherWindowDrivesTheSameDrawAndScores()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001", "1002"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        DrawSession *session = window.drawSession();
+        QSignalSpy finished(session, &DrawSession::drawFinished);
+        session->startOrStop();
+        QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Stop"));
+        session->startOrStop();
+        QCOMPARE(finished.count(), 1);
+        const QStringList drawn = finished.takeFirst().at(0).toStringList();
+        QCOMPARE(drawn.size(), 1);
+        QCOMPARE(SpeechCapture::spokenTexts(), drawn);
+        window.scoreBook()->give(drawn.front(), 'B');
+        QCOMPARE(scoresOfFirstClass().at(drawn.front() == QLatin1String("1001") ? 0 : 1), QStringLiteral("B"));
     }
 
     void singleStopReadsTheShownNumber_data()

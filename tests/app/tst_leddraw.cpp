@@ -1,4 +1,5 @@
 #include "app/leddraw.h"
+#include "roster/studentids.h"
 
 #include "../support/testenvironment.h"
 

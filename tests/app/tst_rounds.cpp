@@ -6,6 +6,7 @@
 
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
+#include "../support/shortspins.h"
 #include "../support/testenvironment.h"
 #include "../support/widgetlookup.h"
 
@@ -141,6 +142,8 @@ private:
     static QSet<QString> set(const QStringList &ids) { return QSet<QString>(ids.cbegin(), ids.cend()); }
 
 private slots:
+    void initTestCase() { useShortWheelSpins(); }
+
     void init() { TestEnvironment::clearUserData(); }
 
     void aRoundDrawsEveryStudentOnce_data()

@@ -3,6 +3,7 @@
 #include "displays/wigglywidget.h"
 
 #include "../support/rosterseeder.h"
+#include "../support/shortspins.h"
 #include "../support/speechcapture.h"
 #include "../support/testenvironment.h"
 #include "../support/urlrecorder.h"
@@ -46,6 +47,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { useShortWheelSpins(); }
+
     void init() { TestEnvironment::clearUserData(); }
 
     void theClassIsSharedOutOverTheWheels_data()

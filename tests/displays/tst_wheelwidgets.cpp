@@ -6,6 +6,7 @@
 #include "displays/wheelrestcount.h"
 
 #include "../support/recordingservices.h"
+#include "../support/shortspins.h"
 #include "../support/testenvironment.h"
 
 #include <QApplication>
@@ -89,6 +90,8 @@ class TestWheelWidgets : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { useShortWheelSpins(); }
+
     void init() { TestEnvironment::clearUserData(); }
 
     void scrollEventWrapsIntoItemAndOffset_data()

@@ -1,6 +1,7 @@
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
 
+#include "../support/classsettingdialogwithstore.h"
 #include "../support/libreoffice.h"
 #include "../support/modalanswerer.h"
 #include "../support/recordingservices.h"
@@ -220,7 +221,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", QString::fromUtf8("张伟")}, {"AB", ""}},
                     {QStringLiteral("Art"), {"7"}, {"Ann"}, {"C"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Class Setting"));
         QCOMPARE(classList(dialog), (QStringList{"Maths", "Art"}));
@@ -242,7 +243,7 @@ private slots:
     void restoringFromMinimizedKeepsTypedEdits()
     {
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
         QTRY_COMPARE(tableColumn(dialog, 1), (QStringList{"Tom", "Alice"}));
@@ -266,7 +267,7 @@ private slots:
     void addClassTakesTheFirstFreeNumber()
     {
         seedRoster({{QStringLiteral("Class 1"), {"1"}, {}, {}}, {QStringLiteral("Class 3"), {}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_7");
         QCOMPARE(classList(dialog), (QStringList{"Class 1", "Class 3", "Class 2"}));
@@ -286,7 +287,7 @@ private slots:
     void deletingTheLastClassLeavesClassOne()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}, {QStringLiteral("Art"), {"2"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_8");
         QCOMPARE(classList(dialog), QStringList{"Art"});
@@ -299,7 +300,7 @@ private slots:
     void renamingAndApplyStoresTheName()
     {
         seedRoster({{QStringLiteral("Maths"), {"1001"}, {"Tom"}, {"A"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         auto *list = findByName<QListView>(dialog, "listView");
         typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
@@ -345,7 +346,7 @@ private slots:
         QFETCH(QStringList, storedNames);
         QFETCH(QString, storedClass);
         seedRoster({{QStringLiteral("Maths"), {"3", "1", "2"}, {"Cy", "Al", "Bo"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         if (change.startsWith(QLatin1String("name")))
             typeIntoCell(dialog, 1, 1, QStringLiteral("Alice"));
@@ -378,7 +379,7 @@ private slots:
     void escapeAsksLikeClosing()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {"Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_4");
         ModalAnswerer answerer(QDialogButtonBox::Yes);
@@ -406,7 +407,7 @@ private slots:
         QFETCH(QStringList, storedIds);
         QFETCH(QStringList, storedNames);
         seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Ann"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         typeIntoCell(dialog, 1, 0, typedId);
         click(dialog, "pushButton_2");
@@ -431,7 +432,7 @@ private slots:
         QFETCH(QStringList, ids);
         QFETCH(QString, added);
         seedRoster({{QStringLiteral("Maths"), ids, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         click(dialog, "pushButton_4");
         QCOMPARE(tableColumn(dialog, 0), ids + QStringList{added});
@@ -457,7 +458,7 @@ private slots:
         // from 3, 1, 2, 0 and 1 characters.
         seedRoster({{QStringLiteral("Maths"), {"10", "9", "abc", "011", " 2 "}, {"b", "a", "Ann", "Bob", "Ann"},
                      {"ABC", "F", "AB", "", "x"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         const auto sortOnce = [&] {
             if (sort.size() == 1)
@@ -477,7 +478,7 @@ private slots:
     void sortedOrderIsStoredByApply()
     {
         seedRoster({{QStringLiteral("Maths"), {"3", " 1 ", "2"}, {"c", "a", "b"}, {"C", "A", "B"}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         clickHeader(dialog, 0);
         QCOMPARE(storedRoster()[0].ids, (QStringList{"3", " 1 ", "2"}));
@@ -509,7 +510,7 @@ private slots:
         QFETCH(QStringList, remaining);
         QFETCH(QList<int>, selectedAfter);
         seedRoster({{QStringLiteral("Maths"), numbers(0, 6), {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         auto *table = findByName<QTableView>(dialog, "tableView");
         table->clearSelection();
@@ -586,7 +587,7 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(QStringList, storedIds);
         seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         const QString path = writeFile(fileName, bytes);
         QCOMPARE(importThroughTheDialog(dialog, path), summary);
@@ -633,7 +634,7 @@ private slots:
         QFETCH(QString, summary);
         QFETCH(int, rows);
         QFETCH(QString, lastName);
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("bad.txt"), bytes)), summary);
         QCOMPARE(tableColumn(dialog, 0).size(), rows);
@@ -663,7 +664,7 @@ private slots:
             QFile large(writeFile(QStringLiteral("list.txt"), "1001 Tom\n"));
             QVERIFY(large.resize(64 * 1024 * 1024 + 1));
         }
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, path), QStringLiteral("Nothing was imported: ") + path + reason);
         QCOMPARE(tableColumn(dialog, 0), QStringList{"1"});
@@ -672,7 +673,7 @@ private slots:
     void cancelledImportChangesNothing()
     {
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         ModalAnswerer answerer([](QWidget *modal) { qobject_cast<QDialog *>(modal)->reject(); });
         click(dialog, "pushButton_3");
@@ -720,7 +721,7 @@ private slots:
         QFETCH(QStringList, ids);
         QFETCH(QStringList, names);
         seedRoster({{QStringLiteral("Maths"), existingIds, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(QStringLiteral("class.xlsx"), workbook)), summary);
         QCOMPARE(tableColumn(dialog, 0), ids);
@@ -759,7 +760,7 @@ private slots:
         QFETCH(QString, message);
         seedRoster({{QStringLiteral("Maths"), {"5"}, {"Eve"}, {"A"}}, {QStringLiteral("Art"), {"1"}, {"Al"}, {}}});
         const QByteArray stored = fileBytes(TestEnvironment::settingsFile(QStringLiteral("Zandrel_ClassSetting")));
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(importThroughTheDialog(dialog, writeFile(fileName, bytes)), message);
         QCOMPARE(tableColumn(dialog, 0), QStringList{"5"});
@@ -811,7 +812,7 @@ private slots:
         QFETCH(QString, box);
         QFETCH(QStringList, ids);
         seedRoster({{QStringLiteral("Maths"), existing, {}, {}}});
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         QCOMPARE(batchAdd(dialog, from, to, applications), box);
         QCOMPARE(tableColumn(dialog, 0), ids);
@@ -821,7 +822,7 @@ private slots:
 
     void batchWindowKeepsItsFields()
     {
-        ClassSettingDialog dialog;
+        ClassSettingDialogWithStore dialog;
         open(dialog);
         batchAdd(dialog, QStringLiteral("1"), QStringLiteral("2"));
         QString first, last;
@@ -854,7 +855,7 @@ private slots:
         const QString className = QString::fromUtf8("三年级 2");
         seedRoster({{className, {"1001", "1002", "10,03"}, {}, {"AB", "cdf", ""}},
                     {className, {"9"}, {}, {"F"}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(className, 30, 10, rounding, false);
         store.writeScoreFile(className, 30, 10, rounding, true);
@@ -866,7 +867,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("a/b"), {"2"}, {}, {}}, {QStringLiteral("a\\b"), {"3"}, {}, {}},
                     {QStringLiteral("Empty"), {}, {}, {}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("Nobody")}) {
             store.writeScoreFile(name, 30, 10, RoundOff, false);
@@ -896,7 +897,7 @@ private slots:
         QFETCH(QString, fileName);
         seedRoster({{className, {"1"}, {}, {"A"}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(className, 30, 10, RoundOff, false);
         store.writeScoreFile(className, 30, 10, RoundOff, true);
@@ -913,7 +914,7 @@ private slots:
     void openScoreFilesOpensTextThenCsv()
     {
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.openScoreFiles(QStringLiteral("Not stored"));
         store.openScoreFiles(QStringLiteral("a/b"));
@@ -926,7 +927,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("a/b"), {"2"}, {}, {}}, {QStringLiteral("Maths"), {"3"}, {}, {}}});
         UrlRecorder recorder;
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("Nobody")})
             store.exportScoreWorkbook(name, 30, 10, RoundOff);
@@ -947,7 +948,7 @@ private slots:
             QSKIP("LibreOffice (soffice) is not installed");
         seedRoster({{QStringLiteral("Maths"), {"1001", "20230102", "10,03", "a\"b", QString::fromUtf8("张伟")}, {},
                      {"AB", "CDF", "", "E", "F"}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(QStringLiteral("Maths"), 30, 10, KeepFloat, true);
 

@@ -6,6 +6,7 @@
 #include "common/settingsmap.h"
 #include "roster/studentids.h"
 
+#include "../support/classsettingdialogwithstore.h"
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
 
@@ -376,7 +377,7 @@ private slots:
     {
         seedRoster({{QStringLiteral("A"), {QStringLiteral("7")}, {}, {QStringLiteral("A")}}});
         QDir().mkpath(TestEnvironment::homePath() + QStringLiteral("/Brimvale"));
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.writeScoreFile(QStringLiteral("A"), 30, 10, RoundOff, false);
         QFile text(TestEnvironment::homePath() + QStringLiteral("/Brimvale/A_score100.txt"));

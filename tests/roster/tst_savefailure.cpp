@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 #include "roster/classsettingdialog.h"
 
+#include "../support/classsettingdialogwithstore.h"
 #include "../support/modalanswerer.h"
 #include "../support/rosterseeder.h"
 #include "../support/testenvironment.h"
@@ -54,7 +55,7 @@ private slots:
     void scoresThatCannotBeSavedAreReportedOnceAndKept()
     {
         seedRoster({{QStringLiteral("A"), {"1", "2"}, {}, {}}});
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         store.loadClasses();
         store.selectClass(QStringLiteral("A"));
         blockSettingsFolder();
@@ -85,7 +86,7 @@ private slots:
     void aDamagedRosterIsKeptAndReportedOnce()
     {
         writeRosterWithAStrayLine();
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         const QString told = QStringLiteral("The class list could not be read completely. A copy of it was kept: ");
         QString copy;
         {
@@ -125,7 +126,7 @@ private slots:
     void aFormatErrorIsNotAWriteFailure()
     {
         writeRosterWithAStrayLine();
-        ClassSettingDialog store;
+        ClassSettingDialogWithStore store;
         {
             ModalAnswerer damaged(QDialogButtonBox::Ok, 500);
             store.loadClasses();

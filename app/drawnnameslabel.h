@@ -1,0 +1,29 @@
+#ifndef DRAWNNAMESLABEL_H
+#define DRAWNNAMESLABEL_H
+
+#include <QLabel>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+// The line below the display shown with the students of the last draw by ID
+// and name: as large as its room allows, smaller only when many names would
+// not fit it.
+class DrawnNamesLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit DrawnNamesLabel(QWidget *parent = nullptr);
+
+    void showNames(const std::vector<QString> &ids, const std::function<QString(const QString &id)> &nameOf);
+    void clearNames();
+    void setRoom(const QRect &room);
+
+private:
+    void fit();
+
+    QStringList m_entries;
+};
+
+#endif // DRAWNNAMESLABEL_H
