@@ -29,12 +29,17 @@ void ScoreBook::setClass(const QString &className)
 
 void ScoreBook::give(const QString &id, char letter)
 {
+    give(id, letter, m_display);
+}
+
+void ScoreBook::give(const QString &id, char letter, const QString &display)
+{
     // The store passes over an ID it does not know; so do undo and history.
     const bool known = m_store->hasStudent(m_className, id);
     m_store->appendScore(m_className, id, letter);
     if (!known)
         return;
-    m_given.push_back({m_className, id, m_names.value(id), letter, m_display});
+    m_given.push_back({m_className, id, m_names.value(id), letter, display});
     emit undoAvailable(true);
     m_history->append(m_className, scoreLine(kHistoryScore, m_given.back()));
 }
