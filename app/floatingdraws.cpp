@@ -9,7 +9,8 @@ FloatingDraws::FloatingDraws(DrawCommands *commands, QObject *parent)
     , m_commands(commands)
     , m_button(std::make_unique<FloatingDrawButton>())
 {
-    connect(m_button.get(), &FloatingDrawButton::drawRequested, this, &FloatingDraws::drawAndShow);
+    connect(m_button.get(), &FloatingDrawButton::drawRequested, this,
+            [this](int count) { drawAndShow(count, DrawOrigin::FloatingButton); });
     connect(m_button.get(), &FloatingDrawButton::scoreRequested, this, &FloatingDraws::scoreFromButton);
     connect(m_button.get(), &FloatingDrawButton::showMainWindowRequested, this,
             [this] { m_commands->bringMainWindowToFront(); });
@@ -34,9 +35,9 @@ void FloatingDraws::setButtonShown(bool shown)
     m_button->setVisible(shown);
 }
 
-QuickDraw FloatingDraws::drawAndShow(int count)
+QuickDraw FloatingDraws::drawAndShow(int count, DrawOrigin origin)
 {
-    const QuickDraw drawn = m_commands->drawAtOnce(count);
+    const QuickDraw drawn = m_commands->drawAtOnce(count, origin);
     if (drawn.ids.isEmpty())
         m_button->showNotice(drawn.refusal);
     else
@@ -46,14 +47,14 @@ QuickDraw FloatingDraws::drawAndShow(int count)
 
 void FloatingDraws::scoreFromButton(const QString &id, char letter)
 {
-    m_commands->giveScore(id, letter);
+    m_commands->giveScore(id, letter, DrawOrigin::FloatingButton);
 }
 
 RemoteReply FloatingDraws::take(const RemoteCommand &command)
 {
     switch (command.kind) {
     case RemoteCommand::Draw: {
-        const QuickDraw drawn = drawAndShow(command.count);
+        const QuickDraw drawn = drawAndShow(command.count, DrawOrigin::CommandLine);
         if (drawn.ids.isEmpty())
             return RemoteReply::refused(drawn.refusal);
         return RemoteReply::done(drawn.entries.join(QLatin1Char('\n')));
@@ -77,7 +78,7 @@ RemoteReply FloatingDraws::scoreLastDrawn(char letter)
     if (last.ids.isEmpty())
         return RemoteReply::refused(tr("Nobody has been drawn yet."));
     const QString student = last.entries.value(0, last.ids.first());
-    if (!m_commands->giveScore(last.ids.first(), letter))
+    if (!m_commands->giveScore(last.ids.first(), letter, DrawOrigin::CommandLine))
         return RemoteReply::refused(tr("%1 is no longer in the class.").arg(student));
     return RemoteReply::done(tr("%1 given to %2.").arg(QLatin1Char(letter)).arg(student));
 }

@@ -34,7 +34,7 @@ public slots:
     void setButtonShown(bool shown);
 
 private:
-    QuickDraw drawAndShow(int count);
+    QuickDraw drawAndShow(int count, DrawOrigin origin);
     void scoreFromButton(const QString &id, char letter);
     RemoteReply take(const RemoteCommand &command);
     RemoteReply scoreLastDrawn(char letter);

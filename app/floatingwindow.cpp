@@ -12,6 +12,8 @@ void setUp(QWidget *window)
                            | Qt::X11BypassWindowManagerHint);
     window->setAttribute(Qt::WA_ShowWithoutActivating);
     window->setFocusPolicy(Qt::NoFocus);
+    // The program ends with its main window, whether the button shows or not.
+    window->setAttribute(Qt::WA_QuitOnClose, false);
 }
 
 QVector<QRect> screenAreas()

@@ -34,5 +34,6 @@ int main(int argc, char *argv[])
     RosterStore store(defaultDataDirectory());
     MainWindow window(&store);
     window.show();
+    window.listenForCommands();
     return app.exec();
 }

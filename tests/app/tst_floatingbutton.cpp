@@ -44,6 +44,7 @@ private slots:
             QVERIFY(window->windowFlags() & Qt::WindowDoesNotAcceptFocus);
             QVERIFY(window->testAttribute(Qt::WA_ShowWithoutActivating));
             QCOMPARE(window->focusPolicy(), Qt::NoFocus);
+            QVERIFY(!window->testAttribute(Qt::WA_QuitOnClose));
         }
     }
 

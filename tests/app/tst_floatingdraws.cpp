@@ -28,15 +28,18 @@ public:
     int mainWindowCalls = 0;
     QList<bool> floatingShown;
 
-    QuickDraw drawAtOnce(int count) override
+    QList<DrawOrigin> origins;
+
+    QuickDraw drawAtOnce(int count, DrawOrigin origin) override
     {
         draws.append(count);
+        origins.append(origin);
         if (!next.ids.isEmpty())
             last = next;
         return next;
     }
     QuickDraw lastDraw() const override { return last; }
-    bool giveScore(const QString &id, char letter) override
+    bool giveScore(const QString &id, char letter, DrawOrigin) override
     {
         scores.append(id + QLatin1Char(' ') + QLatin1Char(letter));
         return id != QLatin1String("gone");
@@ -88,6 +91,7 @@ private slots:
         draws.setButtonShown(true);
         clickAt(draws.button(), draws.button()->rect().center());
         QCOMPARE(commands.draws, QList<int>{1});
+        QCOMPARE(commands.origins, QList<DrawOrigin>{DrawOrigin::FloatingButton});
         QVERIFY(draws.button()->resultWindow()->isVisible());
         QCOMPARE(shownLines(draws.button()), twoDrawn().entries);
 
@@ -139,6 +143,7 @@ private slots:
         QVERIFY(reply.ok);
         QCOMPARE(reply.text, QStringLiteral("1001 Li Lei\n1002 Han Meimei"));
         QCOMPARE(commands.draws, (QList<int>{1, 2}));
+        QCOMPARE(commands.origins.last(), DrawOrigin::CommandLine);
         // Shown on screen although the button is hidden.
         QVERIFY(draws.button()->resultWindow()->isVisible());
 
