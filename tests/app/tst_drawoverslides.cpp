@@ -2,6 +2,7 @@
 #include "app/floatingdraws.h"
 #include "app/floatingresultwindow.h"
 #include "app/mainwindow.h"
+#include "app/quickdrawdisplay.h"
 #include "roster/drawsettings.h"
 #include "roster/historyfile.h"
 
@@ -18,6 +19,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
+
+#include <random>
 
 // The floating button and the command line over a running main window: the
 // same session draws, the same score book scores, as in the window itself.
@@ -85,6 +88,39 @@ private slots:
     {
         TestEnvironment::clearUserData();
         SpeechCapture::clear();
+    }
+
+    void aQuickDrawPicksDifferentStudents_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("one") << 1 << 1;
+        QTest::newRow("three of five") << 3 << 3;
+        QTest::newRow("all five") << 5 << 5;
+        QTest::newRow("more than there are") << 9 << 5;
+        QTest::newRow("none") << 0 << 0;
+    }
+
+    void aQuickDrawPicksDifferentStudents()
+    {
+        QFETCH(int, count);
+        QFETCH(int, expected);
+        const std::vector<QString> candidates{"1", "2", "3", "4", "5"};
+        std::mt19937 generator(7);
+        const RandomSource random = [&generator] { return int(generator() >> 1); };
+        QHash<QString, int> firsts;
+        for (int run = 0; run < 500; ++run) {
+            const std::vector<QString> drawn = pickAtRandom(candidates, count, random);
+            QCOMPARE(int(drawn.size()), expected);
+            QCOMPARE(int(QSet<QString>(drawn.cbegin(), drawn.cend()).size()), expected);
+            if (!drawn.empty())
+                ++firsts[drawn.front()];
+        }
+        // Each student comes first about as often, 100 times in 500.
+        for (const QString &id : candidates) {
+            if (expected > 0)
+                QVERIFY2(firsts.value(id) > 60 && firsts.value(id) < 140, qPrintable(id));
+        }
     }
 
     void theViewMenuShowsTheButtonAndKeepsTheChoice()
