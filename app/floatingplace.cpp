@@ -55,7 +55,7 @@ QPoint besideButton(const QRect &button, const QSize &result, const QRect &scree
     const int left = button.left() - kMargin - result.width();
     const int x = left >= screen.left() ? left : button.right() + 1 + kMargin;
     const int y = button.top() + (button.height() - result.height()) / 2;
-    return inside(QPoint(x, y), result, screen);
+    return inside(QPoint(x, y), result, screen.adjusted(kMargin, kMargin, -kMargin, -kMargin));
 }
 
 int resultTextPixels(int screenHeight)

@@ -25,7 +25,7 @@ QPoint onScreen(const std::optional<QPoint> &stored, const QSize &size, const QV
 
 // The place of the result of a draw beside the button: to its left when
 // that fits on the screen, else to its right, level with the button, and
-// always inside the screen.
+// always inside the screen, clear of its edges.
 QPoint besideButton(const QRect &button, const QSize &result, const QRect &screen);
 
 // The pixel height of the result's text on a screen of that height: large

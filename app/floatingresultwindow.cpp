@@ -57,7 +57,7 @@ void FloatingResultWindow::setCloseAfter(int ms)
 void FloatingResultWindow::showResult(const QStringList &ids, const QStringList &entries, const QRect &button)
 {
     clearRows();
-    m_textPixels = FloatingPlace::resultTextPixels(screenOf(button)->geometry().height());
+    fitTo(screenOf(button));
     for (int i = 0; i < ids.size() && i < entries.size(); ++i)
         addLetters(addRow(entries.at(i)), ids.at(i));
     m_unscored = std::min(ids.size(), entries.size());
@@ -67,20 +67,30 @@ void FloatingResultWindow::showResult(const QStringList &ids, const QStringList 
 void FloatingResultWindow::showNotice(const QString &text, const QRect &button)
 {
     clearRows();
-    m_textPixels = FloatingPlace::resultTextPixels(screenOf(button)->geometry().height());
+    fitTo(screenOf(button));
     addRow(text);
     m_unscored = 0;
     showBeside(button);
 }
 
+void FloatingResultWindow::fitTo(const QScreen *screen)
+{
+    m_textPixels = FloatingPlace::resultTextPixels(screen->geometry().height());
+    // One line while it fits three quarters of the screen, wrapped beyond.
+    m_widestLine = screen->availableGeometry().width() * 3 / 4;
+}
+
 void FloatingResultWindow::clearRows()
 {
+    // Rows made for a window on screen take their size only once shown, too
+    // late for the window's place; the new result is laid out from hidden.
+    hide();
     // A row may be the sender of the signal that brought a new result, so
     // it goes once that signal has returned.
     for (QWidget *row : findChildren<QWidget *>(QLatin1String(kRowName), Qt::FindDirectChildrenOnly)) {
         m_rows->removeWidget(row);
         row->hide();
-        row->setObjectName(QString());
+        row->setParent(nullptr);
         row->deleteLater();
     }
 }
@@ -98,7 +108,8 @@ QWidget *FloatingResultWindow::addRow(const QString &text)
     large.setBold(true);
     label->setFont(large);
     label->setWordWrap(true);
-    label->setMaximumWidth(screenOf(geometry())->availableGeometry().width() * 3 / 4);
+    label->setMinimumWidth(std::min(QFontMetrics(large).horizontalAdvance(text) + 1, m_widestLine));
+    label->setMaximumWidth(m_widestLine);
     layout->addWidget(label);
     m_rows->addWidget(row);
     return row;

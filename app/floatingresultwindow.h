@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QWidget>
 
+class QScreen;
 class QVBoxLayout;
 
 // The result of a draw from the floating button, shown beside it in large
@@ -44,6 +45,7 @@ protected:
     void hideEvent(QHideEvent *event) override;
 
 private:
+    void fitTo(const QScreen *screen);
     void clearRows();
     QWidget *addRow(const QString &text);
     void addLetters(QWidget *row, const QString &id);
@@ -56,6 +58,7 @@ private:
     int m_closeAfterMs = kCloseAfterMs;
     int m_unscored = 0;
     int m_textPixels = 0;
+    int m_widestLine = 0;
     int m_grabTriesLeft = 0;
 };
 

@@ -106,10 +106,22 @@ private slots:
         const int screenHeight = QGuiApplication::primaryScreen()->geometry().height();
         QVERIFY(lines.at(0)->height() >= FloatingPlace::resultTextPixels(screenHeight));
         QCOMPARE(lines.at(0)->font().pixelSize(), FloatingPlace::resultTextPixels(screenHeight));
+        QVERIFY(lines.at(1)->height() < 2 * FloatingPlace::resultTextPixels(screenHeight));
         for (char letter = 'A'; letter <= 'F'; ++letter) {
             const QString name = QStringLiteral("floatingScore") + QLatin1Char(letter);
             QCOMPARE(result->findChildren<QPushButton *>(name).size(), 2);
         }
+        QVERIFY(!result->geometry().intersects(button.geometry()));
+        QVERIFY(primaryArea().contains(result->geometry()));
+
+        // A new result over the one on screen shows whole, beside the button.
+        button.showResult({QStringLiteral("1003"), QStringLiteral("1004"), QStringLiteral("1005")},
+                          {QStringLiteral("1003 Wang Fang"), QStringLiteral("1004 Zhang Wei"),
+                           QStringLiteral("1005 Liu Yang")});
+        const QList<QLabel *> newLines = result->findChildren<QLabel *>(QStringLiteral("floatingResultText"));
+        QCOMPARE(newLines.size(), 3);
+        for (QLabel *line : newLines)
+            QVERIFY(line->isVisible());
         QVERIFY(!result->geometry().intersects(button.geometry()));
         QVERIFY(primaryArea().contains(result->geometry()));
     }
@@ -269,7 +281,7 @@ private slots:
         QTest::newRow("button on the right: to its left") << QRect(1800, 500, 64, 64) << QPoint(1800 - m - 400, 432);
         QTest::newRow("button on the left: to its right") << QRect(10, 500, 64, 64) << QPoint(74 + m, 432);
         QTest::newRow("button at the bottom: above the edge")
-            << QRect(1800, 1010, 64, 64) << QPoint(1800 - m - 400, 880);
+            << QRect(1800, 1010, 64, 64) << QPoint(1800 - m - 400, 1080 - m - 200);
     }
 
     void theResultSitsBesideTheButton()
