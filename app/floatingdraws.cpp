@@ -4,6 +4,8 @@
 #include "app/floatingdrawbutton.h"
 #include "app/remotecommandserver.h"
 
+#include <QApplication>
+
 FloatingDraws::FloatingDraws(DrawCommands *commands, QObject *parent)
     : QObject(parent)
     , m_commands(commands)
@@ -52,6 +54,11 @@ void FloatingDraws::scoreFromButton(const QString &id, char letter)
 
 RemoteReply FloatingDraws::take(const RemoteCommand &command)
 {
+    // The roster may be changing under a dialog (class settings, an import),
+    // so draws and scores wait until it is closed.
+    const bool changesRecords = command.kind == RemoteCommand::Draw || command.kind == RemoteCommand::Score;
+    if (changesRecords && QApplication::activeModalWidget())
+        return RemoteReply::refused(tr("Zandrel has a dialog open: close it first."));
     switch (command.kind) {
     case RemoteCommand::Draw: {
         const QuickDraw drawn = drawAndShow(command.count, DrawOrigin::CommandLine);

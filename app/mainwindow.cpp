@@ -879,8 +879,7 @@ void MainWindow::setUpFloating()
         raise();
         activateWindow();
     });
-    connect(m_drawCommands, &SessionDrawCommands::floatingButtonWanted, ui->actionFloatingButton,
-            &QAction::setChecked);
+    connect(m_drawCommands, &SessionDrawCommands::floatingButtonWanted, ui->actionFloatingButton, &QAction::setChecked);
     connect(m_drawCommands, &SessionDrawCommands::drawnAtOnce, this,
             [this](const QStringList &ids) { m_ledDisplay->showDrawn(ids.first()); });
     ui->actionFloatingButton->setChecked(FloatingPlace::storedShown());

@@ -25,7 +25,7 @@ public:
     void setCount(int count) { m_count = count; }
 
     QString historyName() const override;
-    void fill() override {}
+    void fill() override { }
     // Draws; false when there is nobody to draw.
     bool start() override;
     // Hands the draw to the session.

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QDeadlineTimer>
+#include <QDialog>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QProcess>
@@ -253,6 +254,23 @@ private slots:
         window.showMinimized();
         QCOMPARE(runProgram({QStringLiteral("--show")}).status, 0);
         QVERIFY(!window.isMinimized());
+    }
+
+    void noDrawWhileADialogIsOpen()
+    {
+        seedClass();
+        MainWindow window;
+        window.show();
+        QVERIFY(window.listenForCommands());
+        QDialog dialog(&window);
+        dialog.setModal(true);
+        dialog.show();
+        const Run drawn = runProgram({QStringLiteral("--draw")});
+        QCOMPARE(drawn.status, 1);
+        QVERIFY(drawn.err.contains(QStringLiteral("dialog open")));
+        QVERIFY(history().empty());
+        dialog.close();
+        QCOMPARE(runProgram({QStringLiteral("--draw")}).status, 0);
     }
 
     void aDrawOfAClassWithNobodyPresentEndsWithStatusOne()

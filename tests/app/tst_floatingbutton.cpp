@@ -115,9 +115,9 @@ private slots:
         QVERIFY(primaryArea().contains(result->geometry()));
 
         // A new result over the one on screen shows whole, beside the button.
-        button.showResult({QStringLiteral("1003"), QStringLiteral("1004"), QStringLiteral("1005")},
-                          {QStringLiteral("1003 Wang Fang"), QStringLiteral("1004 Zhang Wei"),
-                           QStringLiteral("1005 Liu Yang")});
+        button.showResult(
+            {QStringLiteral("1003"), QStringLiteral("1004"), QStringLiteral("1005")},
+            {QStringLiteral("1003 Wang Fang"), QStringLiteral("1004 Zhang Wei"), QStringLiteral("1005 Liu Yang")});
         const QList<QLabel *> newLines = result->findChildren<QLabel *>(QStringLiteral("floatingResultText"));
         QCOMPARE(newLines.size(), 3);
         for (QLabel *line : newLines)
