@@ -80,7 +80,7 @@ int main(int argc, char *argv[])
                QFile file(listPath);
                WorkbookReader reader;
                if (file.open(QIODevice::ReadOnly) && reader.read(file))
-                   students = reader.students().size();
+                   students = reader.students().students.size();
            }),
            1000);
     std::printf("students read: %zu\n", students);

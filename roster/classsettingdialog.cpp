@@ -5,6 +5,7 @@
 #include "roster/batchaddiddialog.h"
 #include "roster/importfilecheck.h"
 #include "roster/importreader.h"
+#include "roster/rosterimport.h"
 #include "roster/rosterorder.h"
 #include "roster/rosterstore.h"
 #include "roster/studentids.h"
@@ -528,43 +529,39 @@ void ClassSettingDialog::importRoster()
         return;
     }
     const QFileInfo info(path);
-    std::vector<ImportedStudent> students;
-    if (WorkbookReader::isWorkbook(info.suffix(), file)) {
+    ImportedStudents imported;
+    QString sheetName;
+    const bool workbookFile = WorkbookReader::isWorkbook(info.suffix(), file);
+    if (workbookFile) {
         WorkbookReader workbook;
         if (!workbook.read(file)) {
             QMessageBox::warning(this, tr("Warning"), workbook.errorMessage(), QMessageBox::Ok);
             return;
         }
-        students = workbook.students();
+        imported = workbook.students();
+        if (workbook.sheetCount() > 1)
+            sheetName = workbook.sheetName();
     } else {
         const bool csv = info.suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-        students = readImportFile(file.readAll(), csv);
+        imported = readImportFile(file.readAll(), csv);
     }
     file.close();
 
-    const QSet<qint64> existing = tableIdValues();
-    QStringList ids, names;
-    bool sawDuplicate = false;
-    for (const ImportedStudent &student : students) {
-        if (existing.contains(student.id)) {
-            sawDuplicate = true;
-            continue;
-        }
-        ids.append(QString::number(student.id));
-        names.append(student.name);
+    QStringList tableIds, tableNames;
+    for (int row = 0; row < m_studentModel->rowCount(); ++row) {
+        tableIds.append(cellText(row, 0));
+        tableNames.append(cellText(row, 1));
     }
-
-    QString message;
-    if (!ids.isEmpty()) {
-        appendStudentRows(ids, names, QStringList());
-        m_modified = true;
+    const RosterImport rosterImport(tableIds, tableNames, imported);
+    for (const auto &filled : rosterImport.filledNames())
+        m_studentModel->setItem(filled.first, 1, new QStandardItem(filled.second));
+    if (!rosterImport.addedIds().isEmpty()) {
+        appendStudentRows(rosterImport.addedIds(), rosterImport.addedNames(), QStringList());
         selectIdCell(m_studentModel->rowCount() - 1);
-        syncFromTable();
-        message = QStringLiteral("%1 record added in this file!").arg(ids.size());
-    } else if (sawDuplicate) {
-        message = QStringLiteral("0 record added in this file!");
-    } else {
-        message = QStringLiteral("Sorry, no ID and Name recognized in this file!");
     }
-    QMessageBox::warning(this, tr("Warning"), message, QMessageBox::Ok);
+    if (!rosterImport.addedIds().isEmpty() || !rosterImport.filledNames().empty()) {
+        m_modified = true;
+        syncFromTable();
+    }
+    QMessageBox::warning(this, tr("Warning"), rosterImport.summary(!workbookFile, sheetName), QMessageBox::Ok);
 }

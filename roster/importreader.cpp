@@ -138,6 +138,62 @@ void forEachLine(const Text &text, Visit visit)
         visit(text.mid(start));
 }
 
+// A number as a spreadsheet writes one it rounded: digits, an optional
+// point and more digits, then an exponent (3.20102200901016E+17).
+bool isExponentNumber(const QString &text)
+{
+    const int size = text.size();
+    int i = 0;
+    const auto skipDigits = [&]() {
+        const int start = i;
+        while (i < size && isDigit(text.at(i)))
+            ++i;
+        return i - start;
+    };
+    const auto skipSign = [&]() {
+        if (i < size && (text.at(i) == QLatin1Char('+') || text.at(i) == QLatin1Char('-')))
+            ++i;
+    };
+    skipSign();
+    int digits = skipDigits();
+    if (i < size && text.at(i) == QLatin1Char('.')) {
+        ++i;
+        digits += skipDigits();
+    }
+    if (digits == 0 || i >= size || (text.at(i) != QLatin1Char('e') && text.at(i) != QLatin1Char('E')))
+        return false;
+    ++i;
+    skipSign();
+    return skipDigits() > 0 && i == size;
+}
+
+bool looksLikeId(const QString &text)
+{
+    bool digit = false;
+    for (const QChar c : text) {
+        const ushort u = c.unicode();
+        if (isDigit(c))
+            digit = true;
+        else if (!((u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || u == '+' || u == '-' || u == '.'))
+            return false;
+    }
+    return digit;
+}
+
+// The text where a line keeps its ID: the first word of its first field,
+// inside its quotes if it has them.
+QString leadingIdText(const QString &line)
+{
+    int start = skipSpace(line, 0);
+    const bool quoted = start < line.size() && line.at(start) == QLatin1Char('"');
+    start += quoted ? 1 : 0;
+    int end = start;
+    while (end < line.size() && !isSeparatorSpace(line.at(end)) && line.at(end) != QLatin1Char(',')
+           && line.at(end) != QLatin1Char('"'))
+        ++end;
+    return line.mid(start, end - start);
+}
+
 bool readCsvLine(const QString &line, ImportedStudent &student)
 {
     int pos = 0;
@@ -186,18 +242,45 @@ bool readStudentId(const QString &text, qint64 &id)
     return readNumber(idText, idEnd, id) && idEnd == idText.size();
 }
 
+bool unreadableIdReason(const QString &text, SkippedStudent::Reason &reason)
+{
+    qint64 id = 0;
+    if (readStudentId(text, id))
+        return false;
+    const QString trimmed = text.trimmed();
+    if (isExponentNumber(trimmed)) {
+        reason = SkippedStudent::RoundedNumber;
+        return true;
+    }
+    if (looksLikeId(trimmed)) {
+        reason = SkippedStudent::NotWholeNumber;
+        return true;
+    }
+    return false;
+}
+
 bool readImportLine(const QString &line, bool csv, ImportedStudent &student)
 {
     return (csv && readCsvLine(line, student)) || readPlainLine(line, student);
 }
 
-std::vector<ImportedStudent> readImportFile(const QByteArray &bytes, bool csv)
+ImportedStudents readImportFile(const QByteArray &bytes, bool csv)
 {
-    std::vector<ImportedStudent> students;
+    ImportedStudents read;
     ImportedStudent student;
+    int number = 0;
     for (const QString &line : importFileLines(bytes)) {
-        if (readImportLine(line, csv, student))
-            students.push_back(student);
+        ++number;
+        const QString idText = leadingIdText(line);
+        SkippedStudent::Reason reason = SkippedStudent::RoundedNumber;
+        // Read by the plain rule, a rounded number would give every student
+        // the ID of its first digit.
+        if (isExponentNumber(idText))
+            read.skipped.push_back({reason, number});
+        else if (readImportLine(line, csv, student))
+            read.students.push_back(student);
+        else if (unreadableIdReason(idText, reason))
+            read.skipped.push_back({reason, number});
     }
-    return students;
+    return read;
 }

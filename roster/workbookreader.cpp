@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -22,8 +23,48 @@ const QByteArray kZipSignature("PK\x03\x04", 4);
 const QByteArray kEmptyZipSignature("PK\x05\x06", 4);
 const QByteArray kCompoundFileSignature("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8);
 
-const char *const kIdHeaders[] = {"学号", "编号", "考号", "ID", "Student ID", "No.", "Number"};
-const char *const kNameHeaders[] = {"姓名", "名字", "Name", "Student Name"};
+// The headings of an ID column, written as headerKey gives them, by rank:
+// where a header row has several, the lowest rank is the ID. A running
+// count (序号, No.) is the ID only when nothing else is.
+struct IdHeading
+{
+    const char *key;
+    int rank;
+};
+const IdHeading kIdHeadings[] = {{"学号", 0},   {"学生学号", 0}, {"studentid", 0}, {"studentno.", 0},
+                                 {"考号", 1},   {"准考证号", 1}, {"学籍号", 2},    {"编号", 3},
+                                 {"number", 3}, {"id", 3},       {"序号", 4},      {"no.", 4}};
+const char *const kNameHeadings[] = {"姓名", "学生姓名", "名字", "name", "studentname", "fullname"};
+
+// The words of a heading as they are compared: without white space (a
+// centred 学  号 and a full-width space are common) and a trailing colon,
+// in lower case.
+QString headerKey(const QString &text)
+{
+    QString key;
+    key.reserve(text.size());
+    for (const QChar c : text)
+        if (!c.isSpace())
+            key += c;
+    if (key.endsWith(QLatin1Char(':')) || key.endsWith(QChar(0xFF1A)))
+        key.chop(1);
+    return key.toLower();
+}
+
+// The rank of an ID heading; -1 when the text is none.
+int idHeadingRank(const QString &key)
+{
+    for (const IdHeading &heading : kIdHeadings)
+        if (key == QString::fromUtf8(heading.key))
+            return heading.rank;
+    return -1;
+}
+
+bool isNameHeading(const QString &key)
+{
+    return std::any_of(std::begin(kNameHeadings), std::end(kNameHeadings),
+                       [&key](const char *heading) { return key == QString::fromUtf8(heading); });
+}
 
 enum class Part { Read, Missing, TooLarge, Damaged };
 
@@ -119,18 +160,30 @@ QString targetOfType(const QHash<QString, Relationship> &relationships, const QS
     return QString();
 }
 
-// The relationship ID of the first sheet in workbook order, empty when the
-// workbook lists none.
-bool readFirstSheetId(const QByteArray &xml, QString &id)
+struct Sheet
+{
+    QString name;
+    QString relationshipId;
+    bool hidden;
+};
+
+// The sheets in workbook order, the order of their tabs.
+bool readSheets(const QByteArray &xml, std::vector<Sheet> &sheets)
 {
     QXmlStreamReader reader(xml);
-    while (!reader.atEnd() && id.isEmpty()) {
+    while (!reader.atEnd()) {
         reader.readNext();
         if (!reader.isStartElement() || reader.name() != QLatin1String("sheet"))
             continue;
-        for (const QXmlStreamAttribute &attribute : reader.attributes())
+        const QXmlStreamAttributes attributes = reader.attributes();
+        Sheet sheet{attributes.value(QLatin1String("name")).toString(), QString(),
+                    attributes.value(QLatin1String("state")) == QLatin1String("hidden")
+                        || attributes.value(QLatin1String("state")) == QLatin1String("veryHidden")};
+        for (const QXmlStreamAttribute &attribute : attributes)
             if (attribute.name() == QLatin1String("id") && !attribute.namespaceUri().isEmpty())
-                id = attribute.value().toString();
+                sheet.relationshipId = attribute.value().toString();
+        if (!sheet.relationshipId.isEmpty())
+            sheets.push_back(sheet);
     }
     return !reader.hasError();
 }
@@ -289,6 +342,10 @@ struct Cell
 {
     int column;
     QString text;
+    bool number;
+    // A formula whose value was never calculated: the cell shows as empty
+    // though it is not.
+    bool uncomputed;
 };
 
 // The cells of the row whose start element the reader has just read, in
@@ -305,91 +362,111 @@ void readRow(QXmlStreamReader &reader, const QStringList &sharedStrings, std::ve
         const QXmlStreamAttributes attributes = reader.attributes();
         const int referenced = referenceColumn(attributes.value(QLatin1String("r")));
         column = referenced >= 0 ? referenced : column + 1;
+        const QStringRef type = attributes.value(QLatin1String("t"));
         QString value;
         QString inlineText;
+        bool formula = false;
+        bool hasValue = false;
         while (reader.readNextStartElement()) {
-            if (reader.name() == QLatin1String("v"))
+            if (reader.name() == QLatin1String("v")) {
                 value = reader.readElementText();
-            else if (reader.name() == QLatin1String("is"))
+                hasValue = true;
+            } else if (reader.name() == QLatin1String("is")) {
                 inlineText = readStringItem(reader);
-            else
+            } else {
+                formula = formula || reader.name() == QLatin1String("f");
                 reader.skipCurrentElement();
+            }
         }
-        cells.push_back({column, cellText(attributes.value(QLatin1String("t")), value, inlineText, sharedStrings)});
+        // A formula whose text result is empty keeps an empty value.
+        const bool uncomputed = formula && (!hasValue || (value.isEmpty() && type != QLatin1String("str")));
+        const bool number = (type.isEmpty() || type == QLatin1String("n")) && !value.isEmpty();
+        cells.push_back({column, cellText(type, value, inlineText, sharedStrings), number, uncomputed});
     }
     std::stable_sort(cells.begin(), cells.end(), [](const Cell &a, const Cell &b) { return a.column < b.column; });
 }
 
-template<size_t N>
-bool namesColumn(const QString &text, const char *const (&names)[N])
-{
-    const QString trimmed = text.trimmed();
-    return std::any_of(std::begin(names), std::end(names), [&trimmed](const char *name) {
-        return trimmed.compare(QString::fromUtf8(name), Qt::CaseInsensitive) == 0;
-    });
-}
-
-// Takes the sheet's rows in order and keeps the student rows: those below
-// the header row once there is one, and until then the first two non-empty
+// Takes a sheet's rows in order and keeps the student rows: those below the
+// header row once there is one, and until then the first two non-empty
 // cells of every row, which are the answer when no header row comes.
 class StudentRows
 {
 public:
-    void addRow(const std::vector<Cell> &cells)
+    void addRow(int number, const std::vector<Cell> &cells)
     {
-        if (m_idColumn >= 0) {
-            addHeadedRow(cells);
+        if (hasHeader()) {
+            addHeadedRow(number, cells);
             return;
         }
         int idColumn = -1;
+        int idRank = std::numeric_limits<int>::max();
         int nameColumn = -1;
         for (const Cell &cell : cells) {
-            if (idColumn < 0 && namesColumn(cell.text, kIdHeaders))
+            const QString key = headerKey(cell.text);
+            const int rank = idHeadingRank(key);
+            if (rank >= 0 && rank < idRank) {
                 idColumn = cell.column;
-            else if (nameColumn < 0 && namesColumn(cell.text, kNameHeaders))
+                idRank = rank;
+            } else if (nameColumn < 0 && isNameHeading(key)) {
                 nameColumn = cell.column;
+            }
         }
         if (idColumn >= 0 && nameColumn >= 0) {
             m_idColumn = idColumn;
             m_nameColumn = nameColumn;
             m_rows.clear();
+            m_uncomputed = false;
             return;
         }
         WorkbookRow row;
+        row.number = number;
+        int filled = 0;
         for (const Cell &cell : cells) {
+            m_uncomputed = m_uncomputed || cell.uncomputed;
             const QString text = cell.text.trimmed();
             if (text.isEmpty())
                 continue;
-            if (!row.id.isEmpty()) {
+            if (++filled == 1) {
+                row.id = text;
+                row.numberId = cell.number;
+            } else if (filled == 2) {
                 row.name = text;
-                break;
             }
-            row.id = text;
         }
+        m_twoFilledColumns = m_twoFilledColumns || filled >= 2;
         if (!row.id.isEmpty())
             m_rows.push_back(row);
     }
 
+    bool hasHeader() const { return m_idColumn >= 0; }
+    bool hasTwoFilledColumns() const { return m_twoFilledColumns; }
+    // Whether a cell the rows are taken from is a formula never calculated.
+    bool hasUncomputedFormula() const { return m_uncomputed; }
     std::vector<WorkbookRow> takeRows() { return std::move(m_rows); }
 
 private:
     // Of two cells that claim one column the first counts.
-    static QString columnText(const std::vector<Cell> &cells, int column)
+    static const Cell *columnCell(const std::vector<Cell> &cells, int column)
     {
         const auto found = std::find_if(cells.cbegin(), cells.cend(),
                                         [column](const Cell &cell) { return cell.column == column; });
-        return found == cells.cend() ? QString() : found->text.trimmed();
+        return found == cells.cend() ? nullptr : &*found;
     }
 
-    void addHeadedRow(const std::vector<Cell> &cells)
+    void addHeadedRow(int number, const std::vector<Cell> &cells)
     {
-        const QString id = columnText(cells, m_idColumn);
-        if (!id.isEmpty())
-            m_rows.push_back({id, columnText(cells, m_nameColumn)});
+        const Cell *id = columnCell(cells, m_idColumn);
+        const Cell *name = columnCell(cells, m_nameColumn);
+        m_uncomputed = m_uncomputed || (id && id->uncomputed) || (name && name->uncomputed);
+        const QString idText = id ? id->text.trimmed() : QString();
+        if (!idText.isEmpty())
+            m_rows.push_back({idText, name ? name->text.trimmed() : QString(), number, id->number});
     }
 
     int m_idColumn = -1;
     int m_nameColumn = -1;
+    bool m_twoFilledColumns = false;
+    bool m_uncomputed = false;
     std::vector<WorkbookRow> m_rows;
 };
 
@@ -397,16 +474,34 @@ bool readSheet(const QByteArray &xml, const QStringList &sharedStrings, StudentR
 {
     QXmlStreamReader reader(xml);
     std::vector<Cell> cells;
+    int number = 0;
     while (!reader.atEnd()) {
         reader.readNext();
         if (reader.isStartElement() && reader.name() == QLatin1String("row")) {
+            // Rows without cells may be left out, so the row counts itself
+            // where it says.
+            bool ok = false;
+            const int said = reader.attributes().value(QLatin1String("r")).toInt(&ok);
+            number = ok && said > 0 ? said : number + 1;
             readRow(reader, sharedStrings, cells);
-            rows.addRow(cells);
+            rows.addRow(number, cells);
         }
     }
     return !reader.hasError();
 }
 
+// A whole number cell with more digits than a spreadsheet keeps (15): the
+// digits beyond them were rounded away before the file was written.
+bool lostDigits(const QString &numberText)
+{
+    int digits = 0;
+    for (const QChar c : numberText) {
+        if (!isDigit(c) && c != QLatin1Char('-'))
+            return false;
+        digits += isDigit(c) ? 1 : 0;
+    }
+    return digits > 15;
+}
 }
 
 bool WorkbookReader::isWorkbook(const QString &suffix, QIODevice &device)
@@ -422,13 +517,15 @@ bool WorkbookReader::fail(Error error)
 {
     m_error = error;
     m_rows.clear();
+    m_sheetName.clear();
+    m_sheetCount = 0;
     return false;
 }
 
 bool WorkbookReader::read(QIODevice &device)
 {
-    m_error = NoError;
-    m_rows.clear();
+    // Nothing of an earlier file stays.
+    fail(NoError);
     if (device.size() > kLargestPart)
         return fail(TooLarge);
     const QByteArray start = device.peek(kZipSignature.size());
@@ -460,10 +557,10 @@ bool WorkbookReader::read(QIODevice &device)
         return fail(NotAWorkbook);
     if (part != Part::Read)
         return fail(partError(part));
-    QString sheetId;
-    if (!readFirstSheetId(bytes, sheetId))
+    std::vector<Sheet> sheets;
+    if (!readSheets(bytes, sheets))
         return fail(DamagedWorkbook);
-    if (sheetId.isEmpty())
+    if (sheets.empty())
         return fail(MissingWorksheet);
 
     part = readPart(root, relationshipsPath(workbookPath), bytes);
@@ -472,7 +569,6 @@ bool WorkbookReader::read(QIODevice &device)
     relationships.clear();
     if (!readRelationships(bytes, relationships))
         return fail(DamagedWorkbook);
-    const QString sheetPath = partPath(workbookPath, relationships.value(sheetId).target);
     const QString sharedStringsTarget = targetOfType(relationships, QStringLiteral("/sharedStrings"));
 
     QStringList sharedStrings;
@@ -484,13 +580,38 @@ bool WorkbookReader::read(QIODevice &device)
             return fail(DamagedWorkbook);
     }
 
-    part = readPart(root, sheetPath, bytes);
-    if (part != Part::Read)
-        return fail(partError(part));
-    StudentRows rows;
-    if (!readSheet(bytes, sharedStrings, rows))
-        return fail(DamagedWorkbook);
-    m_rows = rows.takeRows();
+    // A hidden sheet holds what the teacher does not see: the lists behind
+    // drop-downs, a template's sample. Of the visible sheets the class list
+    // is the first with a header row, else the first with two filled
+    // columns, else the first.
+    std::vector<const Sheet *> candidates;
+    for (const Sheet &sheet : sheets)
+        if (!sheet.hidden)
+            candidates.push_back(&sheet);
+    if (candidates.empty())
+        candidates.push_back(&sheets.front());
+    const Sheet *chosen = nullptr;
+    StudentRows chosenRows;
+    for (const Sheet *sheet : candidates) {
+        part = readPart(root, partPath(workbookPath, relationships.value(sheet->relationshipId).target), bytes);
+        if (part != Part::Read)
+            return fail(partError(part));
+        StudentRows rows;
+        if (!readSheet(bytes, sharedStrings, rows))
+            return fail(DamagedWorkbook);
+        const bool better = !chosen || (!chosenRows.hasTwoFilledColumns() && rows.hasTwoFilledColumns());
+        if (better || rows.hasHeader()) {
+            chosen = sheet;
+            chosenRows = std::move(rows);
+        }
+        if (chosenRows.hasHeader())
+            break;
+    }
+    if (chosenRows.hasUncomputedFormula())
+        return fail(UncomputedFormulas);
+    m_rows = chosenRows.takeRows();
+    m_sheetName = chosen->name;
+    m_sheetCount = int(sheets.size());
     return true;
 }
 
@@ -509,19 +630,29 @@ QString WorkbookReader::errorMessage() const
         return tr("This Excel workbook has no worksheet that can be read: parts of it are missing.");
     case TooLarge:
         return tr("This Excel workbook is too large to be a class list (more than 64 MiB).");
+    case UncomputedFormulas:
+        return tr("This Excel workbook holds formulas whose values were never calculated, as programs that "
+                  "write workbooks leave them: open it in a spreadsheet program (Excel, WPS or LibreOffice) and "
+                  "save it once, then import it again.");
     }
     return QString();
 }
 
-std::vector<ImportedStudent> WorkbookReader::students() const
+ImportedStudents WorkbookReader::students() const
 {
-    std::vector<ImportedStudent> students;
+    ImportedStudents read;
     for (const WorkbookRow &row : m_rows) {
         ImportedStudent student;
-        if (readStudentId(row.id, student.id)) {
+        SkippedStudent::Reason reason = SkippedStudent::RoundedNumber;
+        if (row.numberId && lostDigits(row.id)) {
+            read.skipped.push_back({reason, row.number});
+        } else if (readStudentId(row.id, student.id)) {
             student.name = row.name;
-            students.push_back(student);
+            read.students.push_back(student);
+        } else if (row.numberId || unreadableIdReason(row.id, reason)) {
+            // A number cell that is no whole number (1001.5) holds no ID.
+            read.skipped.push_back({row.numberId ? SkippedStudent::NotWholeNumber : reason, row.number});
         }
     }
-    return students;
+    return read;
 }

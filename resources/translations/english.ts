@@ -256,6 +256,18 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>The class list could not be read completely. A copy of it was kept: %1</source>
         <translation>The class list could not be read completely. A copy of it was kept: %1</translation>
     </message>
+    <message>
+        <source>%1 record added in this file!</source>
+        <translation>%1 record added in this file!</translation>
+    </message>
+    <message>
+        <source>0 record added in this file!</source>
+        <translation>0 record added in this file!</translation>
+    </message>
+    <message>
+        <source>Sorry, no ID and Name recognized in this file!</source>
+        <translation>Sorry, no ID and Name recognized in this file!</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -871,6 +883,104 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>RosterImport</name>
+    <message numerus="yes">
+        <source>%n name filled in.</source>
+        <translation>
+            <numerusform>%n name filled in.</numerusform>
+            <numerusform>%n names filled in.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names filled in.</source>
+        <translation>
+            <numerusform>%n name filled in.</numerusform>
+            <numerusform>%n names filled in.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>%n line skipped: the ID is not a whole number (%1).</numerusform>
+            <numerusform>%n lines skipped: the ID is not a whole number (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>%n line skipped: the ID is not a whole number (%1).</numerusform>
+            <numerusform>%n lines skipped: the ID is not a whole number (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>%n row skipped: the ID is not a whole number (%1).</numerusform>
+            <numerusform>%n rows skipped: the ID is not a whole number (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>%n row skipped: the ID is not a whole number (%1).</numerusform>
+            <numerusform>%n rows skipped: the ID is not a whole number (%1).</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>%n line skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+            <numerusform>%n lines skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>%n line skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+            <numerusform>%n lines skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>%n row skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+            <numerusform>%n rows skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>%n row skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+            <numerusform>%n rows skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the sheet %1.</source>
+        <translation>Read the sheet %1.</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between line or row numbers</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>line %1</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>lines %1</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>row %1</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>rows %1</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1072,6 +1182,10 @@ Invalid Download Path!
     <message>
         <source>This Excel workbook is too large to be a class list (more than 64 MiB).</source>
         <translation>This Excel workbook is too large to be a class list (more than 64 MiB).</translation>
+    </message>
+    <message>
+        <source>This Excel workbook holds formulas whose values were never calculated, as programs that write workbooks leave them: open it in a spreadsheet program (Excel, WPS or LibreOffice) and save it once, then import it again.</source>
+        <translation>This Excel workbook holds formulas whose values were never calculated, as programs that write workbooks leave them: open it in a spreadsheet program (Excel, WPS or LibreOffice) and save it once, then import it again.</translation>
     </message>
 </context>
 </TS>

@@ -256,6 +256,18 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>The class list could not be read completely. A copy of it was kept: %1</source>
         <translation>无法完整读取班级名单。已保留一份副本：%1</translation>
     </message>
+    <message>
+        <source>%1 record added in this file!</source>
+        <translation>已从此文件添加 %1 条记录！</translation>
+    </message>
+    <message>
+        <source>0 record added in this file!</source>
+        <translation>已从此文件添加 0 条记录！</translation>
+    </message>
+    <message>
+        <source>Sorry, no ID and Name recognized in this file!</source>
+        <translation>抱歉，此文件中没有识别出学号和姓名！</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -871,6 +883,94 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>RosterImport</name>
+    <message numerus="yes">
+        <source>%n name filled in.</source>
+        <translation>
+            <numerusform>已填入 %n 个姓名。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names filled in.</source>
+        <translation>
+            <numerusform>已填入 %n 个姓名。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号不是整数（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号不是整数（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号不是整数（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号不是整数（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号被存成了舍入后的数字（%1）；请在电子表格中将学号存为文本。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号被存成了舍入后的数字（%1）；请在电子表格中将学号存为文本。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号被存成了舍入后的数字（%1）；请在电子表格中将学号存为文本。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>跳过 %n 行：学号被存成了舍入后的数字（%1）；请在电子表格中将学号存为文本。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the sheet %1.</source>
+        <translation>读取了工作表 %1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between line or row numbers</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1072,6 +1172,10 @@ Invalid Download Path!
     <message>
         <source>This Excel workbook is too large to be a class list (more than 64 MiB).</source>
         <translation>此 Excel 工作簿太大，不可能是班级名单（超过 64 MiB）。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook holds formulas whose values were never calculated, as programs that write workbooks leave them: open it in a spreadsheet program (Excel, WPS or LibreOffice) and save it once, then import it again.</source>
+        <translation>此 Excel 工作簿中的公式从未计算出结果（由程序生成的工作簿常会如此）：请在电子表格软件（Excel、WPS 或 LibreOffice）中打开它并保存一次，然后重新导入。</translation>
     </message>
 </context>
 </TS>

@@ -256,6 +256,18 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>The class list could not be read completely. A copy of it was kept: %1</source>
         <translation>無法完整讀取班級名單。已保留一份副本：%1</translation>
     </message>
+    <message>
+        <source>%1 record added in this file!</source>
+        <translation>已從此檔案新增 %1 筆記錄！</translation>
+    </message>
+    <message>
+        <source>0 record added in this file!</source>
+        <translation>已從此檔案新增 0 筆記錄！</translation>
+    </message>
+    <message>
+        <source>Sorry, no ID and Name recognized in this file!</source>
+        <translation>抱歉，此檔案中沒有辨識出學號和姓名！</translation>
+    </message>
 </context>
 <context>
     <name>HistoryDialog</name>
@@ -871,6 +883,94 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>RosterImport</name>
+    <message numerus="yes">
+        <source>%n name filled in.</source>
+        <translation>
+            <numerusform>已填入 %n 個姓名。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n names filled in.</source>
+        <translation>
+            <numerusform>已填入 %n 個姓名。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>略過 %n 行：學號不是整數（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>略過 %n 行：學號不是整數（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>略過 %n 列：學號不是整數（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows skipped: the ID is not a whole number (%1).</source>
+        <translation>
+            <numerusform>略過 %n 列：學號不是整數（%1）。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>略過 %n 行：學號被存成了捨入後的數字（%1）；請在試算表中將學號存為文字。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>略過 %n 行：學號被存成了捨入後的數字（%1）；請在試算表中將學號存為文字。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n row skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>略過 %n 列：學號被存成了捨入後的數字（%1）；請在試算表中將學號存為文字。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows skipped: the ID was stored as a rounded number (%1); store IDs as text in the spreadsheet.</source>
+        <translation>
+            <numerusform>略過 %n 列：學號被存成了捨入後的數字（%1）；請在試算表中將學號存為文字。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Read the sheet %1.</source>
+        <translation>讀取了工作表 %1。</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>between line or row numbers</comment>
+        <translation>、</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>lines %1</source>
+        <translation>第 %1 行</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>第 %1 列</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1072,6 +1172,10 @@ Invalid Download Path!
     <message>
         <source>This Excel workbook is too large to be a class list (more than 64 MiB).</source>
         <translation>此 Excel 活頁簿太大，不可能是班級名單（超過 64 MiB）。</translation>
+    </message>
+    <message>
+        <source>This Excel workbook holds formulas whose values were never calculated, as programs that write workbooks leave them: open it in a spreadsheet program (Excel, WPS or LibreOffice) and save it once, then import it again.</source>
+        <translation>此 Excel 活頁簿中的公式從未計算出結果（由程式產生的活頁簿常會如此）：請在試算表軟體（Excel、WPS 或 LibreOffice）中開啟它並儲存一次，然後重新匯入。</translation>
     </message>
 </context>
 </TS>

@@ -39,7 +39,8 @@ private:
             else if (xml.name() == QLatin1String("translation")) {
                 ++result.total;
                 const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-                const QString text = xml.readElementText();
+                // A text that counts holds one form per count it tells apart.
+                const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
                 if (!type.isEmpty() || text.isEmpty())
                     result.messages << context + QStringLiteral(": ") + source;
             }

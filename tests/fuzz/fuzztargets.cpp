@@ -1,9 +1,12 @@
 #include "fuzztargets.h"
 
+#include "common/settingsmap.h"
 #include "roster/importreader.h"
 #include "roster/rosterstore.h"
-#include "common/settingsmap.h"
 #include "roster/studentids.h"
+#include "roster/workbookreader.h"
+
+#include <QBuffer>
 
 #include <QDir>
 #include <QFile>
@@ -94,6 +97,18 @@ void readImportBytes(const std::uint8_t *data, std::size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<int>(size));
     for (bool csv : {false, true})
         readImportFile(bytes, csv);
+}
+
+void readWorkbookBytes(const std::uint8_t *data, std::size_t size)
+{
+    QBuffer buffer;
+    buffer.setData(reinterpret_cast<const char *>(data), static_cast<int>(size));
+    buffer.open(QIODevice::ReadOnly);
+    WorkbookReader reader;
+    if (reader.read(buffer))
+        reader.students();
+    else
+        reader.errorMessage();
 }
 
 bool loadRosterBytes(const std::uint8_t *data, std::size_t size)

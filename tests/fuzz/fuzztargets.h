@@ -10,6 +10,9 @@
 // A class list file, read both as text and as CSV.
 void readImportBytes(const std::uint8_t *data, std::size_t size);
 
+// A class list workbook, read as an import reads it.
+void readWorkbookBytes(const std::uint8_t *data, std::size_t size);
+
 // A damaged roster settings file, loaded by the roster store, which then
 // gives every student a score, twice: once into the file as loaded, once
 // after the file was replaced behind its back. False when a program started

@@ -39,6 +39,13 @@ private slots:
             return true;
         });
     }
+    void workbookReader()
+    {
+        replay(QStringLiteral("workbookreader"), [](const std::uint8_t *data, std::size_t size) {
+            readWorkbookBytes(data, size);
+            return true;
+        });
+    }
     void rosterFile() { replay(QStringLiteral("rosterfile"), loadRosterBytes); }
 };
 

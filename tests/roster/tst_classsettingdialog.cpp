@@ -20,6 +20,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTextCodec>
+#include <QTranslator>
 #include <QUrl>
 
 #include <memory>
@@ -142,9 +143,12 @@ private:
                 modal->close();
                 return;
             }
-            QCOMPARE(fileDialog->windowTitle(), QStringLiteral("Open ID File"));
-            QCOMPARE(fileDialog->nameFilters(), (QStringList{"Text/CSV files (*.txt *.csv)", "Excel Workbook (*.xlsx)",
-                                                              "All files (*.*)"}));
+            // In the language installed, English when there is none.
+            const auto shown = [](const char *text) { return QCoreApplication::translate("ClassSettingDialog", text); };
+            QCOMPARE(fileDialog->windowTitle(), shown("Open ID File"));
+            QCOMPARE(fileDialog->nameFilters(),
+                     (QStringList{shown("Text/CSV files (*.txt *.csv)"), shown("Excel Workbook (*.xlsx)"),
+                                  shown("All files (*.*)")}));
             auto *nameEdit = fileDialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
             QVERIFY(nameEdit);
             QTest::keyClicks(nameEdit, path);
@@ -154,7 +158,7 @@ private:
         click(dialog, "pushButton_3");
         if (!fileAnswerer.answered() || !summaryAnswerer || !summaryAnswerer->answered())
             return QStringLiteral("(no file dialog or no summary)");
-        if (summaryAnswerer->title() != QLatin1String("Warning"))
+        if (summaryAnswerer->title() != QCoreApplication::translate("ClassSettingDialog", "Warning"))
             return QStringLiteral("(summary titled %1)").arg(summaryAnswerer->title());
         return summaryAnswerer->text();
     }
@@ -540,22 +544,33 @@ private slots:
         QTest::newRow("header skipped") << "list.txt" << QByteArray("ID,Name\n1001, Tom\n1002, Ann\n") << QStringList{}
                                         << "2 record added in this file!" << QStringList{"1001", "1002"}
                                         << QStringList{"Tom", "Ann"} << QStringList{"1001", "1002"};
-        QTest::newRow("all there already") << "list.txt" << QByteArray("1001 Tom\r\n1002 Ann\r\n")
-                                           << QStringList{"1001", "1002"} << "0 record added in this file!"
-                                           << QStringList{"1001", "1002"} << QStringList{"", ""}
-                                           << QStringList{"1001", "1002"};
+        QTest::newRow("all there already")
+            << "list.txt" << QByteArray("1001 Tom\r\n1002 Ann\r\n") << QStringList{"1001", "1002"}
+            << "0 record added in this file!\n2 names filled in." << QStringList{"1001", "1002"}
+            << QStringList{"Tom", "Ann"} << QStringList{"1001", "1002"};
+        QTest::newRow("all there already, no names")
+            << "list.txt" << QByteArray("1001\r\n1002\r\n") << QStringList{"1001", "1002"}
+            << "0 record added in this file!" << QStringList{"1001", "1002"} << QStringList{"", ""}
+            << QStringList{"1001", "1002"};
         QTest::newRow("nothing recognised") << "list.txt" << QByteArray("Tom 1001\nAnn\n") << QStringList{"5"}
                                             << "Sorry, no ID and Name recognized in this file!" << QStringList{"5"}
                                             << QStringList{""} << QStringList{"5"};
-        QTest::newRow("007 blocks 7") << "list.txt" << QByteArray("7 Tom\n") << QStringList{"007"}
+        QTest::newRow("007 blocks 7") << "list.txt" << QByteArray("7\n") << QStringList{"007"}
                                       << "0 record added in this file!" << QStringList{"007"} << QStringList{""}
                                       << QStringList{"007"};
-        QTest::newRow("a word counts as 0") << "list.txt" << QByteArray("0 Zero\n12 Bob\n") << QStringList{"abc"}
-                                            << "1 record added in this file!" << QStringList{"abc", "12"}
-                                            << QStringList{"", "Bob"} << QStringList{"abc", "12"};
-        QTest::newRow("same new ID twice") << "list.txt" << QByteArray("+12 Bob\n012 Ben\n") << QStringList{}
-                                           << "2 record added in this file!" << QStringList{"12", "12"}
-                                           << QStringList{"Bob", "Ben"} << QStringList{"12"};
+        QTest::newRow("a word counts as 0")
+            << "list.txt" << QByteArray("0\n12 Bob\n") << QStringList{"abc"} << "1 record added in this file!"
+            << QStringList{"abc", "12"} << QStringList{"", "Bob"} << QStringList{"abc", "12"};
+        QTest::newRow("same new ID twice")
+            << "list.txt" << QByteArray("+12 Bob\n012 Ben\n") << QStringList{} << "1 record added in this file!"
+            << QStringList{"12"} << QStringList{"Bob"} << QStringList{"12"};
+        QTest::newRow("lines whose ID cannot be taken")
+            << "list.csv" << QByteArray("学号,姓名\r\nS01,Ann\r\n1001,Tom\r\n3.20102200901016E+17,Wu\r\n")
+            << QStringList{}
+            << "1 record added in this file!\n1 line skipped: the ID is not a whole number (line 2).\n"
+               "1 line skipped: the ID was stored as a rounded number (line 4); store IDs as text in the "
+               "spreadsheet."
+            << QStringList{"1001"} << QStringList{"Tom"} << QStringList{"1001"};
         QTest::newRow("glued comma in a text file") << "list.txt" << QByteArray("1001,Tom\n") << QStringList{}
                                                     << "1 record added in this file!" << QStringList{"1001"}
                                                     << QStringList{",Tom"} << QStringList{"1001"};
@@ -597,10 +612,12 @@ private slots:
         const bool added = ids.size() > existingIds.size();
         if (added)
             QCOMPARE(selectedRows(dialog), QList<int>{ids.size() - 1});
+        // The class's students come without names.
+        const bool namesFilled = names.mid(0, existingIds.size()).join(QString()) != QString();
 
         ModalAnswerer closeAnswerer(QDialogButtonBox::Yes, 500);
         dialog.close();
-        QCOMPARE(closeAnswerer.answered(), added);
+        QCOMPARE(closeAnswerer.answered(), added || namesFilled);
         const QVector<SeedClass> stored = storedRoster();
         QCOMPARE(stored[0].ids, storedIds);
         QCOMPARE(stored[1].ids, QStringList{"1"});
@@ -617,10 +634,13 @@ private slots:
             binary.append(char((i * 7919) & 0xff) == '\n' ? '\0' : char((i * 7919) & 0xff));
         QTest::newRow("binary") << binary << "Sorry, no ID and Name recognized in this file!" << 0 << "";
         QTest::newRow("lines of a megabyte") << "5 " + QByteArray(1 << 20, 'x') + "\n" + QByteArray(1 << 20, '9')
-                                             << "1 record added in this file!" << 1
-                                             << QString(1 << 20, QLatin1Char('x'));
+                                             << "1 record added in this file!\n"
+                                                "1 line skipped: the ID is not a whole number (line 2)."
+                                             << 1 << QString(1 << 20, QLatin1Char('x'));
         QTest::newRow("IDs beyond 64 bits") << QByteArray("9223372036854775808 Tom\n-9223372036854775809 Ann\n")
-                                            << "Sorry, no ID and Name recognized in this file!" << 0 << "";
+                                            << "Sorry, no ID and Name recognized in this file!\n"
+                                               "2 lines skipped: the ID is not a whole number (lines 1, 2)."
+                                            << 0 << "";
         QByteArray many;
         for (int i = 1; i <= 100000; ++i)
             many += QByteArray::number(i) + " Name" + QByteArray::number(i) + "\n";
@@ -703,11 +723,44 @@ private slots:
         QTest::newRow("shared strings, no header")
             << WorkbookFiles::fromRows({{"0012", "Tom"}, {"1002", " Ann Lee "}}) << QStringList{}
             << "2 record added in this file!" << QStringList{"12", "1002"} << QStringList{"Tom", "Ann Lee"};
-        QTest::newRow("all there already") << WorkbookFiles::schoolClassList()
-                                           << QStringList{"20230101", "20230102", "020230103"}
-                                           << "0 record added in this file!"
-                                           << QStringList{"20230101", "20230102", "020230103"}
-                                           << QStringList{"", "", ""};
+        QTest::newRow("all there already")
+            << WorkbookFiles::schoolClassList() << QStringList{"20230101", "20230102", "020230103"}
+            << "0 record added in this file!\n3 names filled in." << QStringList{"20230101", "20230102", "020230103"}
+            << chinese;
+        QTest::newRow("学生学号 and 学生姓名 after a running count")
+            << WorkbookFiles::fromRows({{"序号", "学生学号", "学生姓名"}, {1, 20230101, "张伟"}, {2, 20230102, "李娜"}})
+            << QStringList{} << "2 record added in this file!" << QStringList(listed.mid(0, 2))
+            << QStringList(chinese.mid(0, 2));
+        QTest::newRow("学  号 and 姓 名")
+            << WorkbookFiles::fromRows({{"序号", "学  号", "姓 名："}, {1, 20230101, "张伟"}}) << QStringList{}
+            << "1 record added in this file!" << QStringList(listed.mid(0, 1)) << QStringList(chinese.mid(0, 1));
+        QTest::newRow("学号 before 编号")
+            << WorkbookFiles::fromRows({{"编号", "学号", "姓名"}, {1, 20230101, "张伟"}, {2, 20230102, "李娜"}})
+            << QStringList{} << "2 record added in this file!" << QStringList(listed.mid(0, 2))
+            << QStringList(chinese.mid(0, 2));
+        QTest::newRow("Student ID before No.")
+            << WorkbookFiles::fromRows({{"No.", "Student ID", "Name"}, {1, 20230101, "张伟"}}) << QStringList{}
+            << "1 record added in this file!" << QStringList(listed.mid(0, 1)) << QStringList(chinese.mid(0, 1));
+        const QVector<QVariantList> classList{
+            {"学号", "姓名"}, {20230101, "张伟"}, {20230102, "李娜"}, {20230103, "王芳"}};
+        QTest::newRow("hidden drop-down lists first")
+            << WorkbookFiles::withSheets({{"lists", true, {{"示例学生"}, {"男"}}}, {"名单", false, classList}})
+            << QStringList{} << "3 record added in this file!\nRead the sheet 名单." << listed << chinese;
+        QTest::newRow("subjects first") << WorkbookFiles::withSheets(
+            {{"科目", false, {{"语文"}, {"数学"}}}, {"名单", false, classList}})
+                                        << QStringList{} << "3 record added in this file!\nRead the sheet 名单."
+                                        << listed << chinese;
+        QTest::newRow("rows whose ID cannot be taken")
+            << WorkbookFiles::fromRows({{"学号", "姓名"},
+                                        {"32010220090101601X", "Lee"},
+                                        {20230101, "张伟"},
+                                        {320102200901016011.0, "Wu"},
+                                        {"S01", "Ann"}})
+            << QStringList{}
+            << "1 record added in this file!\n2 rows skipped: the ID is not a whole number (rows 2, 5).\n"
+               "1 row skipped: the ID was stored as a rounded number (row 4); store IDs as text in the "
+               "spreadsheet."
+            << QStringList(listed.mid(0, 1)) << QStringList(chinese.mid(0, 1));
         QTest::newRow("no ID recognised") << WorkbookFiles::fromRows({{"Name", "Sex"}, {"Tom", "M"}})
                                           << QStringList{"5"} << "Sorry, no ID and Name recognized in this file!"
                                           << QStringList{"5"} << QStringList{""};
@@ -731,6 +784,59 @@ private slots:
         QCOMPARE(storedRoster()[0].ids, ids);
     }
 
+    // Batch Add gives IDs without names; the class list names them, and a
+    // name or score already there stays.
+    void importNamesTheStudentsTheClassHas()
+    {
+        seedRoster({{QStringLiteral("Maths"), {"1003"}, {"Cy"}, {"AB"}}});
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        batchAdd(dialog, QStringLiteral("1001"), QStringLiteral("1002"));
+        QCOMPARE(tableColumn(dialog, 0), (QStringList{"1003", "1001", "1002"}));
+        const QString path =
+            writeFile(QStringLiteral("class.xlsx"),
+                      WorkbookFiles::fromRows(
+                          {{"学号", "姓名"}, {1001, "张伟"}, {1002, "李娜"}, {1003, "王芳"}, {1004, "刘洋"}}));
+        QCOMPARE(importThroughTheDialog(dialog, path),
+                 QStringLiteral("1 record added in this file!\n2 names filled in."));
+        const QStringList names{QString::fromUtf8("Cy"), QString::fromUtf8("张伟"), QString::fromUtf8("李娜"),
+                                QString::fromUtf8("刘洋")};
+        QCOMPARE(tableColumn(dialog, 1), names);
+        click(dialog, "pushButton_2");
+        const SeedClass stored = storedRoster()[0];
+        QCOMPARE(stored.ids, (QStringList{"1003", "1001", "1002", "1004"}));
+        QCOMPARE(stored.names, names);
+        QCOMPARE(stored.scores, (QStringList{"AB", "", "", ""}));
+    }
+
+    void importSummaryIsTranslated_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("summary");
+        QTest::newRow("added, simplified") << "simplify" << QByteArray("1001 Tom\n") << "已从此文件添加 1 条记录！";
+        QTest::newRow("none added, traditional")
+            << "traditional" << QByteArray("5 Eve\n") << "已從此檔案新增 0 筆記錄！";
+        QTest::newRow("none recognised, simplified")
+            << "simplify" << QByteArray("Tom\n") << "抱歉，此文件中没有识别出学号和姓名！";
+    }
+
+    void importSummaryIsTranslated()
+    {
+        QFETCH(QString, language);
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, summary);
+        seedRoster({{QStringLiteral("Maths"), {"5"}, {"Eve"}, {}}});
+        QTranslator translator;
+        QVERIFY(translator.load(language, QCoreApplication::applicationDirPath()));
+        QCoreApplication::installTranslator(&translator);
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        const QString shown = importThroughTheDialog(dialog, writeFile(QStringLiteral("list.txt"), bytes));
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(shown, summary);
+    }
+
     void badWorkbooksAreRefusedAndChangeNothing_data()
     {
         QTest::addColumn<QString>("fileName");
@@ -749,6 +855,23 @@ private slots:
         QTest::newRow("worksheet missing")
             << "class.xlsx" << WorkbookFiles::withParts(good, {}, {QString::fromLatin1(WorkbookFiles::kFirstSheet)})
             << "This Excel workbook has no worksheet that can be read: parts of it are missing.";
+        const QString uncomputed = QStringLiteral(
+            "This Excel workbook holds formulas whose values were never calculated, as programs that write "
+            "workbooks leave them: open it in a spreadsheet program (Excel, WPS or LibreOffice) and save it once, "
+            "then import it again.");
+        QTest::newRow("formulas never calculated")
+            << "class.xlsx"
+            << WorkbookFiles::withoutCachedValues(WorkbookFiles::build([](lxw_workbook *, lxw_worksheet *sheet) {
+                   worksheet_write_string(sheet, 0, 0, "学号", nullptr);
+                   worksheet_write_string(sheet, 0, 1, "姓名", nullptr);
+                   worksheet_write_formula(sheet, 1, 0, "=20230100+1", nullptr);
+                   worksheet_write_string(sheet, 1, 1, "张伟", nullptr);
+               }))
+            << uncomputed;
+        // Written as openpyxl writes formulas: an empty value, no type.
+        QTest::newRow("names joined by formulas never calculated")
+            << "class.xlsx" << fileBytes(QStringLiteral(ROSTER_TEST_DATA_DIR "/formulas-not-calculated.xlsx"))
+            << uncomputed;
         QTest::newRow("zip bomb") << "class.xlsx" << WorkbookFiles::withHugeWorksheet(good)
                                   << "This Excel workbook is too large to be a class list (more than 64 MiB).";
     }

@@ -22,7 +22,7 @@ private:
     // The file names 1001 张伟 and 1002 李娜.
     static void verifyBothStudents(const QByteArray &bytes)
     {
-        const std::vector<ImportedStudent> students = readImportFile(bytes, true);
+        const std::vector<ImportedStudent> students = readImportFile(bytes, true).students;
         QCOMPARE(students.size(), size_t(2));
         QCOMPARE(students[0].id, qint64(1001));
         QCOMPARE(students[0].name, QString::fromUtf8("张伟"));
@@ -145,11 +145,60 @@ private slots:
     void filesKeepTheirOrderAndSkipWhatIsNotAStudent()
     {
         const QByteArray bytes("ID,Name\r\n1001, Tom\r\n\r\nnotes\r\n1002, Ann\r\n1001 Tom again");
-        const std::vector<ImportedStudent> students = readImportFile(bytes, false);
+        const std::vector<ImportedStudent> students = readImportFile(bytes, false).students;
         QCOMPARE(students.size(), size_t(3));
         QCOMPARE(students[0].name, QStringLiteral("Tom"));
         QCOMPARE(students[1].id, qint64(1002));
         QCOMPARE(students[2].id, qint64(1001));
+    }
+
+    void idsThatCannotBeTaken_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("ID ending in X") << "32010220090101601X" << "not whole";
+        QTest::newRow("letters first") << "G110101200901010001" << "not whole";
+        QTest::newRow("class code") << "S01" << "not whole";
+        QTest::newRow("beyond 64 bits") << "9223372036854775808" << "not whole";
+        QTest::newRow("fraction") << "1001.5" << "not whole";
+        QTest::newRow("rounded") << "3.20102200901016E+17" << "rounded";
+        QTest::newRow("rounded, lower case, no point") << " 3e17 " << "rounded";
+        QTest::newRow("an ID") << " 1001 " << "";
+        QTest::newRow("a heading") << "ID" << "";
+        QTest::newRow("a title with a digit") << QString::fromUtf8("高一(3)班") << "";
+        QTest::newRow("words") << "Class 3" << "";
+        QTest::newRow("empty") << "" << "";
+    }
+
+    void idsThatCannotBeTaken()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, reason);
+        SkippedStudent::Reason found = SkippedStudent::NotWholeNumber;
+        const bool skipped = unreadableIdReason(text, found);
+        QCOMPARE(skipped ? (found == SkippedStudent::RoundedNumber ? "rounded" : "not whole") : "", reason);
+    }
+
+    void filesTellTheLinesWhoseIdCannotBeTaken_data()
+    {
+        QTest::addColumn<bool>("csv");
+        QTest::newRow("text") << false;
+        QTest::newRow("CSV") << true;
+    }
+
+    void filesTellTheLinesWhoseIdCannotBeTaken()
+    {
+        QFETCH(bool, csv);
+        const QByteArray bytes("高一(3)班\r\nID,Name\r\nS01,Ann\r\n1001,Tom\r\n\r\n"
+                               "99999999999999999999,Big\r\n3.20102200901016E+17,Wu\r\n3.2E+17 Li\r\n1002 Bo");
+        const ImportedStudents read = readImportFile(bytes, csv);
+        QCOMPARE(read.students.size(), size_t(2));
+        QCOMPARE(read.students[0].id, qint64(1001));
+        QCOMPARE(read.students[1].id, qint64(1002));
+        QStringList skipped;
+        for (const SkippedStudent &line : read.skipped)
+            skipped << QString::number(line.number) + (line.reason == SkippedStudent::RoundedNumber ? "~" : "");
+        QCOMPARE(skipped, (QStringList{"3", "6", "7~", "8~"}));
     }
 
     void filesThatCannotBeImportedSayWhy_data()
@@ -202,14 +251,15 @@ private slots:
         readImportFile(binary, false);
 
         const QByteArray longName(1 << 20, 'x');
-        std::vector<ImportedStudent> students = readImportFile("5 " + longName + "\n" + QByteArray(1 << 20, '9'), true);
+        std::vector<ImportedStudent> students =
+            readImportFile("5 " + longName + "\n" + QByteArray(1 << 20, '9'), true).students;
         QCOMPARE(students.size(), size_t(1));
         QCOMPARE(students[0].name.size(), 1 << 20);
 
         QByteArray many;
         for (int i = 0; i < 100000; ++i)
             many += QByteArray::number(i) + ",Name" + QByteArray::number(i) + "\n";
-        students = readImportFile(many, true);
+        students = readImportFile(many, true).students;
         QCOMPARE(students.size(), size_t(100000));
         QCOMPARE(students.back().name, QStringLiteral("Name99999"));
     }

@@ -4,6 +4,7 @@
 #include "../support/workbookfiles.h"
 
 #include <QBuffer>
+#include <QFile>
 
 Q_DECLARE_METATYPE(WorkbookReader::Error)
 
@@ -27,6 +28,14 @@ bool readWorkbook(const QByteArray &bytes, WorkbookReader &reader)
 }
 
 const QString kSheet = QString::fromLatin1(WorkbookFiles::kFirstSheet);
+
+QByteArray fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(path));
+    return file.readAll();
+}
 
 // A worksheet part whose first column holds these number texts as a writer
 // stored them, each beside the name "n".
@@ -156,6 +165,31 @@ private slots:
                                                  "1.5E-3", "0.25", "007", "1E99999"})}})
             << QStringList{"20230101|n", "20230101|n", "123456789012345670|n", "0|n", "1.5E-3|n", "0.25|n",
                            "7|n", "1E99999|n"};
+        QTest::newRow("学生学号 and 学生姓名 after a running count")
+            << WorkbookFiles::fromRows({{"序号", "学生学号", "学生姓名"}, {1, 20230101, "张伟"}, {2, 20230102, "李娜"}})
+            << QStringList{"20230101|张伟", "20230102|李娜"};
+        QTest::newRow("headings spaced out and with a colon")
+            << WorkbookFiles::fromRows({{"序号", QString::fromUtf8("学\u3000 号："), "姓  名:"}, {1, 1001, "Tom"}})
+            << QStringList{"1001|Tom"};
+        QTest::newRow("学号 before 编号") << WorkbookFiles::fromRows({{"编号", "学号", "姓名"}, {1, 20230101, "张伟"}})
+                                          << QStringList{"20230101|张伟"};
+        QTest::newRow("Student ID before No.")
+            << WorkbookFiles::fromRows({{"No.", "Student ID", "Name"}, {1, 20230101, "Tom"}})
+            << QStringList{"20230101|Tom"};
+        QTest::newRow("考号 before 学籍号")
+            << WorkbookFiles::fromRows({{"学籍号", "准考证号", "姓名"}, {"G1101", 880101, "张伟"}})
+            << QStringList{"880101|张伟"};
+        QTest::newRow("学籍号 before ID")
+            << WorkbookFiles::fromRows({{"ID", "学籍号", "Full Name"}, {1, 30101, "Tom Lee"}})
+            << QStringList{"30101|Tom Lee"};
+        QTest::newRow("编号 before 序号")
+            << WorkbookFiles::fromRows({{"序号", "姓名", "编号"}, {1, "张伟", 501}}) << QStringList{"501|张伟"};
+        QTest::newRow("formulas with their values") << WorkbookFiles::build([](lxw_workbook *, lxw_worksheet *sheet) {
+            worksheet_write_string(sheet, 0, 0, "学号", nullptr);
+            worksheet_write_string(sheet, 0, 1, "姓名", nullptr);
+            worksheet_write_formula_num(sheet, 1, 0, "=20230100+1", nullptr, 20230101);
+            worksheet_write_formula_str(sheet, 1, 1, "=\"张\"&\"伟\"", nullptr, "张伟");
+        }) << QStringList{"20230101|张伟"};
     }
 
     void readsTheStudentRows()
@@ -188,6 +222,113 @@ private slots:
         QCOMPARE(rowTexts(reader.rows()), QStringList{"2|n"});
     }
 
+    void everyHeadingIsRecognised_data()
+    {
+        QTest::addColumn<QString>("idHeading");
+        QTest::addColumn<QString>("nameHeading");
+        for (const char *heading : {"学号", "学生学号", "学籍号", "考号", "准考证号", "编号", "ID", "Student ID",
+                                    "Student No.", "Number", "student id", "NUMBER"})
+            QTest::newRow(heading) << QString::fromUtf8(heading) << QStringLiteral("姓名");
+        for (const char *heading : {"姓名", "学生姓名", "名字", "Name", "Student Name", "Full Name", "full name"})
+            QTest::newRow(heading) << QStringLiteral("学号") << QString::fromUtf8(heading);
+    }
+
+    // With the heading found, the title row and a numbered row above the
+    // header are passed over; without it they would be students.
+    void everyHeadingIsRecognised()
+    {
+        QFETCH(QString, idHeading);
+        QFETCH(QString, nameHeading);
+        WorkbookReader reader;
+        QVERIFY(
+            readWorkbook(WorkbookFiles::fromRows(
+                             {{"2023 Class 3", "list"}, {7, "x"}, {"序号", idHeading, nameHeading}, {1, 1001, "Tom"}}),
+                         reader));
+        QCOMPARE(rowTexts(reader.rows()), QStringList{"1001|Tom"});
+    }
+
+    void readsTheClassListSheet_data()
+    {
+        QTest::addColumn<QByteArray>("workbook");
+        QTest::addColumn<QStringList>("rows");
+        QTest::addColumn<QString>("sheetName");
+        QTest::addColumn<int>("sheetCount");
+        const QVector<QVariantList> classList{{"学号", "姓名"}, {20230101, "张伟"}, {20230102, "李娜"}};
+        const QStringList students{"20230101|张伟", "20230102|李娜"};
+        const WorkbookFiles::Sheet dropDowns{"lists", true, {{"示例学生"}, {"男"}, {"女"}}};
+        const WorkbookFiles::Sheet sample{"sample", true, {{"学号", "姓名"}, {1, "示例学生"}}};
+
+        QTest::newRow("hidden drop-down lists first")
+            << WorkbookFiles::withSheets({dropDowns, {"名单", false, classList}}) << students << "名单" << 2;
+        QTest::newRow("a hidden sample with a header first")
+            << WorkbookFiles::withSheets({sample, {"名单", false, classList}}) << students << "名单" << 2;
+        QByteArray veryHidden = WorkbookFiles::withSheets({sample, {"名单", false, classList}});
+        QMap<QString, QByteArray> parts = WorkbookFiles::parts(veryHidden);
+        QByteArray workbook = parts.value(QStringLiteral("xl/workbook.xml"));
+        QVERIFY(workbook.contains("state=\"hidden\""));
+        workbook.replace("state=\"hidden\"", "state=\"veryHidden\"");
+        QTest::newRow("a very hidden sample first")
+            << WorkbookFiles::withParts(veryHidden, {{QStringLiteral("xl/workbook.xml"), workbook}}) << students
+            << "名单" << 2;
+        QTest::newRow("an empty sheet first")
+            << WorkbookFiles::withSheets({{"Sheet1", false, {}}, {"Sheet2", false, classList}}) << students << "Sheet2"
+            << 2;
+        QTest::newRow("subjects first") << WorkbookFiles::withSheets(
+            {{"科目", false, {{"语文"}, {"数学"}, {"英语"}}}, {"学生", false, {{1001, "Tom"}, {1002, "Ann"}}}})
+                                        << QStringList{"1001|Tom", "1002|Ann"} << "学生" << 2;
+        QTest::newRow("a header row before two filled columns")
+            << WorkbookFiles::withSheets({{"成绩", false, {{"语文", 90}, {"数学", 80}}}, {"名单", false, classList}})
+            << students << "名单" << 2;
+        QTest::newRow("two filled columns when no sheet has a header row") << WorkbookFiles::withSheets(
+            {{"科目", false, {{"语文"}}}, {"A", false, {{1001, "Tom"}}}, {"B", false, {{1002, "Ann"}}}})
+                                                                           << QStringList{"1001|Tom"} << "A" << 3;
+        QTest::newRow("the first visible sheet when none has two filled columns")
+            << WorkbookFiles::withSheets({dropDowns, {"IDs", false, {{1001}, {1002}}}, {"more", false, {{"x"}}}})
+            << QStringList{"1001|", "1002|"} << "IDs" << 3;
+        QTest::newRow("one sheet") << WorkbookFiles::fromRows(classList) << students << "Sheet1" << 1;
+    }
+
+    void readsTheClassListSheet()
+    {
+        QFETCH(QByteArray, workbook);
+        QFETCH(QStringList, rows);
+        QFETCH(QString, sheetName);
+        QFETCH(int, sheetCount);
+        WorkbookReader reader;
+        QVERIFY(readWorkbook(workbook, reader));
+        QCOMPARE(rowTexts(reader.rows()), rows);
+        QCOMPARE(reader.sheetName(), sheetName);
+        QCOMPARE(reader.sheetCount(), sheetCount);
+    }
+
+    void rowsWhoseIdCannotBeTakenAreSkippedWithTheirReason()
+    {
+        WorkbookReader reader;
+        QVERIFY(readWorkbook(WorkbookFiles::fromRows({{"花名册"},
+                                                      {"学号", "姓名"},
+                                                      {"32010220090101601X", "Lee"},
+                                                      {"G110101200901010001", "Wu"},
+                                                      {20230101, "Tom"},
+                                                      {"S01", "Ann"},
+                                                      {"9223372036854775808", "Beyond"},
+                                                      {320102200901016011.0, "Rounded"},
+                                                      {1001.5, "Half"},
+                                                      {1e20, "Huge"},
+                                                      {"3.20102200901016E+17", "Typed"},
+                                                      {"班主任：张老师", ""},
+                                                      {123456789012345.0, "Fifteen digits"}}),
+                             reader));
+        const ImportedStudents read = reader.students();
+        QStringList students;
+        for (const ImportedStudent &student : read.students)
+            students << QString::number(student.id) + QLatin1Char('|') + student.name;
+        QCOMPARE(students, (QStringList{"20230101|Tom", "123456789012345|Fifteen digits"}));
+        QStringList skipped;
+        for (const SkippedStudent &row : read.skipped)
+            skipped << QString::number(row.number) + (row.reason == SkippedStudent::RoundedNumber ? "rounded" : "");
+        QCOMPARE(skipped, (QStringList{"3", "4", "6", "7", "8rounded", "9", "10rounded", "11rounded"}));
+    }
+
     void studentsAreTheRowsWithAnId()
     {
         WorkbookReader reader;
@@ -199,7 +340,7 @@ private slots:
                                                       {"9223372036854775808", "Beyond"},
                                                       {20230101, "张伟"}}),
                              reader));
-        const std::vector<ImportedStudent> students = reader.students();
+        const std::vector<ImportedStudent> students = reader.students().students;
         QStringList texts;
         for (const ImportedStudent &student : students)
             texts << QString::number(student.id) + QLatin1Char('|') + student.name;
@@ -247,6 +388,18 @@ private slots:
                                  "<workbook xmlns=\"http://schemas.openxmlformats.org/spreadsheetml/2006/main\">"
                                  "<sheets/></workbook>"}})
             << WorkbookReader::MissingWorksheet;
+        QTest::newRow("formulas never calculated")
+            << WorkbookFiles::withoutCachedValues(WorkbookFiles::build([](lxw_workbook *, lxw_worksheet *sheet) {
+                   worksheet_write_string(sheet, 0, 0, "学号", nullptr);
+                   worksheet_write_string(sheet, 0, 1, "姓名", nullptr);
+                   worksheet_write_formula(sheet, 1, 0, "=20230100+1", nullptr);
+                   worksheet_write_string(sheet, 1, 1, "张伟", nullptr);
+               }))
+            << WorkbookReader::UncomputedFormulas;
+        // Written as openpyxl writes a formula: an empty value, no type.
+        QTest::newRow("names joined by formulas never calculated")
+            << fileBytes(QStringLiteral(ROSTER_TEST_DATA_DIR "/formulas-not-calculated.xlsx"))
+            << WorkbookReader::UncomputedFormulas;
         const QByteArray bomb = WorkbookFiles::withHugeWorksheet(good);
         QTest::newRow("worksheet beyond 64 MiB") << bomb << WorkbookReader::TooLarge;
         QTest::newRow("worksheet beyond 64 MiB claiming 100 bytes") << withClaimedSheetSize(bomb, 100)

@@ -8,12 +8,15 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryFile>
 #include <QXmlStreamReader>
 
 namespace WorkbookFiles {
 
-QByteArray build(const std::function<void(lxw_workbook *, lxw_worksheet *)> &fill, bool constantMemory)
+namespace {
+
+QByteArray write(const std::function<void(lxw_workbook *)> &fill, bool constantMemory)
 {
     QTemporaryFile file(QDir::tempPath() + QStringLiteral("/workbook-XXXXXX.xlsx"));
     if (!file.open())
@@ -23,7 +26,7 @@ QByteArray build(const std::function<void(lxw_workbook *, lxw_worksheet *)> &fil
     lxw_workbook_options options = {};
     options.constant_memory = constantMemory ? LXW_TRUE : LXW_FALSE;
     lxw_workbook *workbook = workbook_new_opt(path.constData(), &options);
-    fill(workbook, workbook_add_worksheet(workbook, nullptr));
+    fill(workbook);
     if (workbook_close(workbook) != LXW_NO_ERROR)
         qFatal("libxlsxwriter could not write %s", path.constData());
     QFile written(file.fileName());
@@ -32,20 +35,66 @@ QByteArray build(const std::function<void(lxw_workbook *, lxw_worksheet *)> &fil
     return written.readAll();
 }
 
+void writeRows(lxw_worksheet *sheet, const QVector<QVariantList> &rows)
+{
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < rows[row].size(); ++column) {
+            const QVariant &cell = rows[row][column];
+            if (cell.type() == QVariant::String)
+                worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column), cell.toString().toUtf8().constData(),
+                                       nullptr);
+            else if (cell.isValid())
+                worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), cell.toDouble(), nullptr);
+        }
+    }
+}
+
+}
+
+QByteArray build(const std::function<void(lxw_workbook *, lxw_worksheet *)> &fill, bool constantMemory)
+{
+    return write([&fill](lxw_workbook *workbook) { fill(workbook, workbook_add_worksheet(workbook, nullptr)); },
+                 constantMemory);
+}
+
 QByteArray fromRows(const QVector<QVariantList> &rows)
 {
-    return build([&rows](lxw_workbook *, lxw_worksheet *sheet) {
-        for (int row = 0; row < rows.size(); ++row) {
-            for (int column = 0; column < rows[row].size(); ++column) {
-                const QVariant &cell = rows[row][column];
-                if (cell.type() == QVariant::String)
-                    worksheet_write_string(sheet, lxw_row_t(row), lxw_col_t(column),
-                                           cell.toString().toUtf8().constData(), nullptr);
-                else if (cell.isValid())
-                    worksheet_write_number(sheet, lxw_row_t(row), lxw_col_t(column), cell.toDouble(), nullptr);
+    return build([&rows](lxw_workbook *, lxw_worksheet *sheet) { writeRows(sheet, rows); });
+}
+
+QByteArray withSheets(const QVector<Sheet> &sheets)
+{
+    return write(
+        [&sheets](lxw_workbook *workbook) {
+            bool activated = false;
+            for (const Sheet &each : sheets) {
+                lxw_worksheet *sheet = workbook_add_worksheet(workbook, each.name.toUtf8().constData());
+                writeRows(sheet, each.rows);
+                // The sheet shown on opening cannot be hidden.
+                if (each.hidden) {
+                    worksheet_hide(sheet);
+                } else if (!activated) {
+                    worksheet_activate(sheet);
+                    worksheet_set_first_sheet(sheet);
+                    activated = true;
+                }
             }
-        }
-    });
+        },
+        false);
+}
+
+QByteArray withoutCachedValues(const QByteArray &workbook)
+{
+    QMap<QString, QByteArray> changed;
+    const QMap<QString, QByteArray> all = parts(workbook);
+    for (auto part = all.cbegin(); part != all.cend(); ++part) {
+        if (part.key().startsWith(QLatin1String("xl/worksheets/")))
+            changed.insert(part.key(),
+                           QString::fromUtf8(part.value())
+                               .replace(QRegularExpression(QStringLiteral("</f><v>[^<]*</v>")), QStringLiteral("</f>"))
+                               .toUtf8());
+    }
+    return withParts(workbook, changed);
 }
 
 QByteArray schoolClassList()

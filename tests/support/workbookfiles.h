@@ -25,6 +25,23 @@ QByteArray build(const std::function<void(lxw_workbook *, lxw_worksheet *)> &fil
 // number cell, and an invalid QVariant leaves the cell out.
 QByteArray fromRows(const QVector<QVariantList> &rows);
 
+// A worksheet of a workbook with several: its tab name, whether it is
+// hidden, and its rows as fromRows takes them.
+struct Sheet
+{
+    QString name;
+    bool hidden;
+    QVector<QVariantList> rows;
+};
+
+// A workbook of these sheets in this order; the first visible one is the
+// one shown on opening.
+QByteArray withSheets(const QVector<Sheet> &sheets);
+
+// The workbook with the values that its formulas last calculated left out,
+// as programs that write workbooks without calculating leave them.
+QByteArray withoutCachedValues(const QByteArray &workbook);
+
 // A class list as schools hand it out: a merged title row, then a header
 // row (序号, 学号, 姓名), then three students with number IDs and Chinese
 // names, 20230101 张伟, 20230102 李娜 (written with blanks around it) and
