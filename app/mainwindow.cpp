@@ -29,6 +29,7 @@
 #include "roster/historyfile.h"
 #include "roster/rosterstore.h"
 #include "roster/scorebook.h"
+#include "roster/studentidcheck.h"
 #include "speech/speechdialog.h"
 #include "speech/voiceswitchbutton.h"
 
@@ -96,6 +97,9 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     setUpStatusBar();
     setUpView();
     setUpFloating();
+    // Told once the window shows, not while it is being built.
+    m_built = true;
+    QMetaObject::invokeMethod(this, &MainWindow::tellUndrawableStudents, Qt::QueuedConnection);
 }
 
 MainWindow::~MainWindow()
@@ -252,21 +256,28 @@ void MainWindow::setUpView()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    while (m_store->hasUnsavedScores()) {
-        QMessageBox box(QMessageBox::Warning, tr("Scores Not Saved"),
-                        tr("Some scores could not be saved and are kept only while Zandrel runs.\n\n"
-                           "Try to save them again, or close Zandrel and lose them?"),
-                        QMessageBox::Retry | QMessageBox::Close, this);
-        box.button(QMessageBox::Retry)->setText(tr("Try Again"));
-        box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
-        box.setDefaultButton(QMessageBox::Retry);
-        // Losing the scores takes the button that says so, never Escape.
-        box.setEscapeButton(QMessageBox::Retry);
-        if (box.exec() != QMessageBox::Retry)
-            break;
+    while (m_store->hasUnsavedScores()
+           && askToTryAgain(tr("Scores Not Saved"),
+                            tr("Some scores could not be saved and are kept only while Zandrel runs.\n\n"
+                               "Try to save them again, or close Zandrel and lose them?")))
         m_store->saveClasses();
-    }
+    while (m_history->hasUnwritten()
+           && askToTryAgain(tr("History Not Saved"),
+                            tr("Some draws and scores could not be added to the history and are kept only while "
+                               "Zandrel runs.\n\nTry to add them again, or close Zandrel and lose them?")))
+        m_history->writeUnwritten();
     QMainWindow::closeEvent(event);
+}
+
+bool MainWindow::askToTryAgain(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Retry | QMessageBox::Close, this);
+    box.button(QMessageBox::Retry)->setText(tr("Try Again"));
+    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
+    box.setDefaultButton(QMessageBox::Retry);
+    // Losing them takes the button that says so, never Escape.
+    box.setEscapeButton(QMessageBox::Retry);
+    return box.exec() == QMessageBox::Retry;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -387,6 +398,7 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
         m_classSettingDialog->loadClasses();
 
     if (refillClasses) {
+        m_refillingClasses = true;
         const QString remembered = ui->comboBox->currentText();
         m_classSettingDialog->classNames(m_classNames);
         ui->comboBox->clear();
@@ -397,6 +409,7 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
                 chosen = static_cast<int>(k);
         }
         ui->comboBox->setCurrentIndex(chosen);
+        m_refillingClasses = false;
     }
 
     const int i = currentClassIndex();
@@ -404,6 +417,8 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
         return;
     m_session->setClass(m_classNames[i]);
     m_scoreBook->setClass(m_classNames[i]);
+    if (!m_refillingClasses)
+        tellUndrawableStudents();
 
     m_ledDisplay->showFirst();
     showStudentCount();
@@ -415,6 +430,21 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     ui->pushButton_4->setEnabled(hasStudents);
     ui->pushButton_11->setEnabled(hasStudents);
     ui->pushButton_12->setEnabled(hasStudents);
+}
+
+void MainWindow::tellUndrawableStudents()
+{
+    const int i = currentClassIndex();
+    const int k = i >= 0 ? m_store->classIndex(m_classNames[i]) : -1;
+    if (!m_built || k < 0)
+        return;
+    const QStringList undrawable = StudentIdCheck::undrawable(m_store->ids(k));
+    QStringList &told = m_undrawableTold[m_store->classKey(k)];
+    if (undrawable == told)
+        return;
+    told = undrawable;
+    if (!undrawable.isEmpty())
+        QMessageBox::warning(this, tr("Warning"), StudentIdCheck::undrawableMessage(m_store->ids(k)));
 }
 
 void MainWindow::showStudentCount()
@@ -440,6 +470,7 @@ void MainWindow::setUpDraws()
 {
     m_history = new ClassHistory(m_dataDir, this);
     connect(m_history, &ClassHistory::appendFailed, this, &MainWindow::reportHistoryFailure);
+    connect(m_history, &ClassHistory::noFileName, m_classSettingDialog, &ClassSettingDialog::tellWhenNoFileName);
     m_session = new DrawSession(m_store, m_history, m_dataDir, this);
     m_session->setNameReading([this] { return m_speechDialog->readsNames(); });
     m_scoreBook = new ScoreBook(m_store, m_history, this);

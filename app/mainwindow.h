@@ -165,6 +165,9 @@ private:
     // The class chooser's index into m_classNames, -1 when none is chosen.
     int currentClassIndex() const;
     void refreshRoster(bool reloadStore, bool refillClasses);
+    // Lists, once for each class and list, the students of the chosen class
+    // whose IDs no draw reaches.
+    void tellUndrawableStudents();
     void showStudentCount();
 
     // Draws: the displays the session drives.
@@ -181,6 +184,9 @@ private:
 
     // Score entry.
     void reportHistoryFailure(const QString &path);
+    // Before what the disk refused is lost with the window: true when the
+    // teacher asks to try again.
+    bool askToTryAgain(const QString &title, const QString &text);
     bool acceptedScoreLetter(const QLineEdit *box, char &letter);
     void scoreShownStudent(char letter);
     void scoreFromButton(QPushButton *button, char letter);
@@ -209,6 +215,12 @@ private:
     VoiceSwitchButton *m_voiceSwitch = nullptr;
     QString m_dataDir;
     std::vector<QString> m_classNames;
+    // While the class chooser is filled anew, its passing choices are not
+    // the teacher's.
+    bool m_refillingClasses = false;
+    bool m_built = false;
+    // The IDs last listed for each class, by the store's class key.
+    QHash<quint64, QStringList> m_undrawableTold;
     QTranslator *m_translator = nullptr;
 
     // The draws, the scores and their history.

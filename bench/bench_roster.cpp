@@ -111,7 +111,7 @@ int main(int argc, char *argv[])
            }),
            50);
 
-    ClassSettingDialog dialog;
+    ClassSettingDialog dialog(&store);
     report("opening the class settings dialog on that class",
            medianMs(7, [&] {
                dialog.show();

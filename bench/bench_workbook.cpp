@@ -5,7 +5,9 @@
 // the export does it. Run by hand: prints the median of several runs in
 // milliseconds.
 
+#include "app/appservices.h"
 #include "roster/classsettingdialog.h"
+#include "roster/rosterstore.h"
 #include "roster/scoreworkbook.h"
 #include "roster/workbookreader.h"
 
@@ -95,7 +97,8 @@ int main(int argc, char *argv[])
         settings.endArray();
         settings.endArray();
     }
-    ClassSettingDialog dialog;
+    RosterStore importStore(dataDirectory());
+    ClassSettingDialog dialog(&importStore);
     auto *importButton = dialog.findChild<QPushButton *>(QStringLiteral("pushButton_3"));
     QString summary;
     report("importing it (file dialog to summary)", medianMs(5, [&] { importButton->click(); }, [&] {
@@ -114,7 +117,8 @@ int main(int argc, char *argv[])
     writeBenchRoster(1, kRows, scores);
     const QString dataDir = home.path() + QStringLiteral("/Brimvale");
     QDir().mkpath(dataDir);
-    ClassSettingDialog store;
+    RosterStore rosterStore(dataDirectory());
+    ClassSettingDialog store(&rosterStore);
     store.loadClasses();
     QStringList ids, names;
     for (const QString &id : numberedIds(kRows)) {

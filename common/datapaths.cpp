@@ -1,6 +1,7 @@
 #include "common/datapaths.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSet>
 
 QString defaultDataDirectory()
@@ -9,17 +10,37 @@ QString defaultDataDirectory()
 }
 
 namespace {
+const int kLongestFileName = 255;
+// The longest name of a class's files, that of its score workbook.
+const char *const kLongestClassFileSuffix = "_score100.xlsx";
+
 // Whether a name can stand inside a file name in the data directory: it holds
 // no path separator and no NUL character.
 bool fitsInFileName(const QString &name)
 {
     return !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\')) && !name.contains(QChar(0));
 }
+
+bool isShortEnough(const QString &fileName)
+{
+    return QFile::encodeName(fileName).size() <= kLongestFileName;
+}
+}
+
+ClassFileNameProblem classFileNameProblem(const QString &className)
+{
+    if (!fitsInFileName(className))
+        return ClassFileNameProblem::PathCharacter;
+    if (!isShortEnough(className + QLatin1String(kLongestClassFileSuffix)))
+        return ClassFileNameProblem::TooLong;
+    return ClassFileNameProblem::None;
 }
 
 QString classFilePath(const QString &dataDir, const QString &className, const QString &suffix)
 {
-    return fitsInFileName(className) ? dataDir + QLatin1Char('/') + className + suffix : QString();
+    if (!fitsInFileName(className) || !isShortEnough(className + suffix))
+        return QString();
+    return dataDir + QLatin1Char('/') + className + suffix;
 }
 
 bool isSafePathComponent(const QString &name)

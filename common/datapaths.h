@@ -15,10 +15,18 @@ bool isSafePathComponent(const QString &name);
 // dataDir + "/" + className, or an empty string when the name is not safe.
 QString classDirectoryPath(const QString &dataDir, const QString &className);
 
+// Why a class's own files cannot be named after it.
+enum class ClassFileNameProblem { None, PathCharacter, TooLong };
+
+// The problem with the class name for every file of the class in the data
+// directory: a path separator or NUL in it, or a name too long for the
+// longest of those file names (255 bytes, the common limit of file systems).
+ClassFileNameProblem classFileNameProblem(const QString &className);
+
 // dataDir + "/" + className + suffix: one of the class's own files in the
 // data directory itself (score files, score workbook, history). The suffix
 // keeps any other name, even "" or "..", a file there; empty when the name
-// holds a path separator or NUL.
+// holds a path separator or NUL or the file name would be too long.
 QString classFilePath(const QString &dataDir, const QString &className, const QString &suffix);
 
 // classDirectoryPath + "/" + id, or an empty string when either is not safe.

@@ -19,10 +19,17 @@ public:
     // Nothing is written for a class whose name cannot name a file.
     void append(const QString &className, const QByteArray &lines);
 
+    // Lines the disk did not take, kept while the program runs.
+    bool hasUnwritten() const { return m_log.hasUnwritten(); }
+    // Tries to add them again; false while some are still kept.
+    bool writeUnwritten() { return m_log.writeUnwritten(); }
+
 signals:
     // The first time in a run that lines could not be added, so that the
     // teacher hears of a full disk once, not at every draw.
     void appendFailed(const QString &path);
+    // Lines of a class whose name cannot name a file were passed over.
+    void noFileName(const QString &className);
 
 private:
     QString m_dataDir;

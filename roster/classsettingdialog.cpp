@@ -5,9 +5,11 @@
 #include "roster/batchaddiddialog.h"
 #include "roster/importfilecheck.h"
 #include "roster/importreader.h"
+#include "roster/refusingitemdelegate.h"
 #include "roster/rosterimport.h"
 #include "roster/rosterorder.h"
 #include "roster/rosterstore.h"
+#include "roster/studentidcheck.h"
 #include "roster/studentids.h"
 #include "roster/truncatingitemdelegate.h"
 #include "roster/workbookreader.h"
@@ -19,8 +21,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QItemSelection>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSet>
 #include <QShowEvent>
 #include <QStandardItemModel>
@@ -34,6 +38,8 @@
 namespace {
 const int kIdColumnWidth = 150;
 const quint64 kLargestIdRange = 1000;
+// Which student of the store a table row is, kept in its ID cell.
+const int kStudentKeyRole = Qt::UserRole + 1;
 }
 
 ClassSettingDialog::ClassSettingDialog(RosterStore *store, QWidget *parent)
@@ -52,6 +58,28 @@ ClassSettingDialog::ClassSettingDialog(RosterStore *store, QWidget *parent)
     m_studentModel = new QStandardItemModel(0, 3, this);
     ui->tableView->setModel(m_studentModel);
     ui->tableView->setItemDelegate(new TruncatingItemDelegate(ui->tableView));
+    auto *idDelegate = new RefusingItemDelegate(
+        [](const QModelIndex &, const QString &id) {
+            return StudentIdCheck::isWholeNumber(id) ? QString() : StudentIdCheck::notAnIdMessage(id.simplified());
+        },
+        ui->tableView);
+    ui->tableView->setItemDelegateForColumn(0, idDelegate);
+    auto *classNameDelegate = new RefusingItemDelegate(
+        [this](const QModelIndex &index, const QString &name) {
+            const QStringList names = m_classListModel->stringList();
+            for (int row = 0; row < names.size(); ++row) {
+                if (row != index.row() && names.at(row) == name)
+                    return tr("There is a class named %1 already. The class keeps its name %2.")
+                        .arg(name, index.data().toString());
+            }
+            return QString();
+        },
+        ui->listView);
+    ui->listView->setItemDelegate(classNameDelegate);
+    // Told once the editor has closed, which a box opened while it commits
+    // would make it commit again.
+    for (RefusingItemDelegate *delegate : {idDelegate, classNameDelegate})
+        connect(delegate, &RefusingItemDelegate::refused, this, &ClassSettingDialog::tellRefusal, Qt::QueuedConnection);
     QHeaderView *header = ui->tableView->horizontalHeader();
     header->setSectionsClickable(true);
     connect(header, &QHeaderView::sectionClicked, this, &ClassSettingDialog::orderButton);
@@ -72,12 +100,63 @@ void ClassSettingDialog::loadClasses()
     m_modified = false;
 }
 
-void ClassSettingDialog::saveClasses(bool syncFirst)
+bool ClassSettingDialog::saveClasses(bool syncFirst)
 {
-    m_modified = false;
-    if (syncFirst)
+    if (syncFirst) {
         syncFromTable();
+        if (refuseRepeatedIds()) {
+            m_modified = true;
+            return false;
+        }
+    }
+    m_modified = false;
     m_store->saveClasses();
+    return true;
+}
+
+bool ClassSettingDialog::refuseRepeatedIds()
+{
+    // Saving would make one student of two: the draw, the scores and the
+    // directories know a student by the number alone.
+    const int current = m_store->currentClass();
+    std::vector<int> order{current};
+    for (int k = 0; k < m_store->classCount(); ++k) {
+        if (k != current)
+            order.push_back(k);
+    }
+    for (const int k : order) {
+        if (k < 0 || k >= m_store->classCount())
+            continue;
+        const QList<int> rows = StudentIdCheck::firstRepeatedId(m_store->ids(k));
+        if (rows.isEmpty())
+            continue;
+        if (k != current) {
+            m_store->setCurrentClass(k);
+            fillStudentTable();
+        }
+        QItemSelection selection;
+        for (const int row : rows)
+            selection.select(m_studentModel->index(row, 0), m_studentModel->index(row, 0));
+        ui->tableView->selectionModel()->select(selection,
+                                                QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        QMessageBox::warning(this, tr("Warning"), StudentIdCheck::usedTwiceMessage(m_store->ids(k).at(rows.first())));
+        return true;
+    }
+    return false;
+}
+
+void ClassSettingDialog::tellRefusal(const QString &reason)
+{
+    QMessageBox::warning(this, tr("Warning"), reason);
+}
+
+void ClassSettingDialog::tellWhenNoFileName(const QString &className)
+{
+    if (m_store->classIndex(className) < 0)
+        return;
+    const QString warning = m_store->fileNameWarning(className);
+    if (!warning.isEmpty())
+        QMessageBox::warning(parentWidget() ? parentWidget() : this, tr("Files Not Written"), warning);
 }
 
 void ClassSettingDialog::reportSaveFailure(const QString &settingsFile)
@@ -147,20 +226,28 @@ void ClassSettingDialog::syncFromTable()
     if (current < m_classListModel->rowCount())
         m_store->renameClass(current, m_classListModel->index(current).data().toString());
 
+    // Every row is kept, also one whose ID another row has: saving refuses
+    // them until one is changed, and nothing typed is lost meanwhile.
     QStringList ids, names, scores;
-    QSet<QString> seen;
+    QList<quint64> keys;
     const int rows = m_studentModel->rowCount();
-    seen.reserve(rows);
     for (int row = 0; row < rows; ++row) {
-        const QString id = cellText(row, 0).simplified();
-        if (seen.contains(id))
-            continue;
-        seen.insert(id);
-        ids.append(id);
+        ids.append(cellText(row, 0).simplified());
         names.append(cellText(row, 1));
         scores.append(cellText(row, 2));
+        const QStandardItem *idItem = m_studentModel->item(row, 0);
+        keys.append(idItem ? idItem->data(kStudentKeyRole).toULongLong() : 0);
     }
-    m_store->setStudents(current, ids, names, scores);
+    m_store->setStudents(current, ids, names, scores, keys);
+    // New rows now are students of the store; the next synchronisation
+    // must find them as the same.
+    const QList<quint64> &storeKeys = m_store->studentKeys(current);
+    for (int row = 0; row < rows; ++row) {
+        if (keys.at(row) != storeKeys.at(row)) {
+            if (QStandardItem *idItem = m_studentModel->item(row, 0))
+                idItem->setData(storeKeys.at(row), kStudentKeyRole);
+        }
+    }
 }
 
 bool ClassSettingDialog::isModified() const
@@ -242,17 +329,19 @@ void ClassSettingDialog::fillStudentTable()
     const int current = m_store->currentClass();
     ui->listView->setCurrentIndex(m_classListModel->index(current));
     if (m_store->hasCurrentClass())
-        appendStudentRows(m_store->ids(current), m_store->names(current), m_store->scores(current));
+        appendStudentRows(m_store->ids(current), m_store->names(current), m_store->scores(current),
+                          m_store->studentKeys(current));
 }
 
-void ClassSettingDialog::appendStudentRows(const QStringList &ids, const QStringList &names,
-                                           const QStringList &scores)
+void ClassSettingDialog::appendStudentRows(const QStringList &ids, const QStringList &names, const QStringList &scores,
+                                           const QList<quint64> &keys)
 {
     // Whole rows at once: an item set into an existing row announces a
     // change of its own, which made filling a large class thirty times slower.
     for (int i = 0; i < ids.size(); ++i) {
-        m_studentModel->appendRow({new QStandardItem(ids.at(i)), new QStandardItem(names.value(i)),
-                                   new QStandardItem(scores.value(i))});
+        auto *idItem = new QStandardItem(ids.at(i));
+        idItem->setData(keys.value(i), kStudentKeyRole);
+        m_studentModel->appendRow({idItem, new QStandardItem(names.value(i)), new QStandardItem(scores.value(i))});
     }
 }
 
@@ -277,12 +366,14 @@ void ClassSettingDialog::reject()
     commitOpenEdits();
     if (!m_modified)
         m_modified = isModified();
+    // A save refused keeps the window open with everything typed in it.
     if (m_modified
         && QMessageBox::question(this, tr("Class Setting Information"),
                                  tr("Class Information has been modified, do you want to save it?"),
                                  QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes)
-        saveClasses(true);
+            == QMessageBox::Yes
+        && !saveClasses(true))
+        return;
     QDialog::reject();
 }
 
@@ -312,6 +403,20 @@ void ClassSettingDialog::on_pushButton_7_clicked()
 
 void ClassSettingDialog::on_pushButton_8_clicked()
 {
+    const int students = m_studentModel->rowCount();
+    if (students > 0) {
+        const QString name = m_classListModel->index(m_store->currentClass()).data().toString();
+        QMessageBox box(QMessageBox::Question, tr("Delete Class"),
+                        tr("Delete the class %1 with %n students and their scores?", nullptr, students).arg(name),
+                        QMessageBox::NoButton, this);
+        QPushButton *remove = box.addButton(tr("Delete"), QMessageBox::DestructiveRole);
+        box.addButton(QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Cancel);
+        box.setEscapeButton(QMessageBox::Cancel);
+        box.exec();
+        if (box.clickedButton() != remove)
+            return;
+    }
     m_store->removeClass(m_store->currentClass());
     m_classListModel->setStringList(m_store->classNameList());
     if (m_store->currentClass() >= m_store->classCount())
@@ -327,7 +432,7 @@ void ClassSettingDialog::on_pushButton_4_clicked()
         largest = std::max(largest, id);
     // The largest ID there is has no successor; the new row then repeats it.
     const qint64 next = largest < std::numeric_limits<qint64>::max() ? largest + 1 : largest;
-    appendStudentRows({QString::number(next)}, QStringList(), QStringList());
+    appendStudentRows({QString::number(next)}, QStringList(), QStringList(), {});
     selectIdCell(m_studentModel->rowCount() - 1);
     m_modified = true;
     syncFromTable();
@@ -400,13 +505,16 @@ void ClassSettingDialog::applySortKeys(const std::vector<Key> &keys, int column)
     const QStringList &ids = m_store->ids(current);
     const QStringList &names = m_store->names(current);
     const QStringList &scores = m_store->scores(current);
+    const QList<quint64> &studentKeys = m_store->studentKeys(current);
     QStringList sortedIds, sortedNames, sortedScores;
+    QList<quint64> sortedKeys;
     for (const int i : order) {
         sortedIds.append(ids.at(i));
         sortedNames.append(names.at(i));
         sortedScores.append(scores.at(i));
+        sortedKeys.append(studentKeys.at(i));
     }
-    m_store->setStudents(current, sortedIds, sortedNames, sortedScores);
+    m_store->setStudents(current, sortedIds, sortedNames, sortedScores, sortedKeys);
     fillStudentTable();
     // The order turns round exactly when the keys were ascending already.
     const bool descending = std::is_sorted(keys.cbegin(), keys.cend());
@@ -426,7 +534,8 @@ void ClassSettingDialog::sortById()
         id = id.simplified();
         keys.push_back(studentIdValue(id));
     }
-    m_store->setStudents(current, ids, m_store->names(current), m_store->scores(current));
+    m_store->setStudents(current, ids, m_store->names(current), m_store->scores(current),
+                         m_store->studentKeys(current));
     applySortKeys(keys, 0);
 }
 
@@ -469,6 +578,7 @@ void ClassSettingDialog::SortByNumScore()
 void ClassSettingDialog::writeScoreFile(const QString &className, double aScore, double fScore,
                                         ScoreRounding rounding, bool csv)
 {
+    tellWhenNoFileName(className);
     m_store->writeScoreFile(className, aScore, fScore, rounding, csv);
 }
 
@@ -481,6 +591,7 @@ void ClassSettingDialog::openScoreFiles(const QString &className)
 void ClassSettingDialog::exportScoreWorkbook(const QString &className, double aScore, double fScore,
                                              ScoreRounding rounding)
 {
+    tellWhenNoFileName(className);
     // A workbook that could not be written is not opened, so an older one
     // is never shown as the new result.
     const QString path = m_store->writeScoreWorkbook(className, aScore, fScore, rounding);
@@ -490,6 +601,12 @@ void ClassSettingDialog::exportScoreWorkbook(const QString &className, double aS
 
 void ClassSettingDialog::addIdRange(const QString &from, const QString &to)
 {
+    for (const QString &end : {from, to}) {
+        if (!StudentIdCheck::isWholeNumber(end)) {
+            QMessageBox::warning(this, tr("Warning"), StudentIdCheck::notAnIdMessage(end.simplified()));
+            return;
+        }
+    }
     qint64 smallest = studentIdValue(from.simplified());
     qint64 largest = studentIdValue(to.simplified());
     if (smallest > largest)
@@ -497,8 +614,7 @@ void ClassSettingDialog::addIdRange(const QString &from, const QString &to)
     // The difference in unsigned arithmetic cannot overflow, whatever the ends.
     const quint64 span = quint64(largest) - quint64(smallest);
     if (span >= kLargestIdRange) {
-        QMessageBox::question(this, tr("Warning!"), tr("You can't add more than 1000 students!"),
-                              QMessageBox::Yes | QMessageBox::No);
+        QMessageBox::warning(this, tr("Warning!"), tr("You can't add more than 1000 students!"), QMessageBox::Ok);
         return;
     }
 
@@ -509,7 +625,7 @@ void ClassSettingDialog::addIdRange(const QString &from, const QString &to)
         if (!existing.contains(id))
             ids.append(QString::number(id));
     }
-    appendStudentRows(ids, QStringList(), QStringList());
+    appendStudentRows(ids, QStringList(), QStringList(), {});
     syncFromTable();
     m_modified = true;
 }
@@ -556,7 +672,7 @@ void ClassSettingDialog::importRoster()
     for (const auto &filled : rosterImport.filledNames())
         m_studentModel->setItem(filled.first, 1, new QStandardItem(filled.second));
     if (!rosterImport.addedIds().isEmpty()) {
-        appendStudentRows(rosterImport.addedIds(), rosterImport.addedNames(), QStringList());
+        appendStudentRows(rosterImport.addedIds(), rosterImport.addedNames(), QStringList(), {});
         selectIdCell(m_studentModel->rowCount() - 1);
     }
     if (!rosterImport.addedIds().isEmpty() || !rosterImport.filledNames().empty()) {

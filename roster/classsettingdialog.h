@@ -33,7 +33,9 @@ public:
     ~ClassSettingDialog() override;
 
     void loadClasses();
-    void saveClasses(bool syncFirst);
+    // Refused, with the rows selected and the teacher told, while two
+    // students of a class share an ID; false then, and nothing is saved.
+    bool saveClasses(bool syncFirst);
     void classNames(std::vector<QString> &names) const;
     void studentIds(const QString &className, std::vector<QString> &ids);
     void selectClass(const QString &className);
@@ -53,6 +55,10 @@ public:
     void openScoreFiles(const QString &className);
     // Writes the class's score workbook into the data directory and opens it.
     void exportScoreWorkbook(const QString &className, double aScore, double fScore, ScoreRounding rounding);
+
+    // Tells the teacher, once per class and reason, that the class's history
+    // and score files cannot be written under its name.
+    void tellWhenNoFileName(const QString &className);
 
     // Appends to the table the IDs of the range (either order) that it does
     // not hold yet; refuses a range of more than 1000 IDs.
@@ -86,7 +92,9 @@ private:
     void takeOverTypedEdits();
     void commitOpenEdits();
     // Names and scores missing from the end of their lists are empty.
-    void appendStudentRows(const QStringList &ids, const QStringList &names, const QStringList &scores);
+    // Keys missing from the end of their list are new students.
+    void appendStudentRows(const QStringList &ids, const QStringList &names, const QStringList &scores,
+                           const QList<quint64> &keys);
     QString cellText(int row, int column) const;
     // The numeric values of the table's ID cells.
     QSet<qint64> tableIdValues() const;
@@ -99,6 +107,10 @@ private:
     // Tells the teacher once per run that the roster could not be saved.
     void reportSaveFailure(const QString &settingsFile);
     void reportDamagedFile(const QString &copyPath);
+    // Selects the rows of the first ID two students share, in the current
+    // class or else in the first class with one, and says so.
+    bool refuseRepeatedIds();
+    void tellRefusal(const QString &reason);
     void syncFromTable();
 
     RosterStore *m_store;

@@ -78,6 +78,24 @@ std::vector<ClassEntry> replacedEntry(const std::vector<ClassEntry> &entries, co
         kept.push_back(entry);
     return kept;
 }
+
+void followChanges(const QString &array, const QString &idsKey, const ClassChanges &changes, bool withDay)
+{
+    const QSet<QString> targets(changes.renamed.cbegin(), changes.renamed.cend());
+    const std::vector<ClassEntry> entries = readEntries(array, idsKey);
+    std::vector<ClassEntry> kept;
+    for (ClassEntry entry : entries) {
+        if (changes.removed.contains(entry.className))
+            continue;
+        const auto renamed = changes.renamed.constFind(entry.className);
+        if (renamed != changes.renamed.cend())
+            entry.className = *renamed;
+        else if (targets.contains(entry.className))
+            continue;
+        kept.push_back(entry);
+    }
+    writeEntries(array, idsKey, kept, withDay);
+}
 }
 
 namespace DrawSettings {
@@ -132,4 +150,11 @@ void setAbsentOn(const QString &className, const QDate &day, const QSet<QString>
                  true);
 }
 
+void followClassChanges(const ClassChanges &changes)
+{
+    if (changes.isEmpty())
+        return;
+    followChanges(QString::fromLatin1(kRounds), QString::fromLatin1(kRoundDrawn), changes, false);
+    followChanges(QString::fromLatin1(kAbsent), QString::fromLatin1(kAbsentIds), changes, true);
+}
 }

@@ -40,9 +40,12 @@ void HistoryDialog::showHistory(const QString &className, const QString &path, c
 {
     setWindowTitle(tr("History of %1").arg(className));
     m_entries.clear();
+    int damagedLines = 0;
     QFile file(path);
     if (!path.isEmpty() && file.open(QIODevice::ReadOnly))
-        m_entries = readHistory(file);
+        m_entries = readHistory(file, &damagedLines);
+    ui->damagedLinesLabel->setText(tr("%n lines could not be read", nullptr, damagedLines));
+    ui->damagedLinesLabel->setVisible(damagedLines > 0);
     m_students = summarizeHistory(m_entries, ids, names);
     m_eventModel->setCells(int(m_entries.size()), [this](int row, int column) { return eventCell(row, column); });
     m_studentModel->setCells(int(m_students.size()), [this](int row, int column) { return studentCell(row, column); });

@@ -1,6 +1,8 @@
 #ifndef HISTORYFILE_H
 #define HISTORYFILE_H
 
+#include "roster/classchanges.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -12,7 +14,7 @@ class QIODevice;
 // directory: UTF-8 with a byte-order mark, so that spreadsheets read it as
 // such, lines ending in CR LF, the header Time,Event,Display,ID,Name,Score
 // and one line per drawn student, given score and undone score, oldest
-// first. Fields are quoted as in the score CSV.
+// first. Fields are written as in the score CSV.
 
 // The words of the Event column.
 inline constexpr char kHistoryDraw[] = "draw";
@@ -53,8 +55,17 @@ QByteArray historyFileStart();
 QByteArray historyLine(const HistoryEntry &entry);
 
 // Every entry of a history file in file order, read to its end. The
-// byte-order mark and the header line are passed over; a line with fewer
-// fields gets empty ones, further fields are dropped.
-std::vector<HistoryEntry> readHistory(QIODevice &device);
+// byte-order mark and the header line are passed over. A damaged line (one
+// without exactly the six fields, or with a quote that a later record
+// begins before it is closed) is passed over alone and counted in
+// damagedLines.
+std::vector<HistoryEntry> readHistory(QIODevice &device, int *damagedLines = nullptr);
+
+// Moves the history files of renamed classes to their new names and those
+// of deleted classes aside to N_history-deleted-yyyyMMdd-hhmmss.csv, so that
+// no later class of that name takes them over. No file is overwritten: a
+// file that lies under a new name and belongs to no class is moved aside
+// first.
+void moveHistoryFiles(const QString &dataDir, const ClassChanges &changes, const QDateTime &now);
 
 #endif // HISTORYFILE_H

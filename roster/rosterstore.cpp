@@ -1,13 +1,18 @@
 #include "roster/rosterstore.h"
 
+#include "common/datapaths.h"
+#include "common/settingsmap.h"
+#include "roster/drawsettings.h"
+#include "roster/historyfile.h"
 #include "roster/scorefiles.h"
 #include "roster/scoreworkbook.h"
-#include "common/settingsmap.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSaveFile>
 #include <QSettings>
 
@@ -132,6 +137,13 @@ void RosterStore::loadClasses()
         m_studentEntries.push_back(std::move(studentEntries));
     }
     settings.endArray();
+    // Read back from the file this store wrote last, the classes and
+    // students are those it knew; from any other file they are new.
+    const bool ownFile = !digest.isNull() && digest == m_fileDigest && rosterMatchesStoredCopy();
+    m_classKeys = ownFile ? m_storedClassKeys : newKeys(m_classNames.size());
+    m_studentKeys.clear();
+    for (int k = 0; k < m_classNames.size(); ++k)
+        m_studentKeys.append(ownFile ? m_storedStudentKeys.at(k) : newKeys(m_ids.at(k).size()));
     m_fileDigest = digest;
     // The first save would write the roster over what the settings store
     // could not read, or over whatever a file without a class holds.
@@ -142,6 +154,10 @@ void RosterStore::loadClasses()
 
     if (m_classNames.isEmpty())
         appendClass(QString::fromLatin1(kFirstClassName));
+    // The first class of an empty roster may have a round before it is
+    // ever saved.
+    m_filedClassKeys = m_classKeys;
+    m_filedClassNames = m_classNames;
 }
 
 void RosterStore::saveClasses()
@@ -172,6 +188,7 @@ void RosterStore::writeRoster()
     settings.sync();
     if (!checkSaved(settings, digestBefore))
         return;
+    followClassChanges();
     m_classEntries = firstEntries(m_classNames.size());
     m_studentEntries.clear();
     for (const QStringList &ids : qAsConst(m_ids))
@@ -203,6 +220,17 @@ void RosterStore::keepDamagedCopy(const QString &settingsFile, const QByteArray 
 {
     if (digest == m_damagedDigest)
         return;
+    // The damage stays in the file until the first save; a copy kept at an
+    // earlier start is the copy of this start too.
+    const QFileInfo file(settingsFile);
+    const QFileInfoList copies =
+        file.dir().entryInfoList({file.fileName() + QStringLiteral(".damaged-*")}, QDir::Files | QDir::Hidden);
+    for (const QFileInfo &copy : copies) {
+        if (copy.size() == bytes.size() && digestOf(copy.filePath()) == digest) {
+            m_damagedDigest = digest;
+            return;
+        }
+    }
     const QString base = settingsFile + QStringLiteral(".damaged-")
         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-hhmmss"));
     QFile copy(base);
@@ -226,7 +254,46 @@ void RosterStore::rememberStoredCopy()
     m_storedIds = m_ids;
     m_storedNames = m_names;
     m_storedScores = m_scores;
+    m_storedClassKeys = m_classKeys;
+    m_storedStudentKeys = m_studentKeys;
     m_storedCopyKnown = true;
+}
+
+QList<quint64> RosterStore::newKeys(int count)
+{
+    QList<quint64> keys;
+    keys.reserve(count);
+    for (int i = 0; i < count; ++i)
+        keys.append(newKey());
+    return keys;
+}
+
+void RosterStore::followClassChanges()
+{
+    QHash<quint64, int> classNow;
+    for (int k = 0; k < m_classKeys.size(); ++k)
+        classNow.insert(m_classKeys.at(k), k);
+    ClassChanges changes;
+    QSet<QString> seen;
+    for (int i = 0; i < m_filedClassKeys.size(); ++i) {
+        const QString &name = m_filedClassNames.at(i);
+        // What is stored under a name belongs to the first class of it.
+        if (seen.contains(name))
+            continue;
+        seen.insert(name);
+        const auto now = classNow.constFind(m_filedClassKeys.at(i));
+        if (now == classNow.cend())
+            changes.removed.append(name);
+        else if (m_classNames.at(*now) != name)
+            changes.renamed.insert(name, m_classNames.at(*now));
+    }
+    m_filedClassKeys = m_classKeys;
+    m_filedClassNames = m_classNames;
+    if (changes.isEmpty())
+        return;
+    DrawSettings::followClassChanges(changes);
+    if (!m_dataDir.isEmpty())
+        moveHistoryFiles(m_dataDir, changes, QDateTime::currentDateTime());
 }
 
 bool RosterStore::rosterMatchesStoredCopy() const
@@ -298,7 +365,7 @@ void RosterStore::appendScore(const QString &id, char letter)
 
 bool RosterStore::removeLastScore(const QString &id, char letter)
 {
-    return hasCurrentClass() && removeLastScoreIn(m_currentClass, id, letter);
+    return hasCurrentClass() && removeLastScoreIn(m_currentClass, m_ids.at(m_currentClass).indexOf(id), letter);
 }
 
 void RosterStore::appendScore(const QString &className, const QString &id, char letter)
@@ -308,10 +375,10 @@ void RosterStore::appendScore(const QString &className, const QString &id, char 
         appendScoreIn(k, id, letter);
 }
 
-bool RosterStore::removeLastScore(const QString &className, const QString &id, char letter)
+bool RosterStore::removeLastScoreOf(quint64 classKey, quint64 studentKey, char letter)
 {
-    const int k = classIndex(className);
-    return k >= 0 && removeLastScoreIn(k, id, letter);
+    const int k = classOfKey(classKey);
+    return k >= 0 && removeLastScoreIn(k, studentOfKey(k, studentKey), letter);
 }
 
 void RosterStore::appendScoreIn(int classIndex, const QString &id, char letter)
@@ -323,9 +390,8 @@ void RosterStore::appendScoreIn(int classIndex, const QString &id, char letter)
     saveScoreOf(classIndex, student, onlyThisScoreChanges);
 }
 
-bool RosterStore::removeLastScoreIn(int classIndex, const QString &id, char letter)
+bool RosterStore::removeLastScoreIn(int classIndex, int student, char letter)
 {
-    const int student = m_ids.at(classIndex).indexOf(id);
     if (student < 0 || !m_scores.at(classIndex).at(student).endsWith(QChar::fromLatin1(letter)))
         return false;
     const bool onlyThisScoreChanges = rosterMatchesStoredCopy();
@@ -360,9 +426,33 @@ QHash<QString, QString> RosterStore::namesById(const QString &className) const
     return byId;
 }
 
+int RosterStore::classOfKey(quint64 key) const
+{
+    return m_classKeys.indexOf(key);
+}
+
+int RosterStore::studentOfKey(int classIndex, quint64 key) const
+{
+    return classIndex >= 0 && classIndex < m_studentKeys.size() ? m_studentKeys.at(classIndex).indexOf(key) : -1;
+}
+
+QString RosterStore::fileNameWarning(const QString &className)
+{
+    const ClassFileNameProblem problem = classFileNameProblem(className);
+    const QPair<QString, int> told(className, int(problem));
+    if (problem == ClassFileNameProblem::None || m_toldFileNames.contains(told))
+        return QString();
+    m_toldFileNames.insert(told);
+    return tr("The class name %1 cannot be used as a file name: rename the class to keep its history and score "
+              "files.")
+        .arg(className);
+}
+
 void RosterStore::appendClass(const QString &name)
 {
     m_classNames.append(name);
+    m_classKeys.append(newKey());
+    m_studentKeys.append(QList<quint64>());
     m_ids.append(QStringList());
     m_names.append(QStringList());
     m_scores.append(QStringList());
@@ -372,6 +462,8 @@ void RosterStore::removeClass(int classIndex)
 {
     if (classIndex >= 0 && classIndex < m_classNames.size()) {
         m_classNames.removeAt(classIndex);
+        m_classKeys.removeAt(classIndex);
+        m_studentKeys.removeAt(classIndex);
         m_ids.removeAt(classIndex);
         m_names.removeAt(classIndex);
         m_scores.removeAt(classIndex);
@@ -386,8 +478,21 @@ void RosterStore::renameClass(int classIndex, const QString &name)
 }
 
 void RosterStore::setStudents(int classIndex, const QStringList &ids, const QStringList &names,
-                              const QStringList &scores)
+                              const QStringList &scores, const QList<quint64> &keys)
 {
+    const QList<quint64> &held = m_studentKeys.at(classIndex);
+    const QSet<quint64> known(held.cbegin(), held.cend());
+    QSet<quint64> taken;
+    QList<quint64> studentKeys;
+    studentKeys.reserve(ids.size());
+    for (int i = 0; i < ids.size(); ++i) {
+        quint64 key = keys.value(i);
+        if (!known.contains(key) || taken.contains(key))
+            key = newKey();
+        taken.insert(key);
+        studentKeys.append(key);
+    }
+    m_studentKeys[classIndex] = studentKeys;
     m_ids[classIndex] = ids;
     m_names[classIndex] = names;
     m_scores[classIndex] = scores;

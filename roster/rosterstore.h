@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPair>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -39,7 +41,10 @@ public:
     // The same for the first class of that name, whichever is current; a
     // class that is not in the roster takes no score.
     void appendScore(const QString &className, const QString &id, char letter);
-    bool removeLastScore(const QString &className, const QString &id, char letter);
+    // The same for the student with that key in the class with that key
+    // (classKey, studentKey), wherever they stand now and whatever their
+    // names; false also when either is gone.
+    bool removeLastScoreOf(quint64 classKey, quint64 studentKey, char letter);
     // The IDs and names of the first class of that name, in roster order.
     void classStudents(const QString &className, QStringList &ids, QStringList &names) const;
     // The names of the first class of that name by ID; of two students with
@@ -69,7 +74,27 @@ public:
     // Removing the last class leaves a new "Class 1" in its place.
     void removeClass(int classIndex);
     void renameClass(int classIndex, const QString &name);
-    void setStudents(int classIndex, const QStringList &ids, const QStringList &names, const QStringList &scores);
+    // The keys say which student each row is (studentKey); a row with key 0
+    // or a key the class does not hold is a new student.
+    void setStudents(int classIndex, const QStringList &ids, const QStringList &names, const QStringList &scores,
+                     const QList<quint64> &keys);
+
+    // What stays the same for a class and for a student while the program
+    // runs, whatever is renamed, retyped, sorted or saved: a key the store
+    // gives each when it first reads or adds them, kept when it reads again
+    // the file it wrote itself. Never 0. A class or student deleted, or
+    // read from a file written by someone else, has a new key.
+    quint64 classKey(int classIndex) const { return m_classKeys.at(classIndex); }
+    quint64 studentKey(int classIndex, int student) const { return m_studentKeys.at(classIndex).at(student); }
+    const QList<quint64> &studentKeys(int classIndex) const { return m_studentKeys.at(classIndex); }
+    // -1 when no class or student has the key.
+    int classOfKey(quint64 key) const;
+    int studentOfKey(int classIndex, quint64 key) const;
+
+    // The warning that the class's history and score files cannot be
+    // written, the first time in this run that a class name meets this
+    // reason; empty when the name can be a file name, or was told already.
+    QString fileNameWarning(const QString &className);
 
     // Scores the disk refused so far, kept in memory only.
     bool hasUnsavedScores() const { return m_saveFailed; }
@@ -88,7 +113,8 @@ private:
     void writeRoster();
     bool rosterMatchesStoredCopy() const;
     void appendScoreIn(int classIndex, const QString &id, char letter);
-    bool removeLastScoreIn(int classIndex, const QString &id, char letter);
+    // Nothing is removed for student -1.
+    bool removeLastScoreIn(int classIndex, int student, char letter);
     // After a change to one score string of that class.
     void saveScoreOf(int classIndex, int student, bool onlyThisScoreChanged);
     // Writes only the score key of one student (none for index -1); false
@@ -98,13 +124,26 @@ private:
     void rememberStoredCopy();
     bool checkSaved(QSettings &settings, const QByteArray &digestBefore);
     void keepDamagedCopy(const QString &settingsFile, const QByteArray &bytes, const QByteArray &digest);
+    quint64 newKey() { return m_nextKey++; }
+    QList<quint64> newKeys(int count);
+    // Takes the rounds, absent marks and history files along with the
+    // classes renamed and deleted since the roster was last read or saved.
+    void followClassChanges();
 
     QStringList m_classNames;
     QList<QStringList> m_ids;
     QList<QStringList> m_names;
     QList<QStringList> m_scores;
+    QList<quint64> m_classKeys;
+    QList<QList<quint64>> m_studentKeys;
     int m_currentClass = -1;
     QString m_dataDir;
+    quint64 m_nextKey = 1;
+    // The classes as the rounds, absent marks and history files know them:
+    // as last read or saved.
+    QList<quint64> m_filedClassKeys;
+    QStringList m_filedClassNames;
+    QSet<QPair<QString, int>> m_toldFileNames;
 
     // What the settings file holds since the last load or save, so that a
     // single new score can be written as the one key that changed.
@@ -112,6 +151,8 @@ private:
     QList<QStringList> m_storedIds;
     QList<QStringList> m_storedNames;
     QList<QStringList> m_storedScores;
+    QList<quint64> m_storedClassKeys;
+    QList<QList<quint64>> m_storedStudentKeys;
     bool m_storedCopyKnown = false;
     bool m_saveFailed = false;
     // The file's digest when this program last read or wrote it.

@@ -10,8 +10,8 @@ class ClassHistory;
 class RosterStore;
 
 // One score given in this run, as undo takes it back: the class and the
-// student it went to, the letter, and the name and display the history
-// line named.
+// student it went to, by the keys the roster store gave them, the letter,
+// and the names, ID and display the history line named.
 struct GivenScore
 {
     QString className;
@@ -19,12 +19,16 @@ struct GivenScore
     QString name;
     char letter = 0;
     QString display;
+    quint64 classKey = 0;
+    quint64 studentKey = 0;
 };
 
 // Where every score of the program goes: the letter is appended to the
 // student's score string in the roster store, which saves at once, the
 // history of the class gets its line, and the score can be undone, newest
-// first, in the class it was given in.
+// first, from the student it was given to: through renames of the class and
+// new IDs of the student, never from another class or student that took
+// their names.
 class ScoreBook : public QObject
 {
     Q_OBJECT
@@ -33,7 +37,8 @@ public:
     ScoreBook(RosterStore *store, ClassHistory *history, QObject *parent = nullptr);
 
     // The class scores go to from now on; the history names its students as
-    // the roster names them now.
+    // the roster names them now. Scores given to classes and students the
+    // roster no longer holds are no longer offered for undo.
     void setClass(const QString &className);
     const QString &className() const { return m_className; }
     // The Display column of the history lines of the scores given from now on.
@@ -57,6 +62,9 @@ signals:
     void undoAvailable(bool available);
 
 private:
+    void forgetScoresOfStudentsGone();
+    bool stillHolds(const GivenScore &given) const;
+
     RosterStore *m_store;
     ClassHistory *m_history;
     QString m_className;

@@ -4,13 +4,36 @@
 
 #include <vector>
 
+namespace {
+// Whether the text, after its leading apostrophes, begins as a formula.
+bool startsAsFormula(const QByteArray &text)
+{
+    int first = 0;
+    while (first < text.size() && text.at(first) == '\'')
+        ++first;
+    return first < text.size() && QByteArrayLiteral("=+-@\t\r").contains(text.at(first));
+}
+}
+
 QByteArray csvField(const QByteArray &text)
 {
-    if (!text.contains(',') && !text.contains('"') && !text.contains('\n') && !text.contains('\r'))
-        return text;
-    QByteArray quoted = text;
-    quoted.replace('"', "\"\"");
-    return '"' + quoted + '"';
+    QByteArray field = text;
+    field.replace('\0', QByteArray());
+    // A spreadsheet takes such a field for a formula and runs it when the
+    // file is opened; the apostrophe makes it text. Fields that begin with
+    // apostrophes before such a character get one more, so that reading
+    // takes exactly one away.
+    if (startsAsFormula(field))
+        field.prepend('\'');
+    if (!field.contains(',') && !field.contains('"') && !field.contains('\n') && !field.contains('\r'))
+        return field;
+    field.replace('"', "\"\"");
+    return '"' + field + '"';
+}
+
+QByteArray csvFieldText(const QByteArray &field)
+{
+    return field.startsWith('\'') && startsAsFormula(field.mid(1)) ? field.mid(1) : field;
 }
 
 QString scoreFilePath(const QString &dataDir, const QString &className, bool csv)

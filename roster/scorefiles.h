@@ -22,11 +22,16 @@ QByteArray formatAverage(double average, ScoreRounding rounding);
 
 // A field of a comma-separated file as spreadsheets read it: quoted, with
 // its double quotes doubled, when it holds a comma, a double quote or a line
-// break; as it is otherwise.
+// break; as it is otherwise. A text that begins with =, +, -, @, a tab or a
+// carriage return (after any apostrophes) gets a leading apostrophe, so that
+// no spreadsheet runs it as a formula; NUL characters are left out.
 QByteArray csvField(const QByteArray &text);
 
-// The whole content of one score file. A CSV ID holding a comma, a double
-// quote or a line break is quoted as spreadsheets read it; no other is.
+// The text of a field csvField wrote, once its quotes are read: without the
+// apostrophe added to keep a formula text.
+QByteArray csvFieldText(const QByteArray &field);
+
+// The whole content of one score file. A CSV ID is written by csvField.
 QByteArray scoreFileContent(const QStringList &ids, const QStringList &scoreStrings, double aScore,
                             double fScore, ScoreRounding rounding, bool csv);
 

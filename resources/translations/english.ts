@@ -268,6 +268,25 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Sorry, no ID and Name recognized in this file!</source>
         <translation>Sorry, no ID and Name recognized in this file!</translation>
     </message>
+    <message>
+        <source>There is a class named %1 already. The class keeps its name %2.</source>
+        <translation>There is a class named %1 already. The class keeps its name %2.</translation>
+    </message>
+    <message>
+        <source>Files Not Written</source>
+        <translation>Files Not Written</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the class %1 with %n students and their scores?</source>
+        <translation>
+            <numerusform>Delete the class %1 with %n student and their scores?</numerusform>
+            <numerusform>Delete the class %1 with %n students and their scores?</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineOptions</name>
@@ -472,6 +491,13 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
     <message>
         <source>History of %1</source>
         <translation>History of %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n lines could not be read</source>
+        <translation>
+            <numerusform>%n line could not be read</numerusform>
+            <numerusform>%n lines could not be read</numerusform>
+        </translation>
     </message>
     <message>
         <source>Floating Button</source>
@@ -864,6 +890,14 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>%1 (Page Down / Page Up)</translation>
     </message>
     <message>
+        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</source>
+        <translation>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</translation>
+    </message>
+    <message>
         <source>Floating Draw Button</source>
         <translation>Floating Draw Button</translation>
     </message>
@@ -1156,6 +1190,13 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>RosterStore</name>
+    <message>
+        <source>The class name %1 cannot be used as a file name: rename the class to keep its history and score files.</source>
+        <translation>The class name %1 cannot be used as a file name: rename the class to keep its history and score files.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1288,6 +1329,24 @@ Invalid Download Path!
     <message>
         <source>Not Read Aloud</source>
         <translation>Not Read Aloud</translation>
+    </message>
+</context>
+<context>
+    <name>StudentIdCheck</name>
+    <message numerus="yes">
+        <source>%n students cannot be drawn: their IDs are not whole numbers or are used twice: %1</source>
+        <translation>
+            <numerusform>%n student cannot be drawn: their IDs are not whole numbers or are used twice: %1</numerusform>
+            <numerusform>%n students cannot be drawn: their IDs are not whole numbers or are used twice: %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a student ID: an ID is a whole number.</source>
+        <translation>%1 is not a student ID: an ID is a whole number.</translation>
+    </message>
+    <message>
+        <source>The ID %1 is used by two students. Change one of them before saving.</source>
+        <translation>The ID %1 is used by two students. Change one of them before saving.</translation>
     </message>
 </context>
 <context>

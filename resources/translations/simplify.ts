@@ -55,20 +55,20 @@
     </message>
     <message>
         <source>Set Base Score (If ave score takes 30 points, 
-you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
+you can assign 'A' to 30, 'F' to '10')</source>
         <translation>设置基准分数（如果平均成绩占 30 分， 
 可以把“A”设为 30，“F”设为 10）</translation>
     </message>
     <message>
-        <source>&apos;A&apos;=</source>
+        <source>'A'=</source>
         <translation>“A”=</translation>
     </message>
     <message>
-        <source>&apos;F&apos;=</source>
+        <source>'F'=</source>
         <translation>“F”=</translation>
     </message>
     <message>
-        <source>Calculate students&apos; average score for current class</source>
+        <source>Calculate students' average score for current class</source>
         <translation>计算当前班级学生的平均成绩</translation>
     </message>
     <message>
@@ -116,7 +116,7 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <translation>请设置 A 和 F 的分数！</translation>
     </message>
     <message>
-        <source>Please define A and F&apos;s score, such as A to 30, F to 10!</source>
+        <source>Please define A and F's score, such as A to 30, F to 10!</source>
         <translation>请设置 A 和 F 对应的分数，例如 A 为 30，F 为 10！</translation>
     </message>
     <message>
@@ -211,7 +211,7 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</source>
         <translation>警告！</translation>
     </message>
     <message>
-        <source>You can&apos;t add more than 1000 students!</source>
+        <source>You can't add more than 1000 students!</source>
         <translation>一次最多只能添加 1000 名学生！</translation>
     </message>
     <message>
@@ -268,6 +268,24 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>Sorry, no ID and Name recognized in this file!</source>
         <translation>抱歉，此文件中没有识别出学号和姓名！</translation>
     </message>
+    <message>
+        <source>There is a class named %1 already. The class keeps its name %2.</source>
+        <translation>已有名为 %1 的班级。该班级保留原名 %2。</translation>
+    </message>
+    <message>
+        <source>Files Not Written</source>
+        <translation>文件未写入</translation>
+    </message>
+    <message numerus="yes">
+        <source>Delete the class %1 with %n students and their scores?</source>
+        <translation>
+            <numerusform>删除班级 %1 及其 %n 名学生和他们的成绩吗？</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
 </context>
 <context>
     <name>CommandLineOptions</name>
@@ -314,7 +332,7 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>与 --draw 一起使用：一次抽取的学生人数，1 到 %1。</translation>
     </message>
     <message>
-        <source>Unexpected argument &quot;%1&quot;.</source>
+        <source>Unexpected argument "%1".</source>
         <translation>多余的参数“%1”。</translation>
     </message>
     <message>
@@ -322,15 +340,15 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>--draw、--score、--floating 和 --show 每次只能给出一个。</translation>
     </message>
     <message>
-        <source>The number of students to draw must be a whole number from 1 to %1, not &quot;%2&quot;.</source>
+        <source>The number of students to draw must be a whole number from 1 to %1, not "%2".</source>
         <translation>抽取人数必须是 1 到 %1 之间的整数，而不是“%2”。</translation>
     </message>
     <message>
-        <source>The score must be one of the letters A to F, not &quot;%1&quot;.</source>
+        <source>The score must be one of the letters A to F, not "%1".</source>
         <translation>成绩必须是字母 A 到 F 之一，而不是“%1”。</translation>
     </message>
     <message>
-        <source>--floating takes on or off, not &quot;%1&quot;.</source>
+        <source>--floating takes on or off, not "%1".</source>
         <translation>--floating 只接受 on 或 off，而不是“%1”。</translation>
     </message>
     <message>
@@ -473,6 +491,12 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <source>History of %1</source>
         <translation>%1 的历史记录</translation>
     </message>
+    <message numerus="yes">
+        <source>%n lines could not be read</source>
+        <translation>
+            <numerusform>%n 行无法读取</numerusform>
+        </translation>
+    </message>
     <message>
         <source>Floating Button</source>
         <translation>悬浮按钮</translation>
@@ -558,11 +582,11 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>成绩(A-F)</translation>
     </message>
     <message>
-        <source>Input &apos;A&apos;-&apos;F&apos; and press enter key to accept</source>
+        <source>Input 'A'-'F' and press enter key to accept</source>
         <translation>输入“A”到“F”，按回车键确认</translation>
     </message>
     <message>
-        <source>Input score &apos;A&apos; to current student</source>
+        <source>Input score 'A' to current student</source>
         <translation>给当前学生记成绩“A”</translation>
     </message>
     <message>
@@ -570,7 +594,7 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>A</translation>
     </message>
     <message>
-        <source>Input score &apos;B&apos; to current student</source>
+        <source>Input score 'B' to current student</source>
         <translation>给当前学生记成绩“B”</translation>
     </message>
     <message>
@@ -578,7 +602,7 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>B</translation>
     </message>
     <message>
-        <source>Input score &apos;C&apos; to current student</source>
+        <source>Input score 'C' to current student</source>
         <translation>给当前学生记成绩“C”</translation>
     </message>
     <message>
@@ -586,7 +610,7 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>C</translation>
     </message>
     <message>
-        <source>Input score &apos;D&apos; to current student</source>
+        <source>Input score 'D' to current student</source>
         <translation>给当前学生记成绩“D”</translation>
     </message>
     <message>
@@ -594,7 +618,7 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>D</translation>
     </message>
     <message>
-        <source>Input score &apos;E&apos; to current student</source>
+        <source>Input score 'E' to current student</source>
         <translation>给当前学生记成绩“E”</translation>
     </message>
     <message>
@@ -602,7 +626,7 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>E</translation>
     </message>
     <message>
-        <source>Input score &apos;F&apos; to current student</source>
+        <source>Input score 'F' to current student</source>
         <translation>给当前学生记成绩“F”</translation>
     </message>
     <message>
@@ -754,7 +778,7 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>警告</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <source>Please input letter 'A','B','C','D','E' or 'F'</source>
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
     <message>
@@ -864,6 +888,14 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>%1（翻页键 Page Down / Page Up）</translation>
     </message>
     <message>
+        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</source>
+        <translation>部分抽取和成绩未能写入历史记录，仅在 Zandrel 运行期间保留。
+
+要再试一次，还是关闭 Zandrel 并丢弃它们？</translation>
+    </message>
+    <message>
         <source>Floating Draw Button</source>
         <translation>悬浮抽签按钮</translation>
     </message>
@@ -890,8 +922,8 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
         <translation>下载路径</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;The student homework should be named as &amp;quot;ID_*&amp;quot; in the Download Path.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;Such as, for student 10322015, homework chapter 2, the 5th question, you can ask his homework named as 10322015_2_5.txt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;下载路径中的学生作业应命名为&amp;quot;学号_*&amp;quot;。&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=&quot; font-size:10pt;&quot;&gt;例如：学号为 10322015 的学生，第 2 章第 5 题的作业，可要求其命名为 10322015_2_5.txt。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt;"&gt;The student homework should be named as &amp;quot;ID_*&amp;quot; in the Download Path.&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt;"&gt;Such as, for student 10322015, homework chapter 2, the 5th question, you can ask his homework named as 10322015_2_5.txt.&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-size:10pt;"&gt;下载路径中的学生作业应命名为&amp;quot;学号_*&amp;quot;。&lt;/span&gt;&lt;/p&gt;&lt;p&gt;&lt;span style=" font-size:10pt;"&gt;例如：学号为 10322015 的学生，第 2 章第 5 题的作业，可要求其命名为 10322015_2_5.txt。&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Select the homework download directory.</source>
@@ -1046,7 +1078,7 @@ Invalid Download Path!
 <context>
     <name>RemoteCommandServer</name>
     <message>
-        <source>Zandrel does not know the command &quot;%1&quot;.</source>
+        <source>Zandrel does not know the command "%1".</source>
         <translation>Zandrel 不认识命令“%1”。</translation>
     </message>
 </context>
@@ -1146,6 +1178,13 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>RosterStore</name>
+    <message>
+        <source>The class name %1 cannot be used as a file name: rename the class to keep its history and score files.</source>
+        <translation>班级名称 %1 不能用作文件名：请重命名该班级，以保存其历史记录和成绩文件。</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1163,7 +1202,7 @@ Invalid Download Path!
         <translation>警告</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <source>Please input letter 'A','B','C','D','E' or 'F'</source>
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
 </context>
@@ -1260,7 +1299,7 @@ Invalid Download Path!
         <translation>数字逐位朗读</translation>
     </message>
     <message>
-        <source>Read the student&apos;s name</source>
+        <source>Read the student's name</source>
         <translation>朗读学生姓名</translation>
     </message>
     <message>
@@ -1278,6 +1317,23 @@ Invalid Download Path!
     <message>
         <source>Not Read Aloud</source>
         <translation>无法朗读</translation>
+    </message>
+</context>
+<context>
+    <name>StudentIdCheck</name>
+    <message numerus="yes">
+        <source>%n students cannot be drawn: their IDs are not whole numbers or are used twice: %1</source>
+        <translation>
+            <numerusform>%n 名学生无法被抽到：他们的学号不是整数或被重复使用：%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is not a student ID: an ID is a whole number.</source>
+        <translation>%1 不是学号：学号是一个整数。</translation>
+    </message>
+    <message>
+        <source>The ID %1 is used by two students. Change one of them before saving.</source>
+        <translation>学号 %1 被两名学生使用。请先修改其中一个再保存。</translation>
     </message>
 </context>
 <context>

@@ -142,8 +142,10 @@ private slots:
                     {QStringLiteral("Safe"), {"../../escape", "3"}, {}, {}}});
         MainWindow window;
         auto *chooser = findByName<QComboBox>(window, "comboBox");
+        ModalAnswerer notDrawn;
         for (int i = 0; i < chooser->count(); ++i)
             chooser->setCurrentIndex(i);
+        QVERIFY(notDrawn.answered());
 
         QCOMPARE(QDir(TestEnvironment::homePath()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("Brimvale")});
@@ -151,6 +153,37 @@ private slots:
                  QStringList{QStringLiteral("Safe")});
         QCOMPARE(QDir(dataDir() + QStringLiteral("/Safe")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  QStringList{QStringLiteral("3")});
+    }
+
+    void studentsNoDrawReachesAreListedOnceWhenTheClassIsChosen()
+    {
+        seedRoster({{QStringLiteral("A"), {"1", "S01", "7", "007"}, {}, {}},
+                    {QStringLiteral("B"), {"1", "2"}, {}, {}},
+                    {QStringLiteral("C"), {"5", "abc"}, {}, {}}});
+        const QString listed =
+            QStringLiteral("%1 students cannot be drawn: their IDs are not whole numbers or are used "
+                           "twice: %2");
+        ModalAnswerer atStart;
+        MainWindow window;
+        window.show();
+        QTRY_VERIFY(atStart.answered());
+        QCOMPARE(atStart.text(), listed.arg(2).arg(QStringLiteral("S01, 007")));
+
+        auto *chooser = findByName<QComboBox>(window, "comboBox");
+        {
+            ModalAnswerer answerer;
+            chooser->setCurrentIndex(2);
+            QVERIFY(answerer.answered());
+            QCOMPARE(answerer.text(),
+                     QStringLiteral("1 student cannot be drawn: their IDs are not whole numbers or "
+                                    "are used twice: abc"));
+        }
+        ModalAnswerer again(QDialogButtonBox::Ok, 300);
+        chooser->setCurrentIndex(1);
+        chooser->setCurrentIndex(0);
+        chooser->setCurrentIndex(2);
+        QTest::qWait(400);
+        QVERIFY(!again.answered());
     }
 
     void openDirectoryOpensTheDataDirectory()

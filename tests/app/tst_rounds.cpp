@@ -19,6 +19,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
@@ -413,6 +415,34 @@ private slots:
         QVERIFY(!findByName<QAction>(window, "actionUndoScore")->isEnabled());
     }
 
+    void undoFollowsTheClassAndStudentThroughClassSettings()
+    {
+        seedRoster({{QStringLiteral("A"), {"1001"}, {}, {"A"}}});
+        MainWindow window;
+        window.show();
+        click(window, "pushButton_6");
+        QCOMPARE(storedRoster()[0].scores, QStringList{"AB"});
+
+        ModalAnswerer edit([](QWidget *dialog) {
+            QAbstractItemModel *classes = findByName<QListView>(*dialog, "listView")->model();
+            classes->setData(classes->index(0, 0), QStringLiteral("Maths"));
+            QAbstractItemModel *students = findByName<QTableView>(*dialog, "tableView")->model();
+            students->setData(students->index(0, 0), QStringLiteral("1005"));
+            click(*dialog, "pushButton_2");
+            dialog->close();
+        });
+        trigger(window, "actionClass_Settings");
+        QVERIFY(edit.answered());
+        QCOMPARE(storedRoster()[0].name, QStringLiteral("Maths"));
+        QCOMPARE(storedRoster()[0].ids, QStringList{"1005"});
+
+        trigger(window, "actionUndoScore");
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Removed B from 1005"));
+        QCOMPARE(storedRoster()[0].scores, QStringList{"A"});
+        QCOMPARE(historyBytes(QStringLiteral("Maths")).count("undo"), 1);
+        QVERIFY(!findByName<QAction>(window, "actionUndoScore")->isEnabled());
+    }
+
     void aHistoryThatCannotBeWrittenIsReportedOnce()
     {
         seedRoster({{QStringLiteral("A"), {"1001"}, {}, {}}});
@@ -435,6 +465,65 @@ private slots:
         QVERIFY(QDir().rmdir(historyPath()));
         draw(window, "LED");
         QCOMPARE(drawnIds(), (QStringList{"1001", "1001", "1001"}));
+    }
+
+    void closingWithHistoryNotYetWrittenAsks_data()
+    {
+        QTest::addColumn<bool>("tryAgain");
+        QTest::newRow("tried again") << true;
+        QTest::newRow("closed anyway") << false;
+    }
+
+    void closingWithHistoryNotYetWrittenAsks()
+    {
+        QFETCH(bool, tryAgain);
+        seedRoster({{QStringLiteral("A"), {"1001"}, {}, {}}});
+        QVERIFY(QDir().mkpath(historyPath()));
+        MainWindow window;
+        window.show();
+        {
+            ModalAnswerer reported;
+            draw(window, "LED");
+            QVERIFY(reported.answered());
+        }
+        QString question;
+        ModalAnswerer answerer([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            question = box->windowTitle() + QLatin1Char('|') + box->text();
+            QVERIFY(QDir().rmdir(historyPath()));
+            box->button(tryAgain ? QMessageBox::Retry : QMessageBox::Close)->click();
+        });
+        window.close();
+        QVERIFY(answerer.answered());
+        QCOMPARE(question,
+                 QStringLiteral("History Not Saved|Some draws and scores could not be added to the history and "
+                                "are kept only while Zandrel runs.\n\nTry to add them again, or close Zandrel "
+                                "and lose them?"));
+        QVERIFY(!window.isVisible());
+        QCOMPARE(drawnIds(), tryAgain ? QStringList{"1001"} : QStringList{});
+    }
+
+    void aClassNameThatCannotBeAFileNameIsToldOnce()
+    {
+        const QString className = QStringLiteral("7/A");
+        seedRoster({{className, {"1001"}, {}, {}}});
+        MainWindow window;
+        window.show();
+        {
+            ModalAnswerer answerer;
+            draw(window, "LED");
+            QVERIFY(answerer.answered());
+            QCOMPARE(answerer.text(),
+                     QStringLiteral("The class name 7/A cannot be used as a file name: rename the "
+                                    "class to keep its history and score files."));
+        }
+        ModalAnswerer again(QDialogButtonBox::Ok, 300);
+        draw(window, "LED");
+        click(window, "pushButton_5");
+        QTest::qWait(400);
+        QVERIFY(!again.answered());
+        QCOMPARE(storedRoster()[0].scores, QStringList{"A"});
     }
 
     void historyDialogShowsEventsNewestFirstAndEachStudent()

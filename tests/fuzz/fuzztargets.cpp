@@ -1,6 +1,7 @@
 #include "fuzztargets.h"
 
 #include "common/settingsmap.h"
+#include "roster/drawsettings.h"
 #include "roster/importreader.h"
 #include "roster/rosterstore.h"
 #include "roster/studentids.h"
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QSettings>
 
 using namespace SettingsMap;
@@ -90,6 +92,27 @@ void writeReversed(const RosterStore &store)
     settings.endArray();
 }
 
+// Renames the first class to a name no class has and deletes the last
+// one, as the class settings window does. False when the round kept under
+// the first class's name did not follow it.
+bool renameAndDelete(RosterStore &store)
+{
+    const QStringList before = store.classNameList();
+    const QString oldName = before.at(0);
+    const QSet<QString> round{QStringLiteral("fuzz")};
+    DrawSettings::setDrawnInRound(oldName, round);
+    QString newName = QStringLiteral("Renamed");
+    while (before.contains(newName))
+        newName += QLatin1Char('+');
+    store.renameClass(0, newName);
+    if (store.classCount() > 1)
+        store.removeClass(store.classCount() - 1);
+    store.saveClasses();
+    // A round under a name two classes share belongs to the first of them,
+    // which is the one renamed.
+    return DrawSettings::drawnInRound(newName) == round
+        && (store.classNameList().contains(oldName) || DrawSettings::drawnInRound(oldName).isEmpty());
+}
 }
 
 void readImportBytes(const std::uint8_t *data, std::size_t size)
@@ -137,6 +160,12 @@ bool loadRosterBytes(const std::uint8_t *data, std::size_t size)
     scoreEveryone(store);
     landed = landed && reloadsAsHeld(store);
 
+    landed = renameAndDelete(store) && landed;
+    landed = landed && reloadsAsHeld(store);
+    scoreEveryone(store);
+    landed = landed && reloadsAsHeld(store);
+
+    QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kProgramArea)).clear();
     QFile::remove(path);
     for (const QString &copy : folder.entryList({QFileInfo(path).fileName() + QStringLiteral(".damaged-*")}))
         QFile::remove(folder.filePath(copy));

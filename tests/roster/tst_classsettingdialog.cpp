@@ -1,5 +1,6 @@
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
+#include "roster/drawsettings.h"
 
 #include "../support/classsettingdialogwithstore.h"
 #include "../support/libreoffice.h"
@@ -17,15 +18,18 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableView>
 #include <QTextCodec>
 #include <QTranslator>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
-#include <sys/stat.h>
 #include <optional>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(ScoreRounding)
 Q_DECLARE_METATYPE(QDialogButtonBox::StandardButton)
@@ -191,6 +195,32 @@ private:
         return boxText;
     }
 
+    // Presses "Delete Class" and answers its question with the button of
+    // that text; returns the question, empty when none was asked.
+    static QString deleteClass(QWidget &dialog, const QString &answer)
+    {
+        QString question;
+        ModalAnswerer answerer(
+            [&](QWidget *modal) {
+                auto *box = qobject_cast<QMessageBox *>(modal);
+                QVERIFY(box);
+                QStringList texts;
+                for (QAbstractButton *button : box->buttons())
+                    texts << button->text();
+                std::sort(texts.begin(), texts.end());
+                QCOMPARE(texts, (QStringList{"Cancel", "Delete"}));
+                question = box->text();
+                for (QAbstractButton *button : box->buttons())
+                    if (button->text() == answer)
+                        button->click();
+            },
+            answer.isEmpty() ? 300 : 5000);
+        click(dialog, "pushButton_8");
+        if (answer.isEmpty())
+            QTest::qWait(400);
+        return question;
+    }
+
     static QStringList numbers(int first, int last)
     {
         QStringList ids;
@@ -293,11 +323,247 @@ private slots:
         seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}, {QStringLiteral("Art"), {"2"}, {}, {}}});
         ClassSettingDialogWithStore dialog;
         open(dialog);
-        click(dialog, "pushButton_8");
+        QVERIFY(!deleteClass(dialog, QStringLiteral("Delete")).isEmpty());
         QCOMPARE(classList(dialog), QStringList{"Art"});
         QCOMPARE(tableColumn(dialog, 0), QStringList{"2"});
-        click(dialog, "pushButton_8");
+        deleteClass(dialog, QStringLiteral("Delete"));
         QCOMPARE(classList(dialog), QStringList{"Class 1"});
+        QVERIFY(tableColumn(dialog, 0).isEmpty());
+    }
+
+    void deletingAClassWithStudentsAsksFirst_data()
+    {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QStringList>("classesAfter");
+        QTest::newRow("cancelled") << QStringList{"1", "2"} << "Cancel"
+                                   << "Delete the class Maths with 2 students and their scores?"
+                                   << QStringList{"Maths", "Art"};
+        QTest::newRow("deleted") << QStringList{"1", "2"} << "Delete"
+                                 << "Delete the class Maths with 2 students and their scores?" << QStringList{"Art"};
+        QTest::newRow("empty class, no question") << QStringList{} << ""
+                                                  << "" << QStringList{"Art"};
+    }
+
+    void deletingAClassWithStudentsAsksFirst()
+    {
+        QFETCH(QStringList, ids);
+        QFETCH(QString, answer);
+        QFETCH(QString, question);
+        QFETCH(QStringList, classesAfter);
+        seedRoster({{QStringLiteral("Maths"), ids, {}, {"A"}}, {QStringLiteral("Art"), {"7"}, {}, {}}});
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        QCOMPARE(deleteClass(dialog, answer), question);
+        QCOMPARE(classList(dialog), classesAfter);
+        QCOMPARE(tableColumn(dialog, 0), classesAfter.size() == 2 ? ids : QStringList{"7"});
+    }
+
+    void saveRefusesTwoStudentsWithOneId_data()
+    {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QString>("typedId");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("message");
+        const QString taken = QStringLiteral("The ID %1 is used by two students. Change one of them before saving.");
+        QTest::newRow("Apply") << QStringList{"1001", "1002"} << "1001"
+                               << "apply" << taken.arg("1001");
+        QTest::newRow("leading zeros are the same number") << QStringList{"0012", "13"} << "12"
+                                                           << "apply" << taken.arg("0012");
+        QTest::newRow("saved when closing") << QStringList{"1001", "1002"} << "1001"
+                                            << "close" << taken.arg("1001");
+        QTest::newRow("another class chosen in between") << QStringList{"1001", "1002"} << "1001"
+                                                         << "switch" << taken.arg("1001");
+    }
+
+    void saveRefusesTwoStudentsWithOneId()
+    {
+        QFETCH(QStringList, ids);
+        QFETCH(QString, typedId);
+        QFETCH(QString, how);
+        QFETCH(QString, message);
+        seedRoster(
+            {{QStringLiteral("Maths"), ids, {"Tom", "Ann"}, {"A", "BB"}}, {QStringLiteral("Art"), {"7"}, {}, {}}});
+        const QVector<SeedClass> before = storedRoster();
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        typeIntoCell(dialog, 1, 0, typedId);
+        if (how == QLatin1String("switch")) {
+            auto *list = findByName<QListView>(dialog, "listView");
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                              list->visualRect(list->model()->index(1, 0)).center());
+            QCOMPARE(tableColumn(dialog, 0), QStringList{"7"});
+        }
+        std::unique_ptr<ModalAnswerer> refusal;
+        if (how == QLatin1String("close")) {
+            ModalAnswerer yes([&refusal](QWidget *modal) {
+                refusal.reset(new ModalAnswerer);
+                qobject_cast<QMessageBox *>(modal)->button(QMessageBox::Yes)->click();
+            });
+            dialog.close();
+            QVERIFY(yes.answered());
+        } else {
+            refusal.reset(new ModalAnswerer);
+            click(dialog, "pushButton_2");
+        }
+        QVERIFY(refusal->answered());
+        QCOMPARE(refusal->text(), message);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(storedRoster()[0].ids, before[0].ids);
+        QCOMPARE(storedRoster()[0].scores, before[0].scores);
+        // Nothing typed is lost, and the two rows are shown.
+        QCOMPARE(findByName<QListView>(dialog, "listView")->currentIndex().row(), 0);
+        QCOMPARE(tableColumn(dialog, 0), (QStringList{ids.at(0), typedId}));
+        QCOMPARE(tableColumn(dialog, 1), (QStringList{"Tom", "Ann"}));
+        QCOMPARE(selectedRows(dialog), (QList<int>{0, 1}));
+
+        // The box gave the window's focus away.
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        typeIntoCell(dialog, 1, 0, QStringLiteral("1003"));
+        if (QTest::currentTestFailed())
+            return;
+        click(dialog, "pushButton_2");
+        QCOMPARE(storedRoster()[0].ids, (QStringList{ids.at(0), "1003"}));
+        QCOMPARE(storedRoster()[0].names, (QStringList{"Tom", "Ann"}));
+        QCOMPARE(storedRoster()[0].scores, (QStringList{"A", "BB"}));
+    }
+
+    void typedIdThatIsNotAWholeNumberIsRefusedAtOnce_data()
+    {
+        QTest::addColumn<QString>("typedId");
+        QTest::newRow("letters") << "abc";
+        QTest::newRow("a letter first") << "S01";
+        QTest::newRow("18 digits and X") << "11010519900101123X";
+        QTest::newRow("beyond 64 bits") << "99999999999999999999";
+        QTest::newRow("two numbers") << "10 05";
+        QTest::newRow("a fraction") << "12.5";
+    }
+
+    void typedIdThatIsNotAWholeNumberIsRefusedAtOnce()
+    {
+        QFETCH(QString, typedId);
+        seedRoster({{QStringLiteral("Maths"), {"1001", "1002"}, {"Tom", "Ann"}, {}}});
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        ModalAnswerer answerer;
+        typeIntoCell(dialog, 1, 0, typedId);
+        QTRY_VERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Warning"));
+        QCOMPARE(answerer.text(), typedId + QStringLiteral(" is not a student ID: an ID is a whole number."));
+        QCOMPARE(tableColumn(dialog, 0), (QStringList{"1001", "1002"}));
+
+        ModalAnswerer noQuestion(QDialogButtonBox::Yes, 300);
+        dialog.close();
+        QVERIFY(!noQuestion.answered());
+        QCOMPARE(storedRoster()[0].ids, (QStringList{"1001", "1002"}));
+    }
+
+    void renamingToANameInUseIsRefused_data()
+    {
+        QTest::addColumn<QString>("typedName");
+        QTest::addColumn<bool>("refused");
+        QTest::newRow("the name of another class") << "Art" << true;
+        QTest::newRow("another case is another name") << "art" << false;
+        QTest::newRow("a new name") << "Music" << false;
+    }
+
+    void renamingToANameInUseIsRefused()
+    {
+        QFETCH(QString, typedName);
+        QFETCH(bool, refused);
+        seedRoster({{QStringLiteral("Maths"), {"1"}, {}, {}}, {QStringLiteral("Art"), {"2"}, {}, {}}});
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        ModalAnswerer answerer(QDialogButtonBox::Ok, refused ? 5000 : 300);
+        auto *list = findByName<QListView>(dialog, "listView");
+        typeInto(list, list->model()->index(0, 0), typedName);
+        if (refused) {
+            QTRY_VERIFY(answerer.answered());
+            QCOMPARE(answerer.text(),
+                     QStringLiteral("There is a class named Art already. The class keeps its name Maths."));
+        } else {
+            QTest::qWait(400);
+            QVERIFY(!answerer.answered());
+        }
+        QCOMPARE(classList(dialog), (QStringList{refused ? QStringLiteral("Maths") : typedName, "Art"}));
+        click(dialog, "pushButton_2");
+        QCOMPARE(storedRoster()[0].name, refused ? QStringLiteral("Maths") : typedName);
+        QCOMPARE(storedRoster()[1].name, QStringLiteral("Art"));
+    }
+
+    void renamedAndDeletedClassesTakeTheirRoundsAbsencesAndHistory()
+    {
+        seedRoster({{QStringLiteral("Class 1"), {"1", "2"}, {}, {}}, {QStringLiteral("Class 2"), {"3"}, {}, {}}});
+        const QDate today = QDate::currentDate();
+        DrawSettings::setDrawnInRound(QStringLiteral("Class 1"), {"1"});
+        DrawSettings::setAbsentOn(QStringLiteral("Class 1"), today, {"2"});
+        DrawSettings::setDrawnInRound(QStringLiteral("Class 2"), {"3"});
+        DrawSettings::setAbsentOn(QStringLiteral("Class 2"), today, {"3"});
+        writeFile(QStringLiteral("Brimvale/Class 1_history.csv"), "first class");
+        writeFile(QStringLiteral("Brimvale/Class 2_history.csv"), "second class");
+
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        auto *list = findByName<QListView>(dialog, "listView");
+        typeInto(list, list->model()->index(0, 0), QStringLiteral("Math"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          list->visualRect(list->model()->index(1, 0)).center());
+        deleteClass(dialog, QStringLiteral("Delete"));
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        // The new class takes the free name of the one renamed.
+        click(dialog, "pushButton_7");
+        QCOMPARE(classList(dialog), (QStringList{"Math", "Class 1"}));
+        click(dialog, "pushButton_2");
+
+        QCOMPARE(DrawSettings::drawnInRound(QStringLiteral("Math")), QSet<QString>{"1"});
+        QCOMPARE(DrawSettings::absentOn(QStringLiteral("Math"), today), QSet<QString>{"2"});
+        QVERIFY(DrawSettings::drawnInRound(QStringLiteral("Class 1")).isEmpty());
+        QVERIFY(DrawSettings::absentOn(QStringLiteral("Class 1"), today).isEmpty());
+        QVERIFY(DrawSettings::drawnInRound(QStringLiteral("Class 2")).isEmpty());
+        QVERIFY(DrawSettings::absentOn(QStringLiteral("Class 2"), today).isEmpty());
+
+        QCOMPARE(fileBytes(dataDir() + QStringLiteral("/Math_history.csv")), QByteArray("first class"));
+        QVERIFY(!QFile::exists(dataDir() + QStringLiteral("/Class 1_history.csv")));
+        QVERIFY(!QFile::exists(dataDir() + QStringLiteral("/Class 2_history.csv")));
+        const QStringList aside = QDir(dataDir()).entryList({QStringLiteral("Class 2_history-deleted-*")});
+        QCOMPARE(aside.size(), 1);
+        QVERIFY2(QRegularExpression(QStringLiteral("^Class 2_history-deleted-\\d{8}-\\d{6}\\.csv$"))
+                     .match(aside.at(0))
+                     .hasMatch(),
+                 qPrintable(aside.at(0)));
+        QCOMPARE(fileBytes(dataDir() + QLatin1Char('/') + aside.at(0)), QByteArray("second class"));
+
+        // Closing without saving moves nothing.
+        dialog.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        typeInto(list, list->model()->index(0, 0), QStringLiteral("Physics"));
+        ModalAnswerer no(QDialogButtonBox::No);
+        dialog.close();
+        QVERIFY(no.answered());
+        QCOMPARE(fileBytes(dataDir() + QStringLiteral("/Math_history.csv")), QByteArray("first class"));
+        QCOMPARE(DrawSettings::drawnInRound(QStringLiteral("Math")), QSet<QString>{"1"});
+    }
+
+    void batchAddOfMoreThanAThousandIsToldWithOneButton()
+    {
+        ClassSettingDialogWithStore dialog;
+        open(dialog);
+        QList<QMessageBox::StandardButton> buttons;
+        ModalAnswerer answerer([&buttons](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            for (QAbstractButton *button : box->buttons())
+                buttons << box->standardButton(button);
+            box->buttons().constFirst()->click();
+        });
+        dialog.addIdRange(QStringLiteral("1"), QStringLiteral("1001"));
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), QStringLiteral("Warning!"));
+        QCOMPARE(answerer.text(), QStringLiteral("You can't add more than 1000 students!"));
+        QCOMPARE(buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
         QVERIFY(tableColumn(dialog, 0).isEmpty());
     }
 
@@ -393,19 +659,16 @@ private slots:
         QCOMPARE(storedRoster()[0].ids, (QStringList{"1", "2"}));
     }
 
-    void synchronisingSimplifiesIdsAndKeepsTheFirstOfEach_data()
+    void synchronisingSimplifiesIds_data()
     {
         QTest::addColumn<QString>("typedId");
         QTest::addColumn<QStringList>("storedIds");
         QTest::addColumn<QStringList>("storedNames");
-        QTest::newRow("duplicate keeps the first") << "1001" << QStringList{"1001"} << QStringList{"Tom"};
         QTest::newRow("trimmed") << "  1005 " << QStringList{"1001", "1005"} << QStringList{"Tom", "Ann"};
-        QTest::newRow("inner blanks become one") << " 10  05" << QStringList{"1001", "10 05"}
-                                                 << QStringList{"Tom", "Ann"};
-        QTest::newRow("trimmed duplicate") << " 1001 " << QStringList{"1001"} << QStringList{"Tom"};
+        QTest::newRow("leading zeros kept") << "0012" << QStringList{"1001", "0012"} << QStringList{"Tom", "Ann"};
     }
 
-    void synchronisingSimplifiesIdsAndKeepsTheFirstOfEach()
+    void synchronisingSimplifiesIds()
     {
         QFETCH(QString, typedId);
         QFETCH(QStringList, storedIds);
@@ -921,7 +1184,17 @@ private slots:
         QTest::newRow("007 blocks 7") << QStringList{"007"} << "5" << "8" << 1 << ""
                                       << QStringList{"007", "5", "6", "8"};
         QTest::newRow("twice adds nothing more") << QStringList{} << "1" << "3" << 2 << "" << numbers(1, 3);
-        QTest::newRow("a word counts as 0") << QStringList{} << "none" << "2" << 1 << "" << numbers(0, 2);
+        QTest::newRow("a word is refused")
+            << QStringList{} << "none"
+            << "2" << 1 << "Warning|none is not a student ID: an ID is a whole number." << QStringList{};
+        QTest::newRow("words at both ends")
+            << QStringList{"5"} << "abc"
+            << "xyz" << 1 << "Warning|abc is not a student ID: an ID is a whole number." << QStringList{"5"};
+        QTest::newRow("beyond 64 bits") << QStringList{} << "1"
+                                        << "99999999999999999999" << 1
+                                        << "Warning|99999999999999999999 is not a student ID: an ID is a whole "
+                                           "number."
+                                        << QStringList{};
         QTest::newRow("empty field") << QStringList{"5"} << "1" << "  " << 1 << "Input ID Range|ID should not be empty!"
                                      << QStringList{"5"};
     }
@@ -993,6 +1266,7 @@ private slots:
         ClassSettingDialogWithStore store;
         store.loadClasses();
         for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("a\\b"), QStringLiteral("Nobody")}) {
+            ModalAnswerer answerer(QDialogButtonBox::Ok, 300);
             store.writeScoreFile(name, 30, 10, RoundOff, false);
             store.writeScoreFile(name, 30, 10, RoundOff, true);
         }
@@ -1003,6 +1277,59 @@ private slots:
         store.writeScoreFile(QStringLiteral("Empty"), 30, 10, RoundOff, true);
         QVERIFY(QFile::exists(dataDir() + QStringLiteral("/Empty_score100.csv")));
         QCOMPARE(fileBytes(dataDir() + QStringLiteral("/Empty_score100.csv")), QByteArray());
+    }
+
+    void classNamesThatCannotBeFileNamesAreToldOncePerClassAndReason()
+    {
+        const QString tooLong(250, QLatin1Char('x'));
+        seedRoster({{QStringLiteral("7/A"), {"1"}, {}, {}},
+                    {QStringLiteral("../x"), {"2"}, {}, {}},
+                    {tooLong, {"3"}, {}, {}},
+                    {QStringLiteral("Maths"), {"4"}, {}, {}}});
+        UrlRecorder recorder;
+        ClassSettingDialogWithStore store;
+        store.loadClasses();
+        const QString told = QStringLiteral(
+            "The class name %1 cannot be used as a file name: rename the class to keep its history and score files.");
+        // Each answer is the text of the one box the action raised, or
+        // empty; a second box would be left for the next answerer.
+        const auto boxRaisedBy = [](const std::function<void()> &action) {
+            ModalAnswerer answerer(QDialogButtonBox::Ok, 300);
+            action();
+            QTest::qWait(350);
+            return answerer.answered() ? answerer.text() : QString();
+        };
+        for (const QString &name : {QStringLiteral("7/A"), QStringLiteral("../x"), tooLong}) {
+            QCOMPARE(boxRaisedBy([&] {
+                         store.writeScoreFile(name, 30, 10, RoundOff, false);
+                         store.writeScoreFile(name, 30, 10, RoundOff, true);
+                     }),
+                     told.arg(name));
+            QCOMPARE(boxRaisedBy([&] { store.writeScoreFile(name, 30, 10, RoundOff, false); }), QString());
+            QCOMPARE(boxRaisedBy([&] { store.exportScoreWorkbook(name, 30, 10, RoundOff); }), QString());
+        }
+        QCOMPARE(boxRaisedBy([&] { store.writeScoreFile(QStringLiteral("Maths"), 30, 10, RoundOff, false); }),
+                 QString());
+        QCOMPARE(QDir(dataDir()).entryList(QDir::Files), QStringList{QStringLiteral("Maths_score100.txt")});
+        QVERIFY(recorder.urls.isEmpty());
+    }
+
+    void exportOfAClassWhoseNameCannotBeAFileNameSaysWhy()
+    {
+        const QString name = QStringLiteral("Class/1\\2");
+        seedRoster({{name, {"1"}, {}, {"A"}}});
+        UrlRecorder recorder;
+        ClassSettingDialogWithStore store;
+        store.loadClasses();
+        ModalAnswerer answerer;
+        store.exportScoreWorkbook(name, 30, 10, RoundOff);
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.text(),
+                 QStringLiteral("The class name %1 cannot be used as a file name: rename the class to "
+                                "keep its history and score files.")
+                     .arg(name));
+        QVERIFY(QDir(dataDir()).isEmpty());
+        QVERIFY(recorder.urls.isEmpty());
     }
 
     void scoreFilesOfOddClassNamesStayInTheDataDirectory_data()
@@ -1052,8 +1379,10 @@ private slots:
         UrlRecorder recorder;
         ClassSettingDialogWithStore store;
         store.loadClasses();
-        for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("Nobody")})
+        for (const QString &name : {QStringLiteral("a/b"), QStringLiteral("Nobody")}) {
+            ModalAnswerer answerer(QDialogButtonBox::Ok, 300);
             store.exportScoreWorkbook(name, 30, 10, RoundOff);
+        }
         QVERIFY(QDir(dataDir()).isEmpty());
         QVERIFY(recorder.urls.isEmpty());
 

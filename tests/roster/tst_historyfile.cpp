@@ -1,13 +1,21 @@
+#include "roster/historydialog.h"
 #include "roster/historyfile.h"
 #include "roster/historylog.h"
 #include "roster/historysummary.h"
+#include "roster/scorefiles.h"
 
 #include "../support/testenvironment.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
+#include <QTableView>
 #include <QTemporaryDir>
+
+#include <csignal>
+
+#include <sys/resource.h>
 
 // The history file: its lines, its appending, its reading, and what the
 // history dialog makes of it.
@@ -90,7 +98,91 @@ private slots:
         file.write("edited by hand");
         file.close();
         QVERIFY(HistoryLog().append(kept, "three\r\n"));
-        QCOMPARE(fileBytes(kept), QByteArray("edited by handthree\r\n"));
+        QCOMPARE(fileBytes(kept), QByteArray("edited by hand\r\nthree\r\n"));
+    }
+
+    void aLineTheDiskCutShortIsTakenBackAndWrittenWhole()
+    {
+        const QString path = TestEnvironment::homePath() + QStringLiteral("/A_history.csv");
+        HistoryLog log;
+        QVERIFY(log.append(path, "2024-09-02 08:05:09,draw,LED,1001,Ann,\r\n"));
+        const QByteArray before = fileBytes(path);
+        {
+            // The file may grow by ten bytes only, as on a disk that is full.
+            const ::sighandler_t previous = ::signal(SIGXFSZ, SIG_IGN);
+            rlimit saved{};
+            QCOMPARE(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+            rlimit small = saved;
+            small.rlim_cur = rlim_t(before.size() + 10);
+            QCOMPARE(::setrlimit(RLIMIT_FSIZE, &small), 0);
+            const bool written = log.append(path, "2024-09-02 08:05:10,score,LED,1001,Ann,A\r\n");
+            ::setrlimit(RLIMIT_FSIZE, &saved);
+            ::signal(SIGXFSZ, previous);
+            QVERIFY(!written);
+        }
+        QCOMPARE(fileBytes(path), before);
+        QVERIFY(log.hasUnwritten());
+        QVERIFY(log.append(path, "2024-09-02 08:05:11,draw,LED,1002,Bo,\r\n"));
+        QVERIFY(!log.hasUnwritten());
+        QCOMPARE(fileBytes(path),
+                 before
+                     + "2024-09-02 08:05:10,score,LED,1001,Ann,A\r\n"
+                       "2024-09-02 08:05:11,draw,LED,1002,Bo,\r\n");
+    }
+
+    void unwrittenLinesAreKeptUntilARetryWritesThem()
+    {
+        const QString path = TestEnvironment::homePath() + QStringLiteral("/A_history.csv");
+        QVERIFY(QDir().mkdir(path));
+        HistoryLog log;
+        QVERIFY(!log.hasUnwritten());
+        QVERIFY(!log.append(path, "one\r\n"));
+        QVERIFY(log.hasUnwritten());
+        QVERIFY(!log.writeUnwritten());
+        QVERIFY(log.hasUnwritten());
+        QVERIFY(QDir().rmdir(path));
+        QVERIFY(log.writeUnwritten());
+        QVERIFY(!log.hasUnwritten());
+        QCOMPARE(fileBytes(path), historyFileStart() + "one\r\n");
+    }
+
+    void formulasAreWrittenAsText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("plain") << "Ann" << QByteArray("Ann");
+        QTest::newRow("minus inside") << "1-2" << QByteArray("1-2");
+        QTest::newRow("sum") << "=1+1" << QByteArray("'=1+1");
+        QTest::newRow("hyperlink") << "=HYPERLINK(\"http://x\",\"click\")"
+                                   << QByteArray("\"'=HYPERLINK(\"\"http://x\"\",\"\"click\"\")\"");
+        QTest::newRow("plus") << "+cmd|' /C calc'!A0" << QByteArray("'+cmd|' /C calc'!A0");
+        QTest::newRow("at") << "@SUM(1)" << QByteArray("'@SUM(1)");
+        QTest::newRow("a negative number") << "-5" << QByteArray("'-5");
+        QTest::newRow("tab") << "\tx" << QByteArray("'\tx");
+        QTest::newRow("carriage return") << "\rx" << QByteArray("\"'\rx\"");
+        QTest::newRow("an apostrophe already") << "'=x" << QByteArray("''=x");
+        QTest::newRow("NUL") << QString::fromLatin1("a\0b", 3) << QByteArray("ab");
+    }
+
+    void formulasAreWrittenAsText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, field);
+        QCOMPARE(csvField(text.toUtf8()), field);
+
+        const HistoryEntry written{QStringLiteral("2024-09-02 08:05:09"),
+                                   QStringLiteral("draw"),
+                                   QStringLiteral("LED"),
+                                   QStringLiteral("1001"),
+                                   text,
+                                   QString()};
+        const QByteArray line = historyLine(written);
+        QCOMPARE(line, "2024-09-02 08:05:09,draw,LED,1001," + field + ",\r\n");
+        const std::vector<HistoryEntry> back = read(historyFileStart() + line);
+        QCOMPARE(back.size(), size_t(1));
+        QCOMPARE(back[0].name, QString(text).remove(QChar(0)));
+
+        QCOMPARE(scoreFileContent({text}, {QString()}, 30, 10, RoundOff, true), field + ", 30\r\n");
     }
 
     void linesTheDiskRefusesAreWrittenLater()
@@ -105,30 +197,74 @@ private slots:
         QCOMPARE(fileBytes(path), historyFileStart() + "one\r\ntwo\r\nthree\r\n");
     }
 
-    void readingToleratesDamage_data()
+    void aDamagedLineCostsOnlyItself_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<int>("entries");
-        QTest::addColumn<QString>("firstId");
-        QTest::newRow("empty") << QByteArray() << 0 << QString();
-        QTest::newRow("header only") << historyFileStart() << 0 << QString();
-        QTest::newRow("no mark, no header") << QByteArray("t,draw,LED,7,Ann,\n") << 1 << "7";
-        QTest::newRow("short line padded") << QByteArray("t,draw,LED,7") << 1 << "7";
-        QTest::newRow("long line cut") << QByteArray("t,draw,LED,7,Ann,,x,y,z\r\n") << 1 << "7";
-        QTest::newRow("open quote runs to the end") << QByteArray("t,draw,LED,\"7,Ann\r\nu,draw") << 1 << "7,Ann\r\nu,draw";
-        QTest::newRow("blank lines skipped") << QByteArray("\r\n\r\nt,score,LED,8,,A\r\n\r\n") << 1 << "8";
-        QTest::newRow("binary") << QByteArray("\x00\xff\"\x01,\n\"\"", 8) << 2 << QString();
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<int>("damaged");
+        const QByteArray first("2024-09-02 08:05:09,draw,LED,1001,Ann,\r\n");
+        const QByteArray later("2024-09-02 08:06:00,draw,LED,1003,Cy,\r\n2024-09-02 08:06:05,score,LED,1003,Cy,B\r\n");
+        QTest::newRow("empty") << QByteArray() << QStringList{} << 0;
+        QTest::newRow("header only") << historyFileStart() << QStringList{} << 0;
+        QTest::newRow("no mark, no header") << QByteArray("t,draw,LED,7,Ann,\n") << QStringList{"7"} << 0;
+        QTest::newRow("blank lines skipped") << QByteArray("\r\n\r\nt,score,LED,8,,A\r\n\r\n") << QStringList{"8"} << 0;
+        QTest::newRow("a name over two lines") << QByteArray("t,draw,LED,7,\"A\r\nB\",\r\n") << QStringList{"7"} << 0;
+        QTest::newRow("an unclosed quote")
+            << historyFileStart() + first + "2024-09-02 08:05:10,draw,LED,1002,\"Bo,\r\n" + later
+            << QStringList{"1001", "1003", "1003"} << 1;
+        QTest::newRow("an unclosed quote over lines")
+            << first + "2024-09-02 08:05:10,draw,LED,1002,\"Bo\r\nstill,\r\n" + later
+            << QStringList{"1001", "1003", "1003"} << 1;
+        QTest::newRow("an unclosed quote at the end") << first + "2024-09-02 08:05:10,draw,LED,\"7,Ann\r\nu,draw\r\n"
+                                                      << QStringList{"1001"} << 1;
+        QTest::newRow("a half line and the next record on it")
+            << first + "2024-09-02 08:05:10,score,LED,10" + later << QStringList{"1001", "1003"} << 1;
+        QTest::newRow("a half line at the end")
+            << first + "2024-09-02 08:05:10,score,LED,10" << QStringList{"1001"} << 1;
+        QTest::newRow("too many fields") << QByteArray("t,draw,LED,7,Ann,,x,y,z\r\n") + first << QStringList{"1001"}
+                                         << 1;
+        QTest::newRow("binary") << QByteArray("\x00\xff\"\x01,\n\"\"", 8) << QStringList{} << 2;
     }
 
-    void readingToleratesDamage()
+    void aDamagedLineCostsOnlyItself()
     {
         QFETCH(QByteArray, content);
-        QFETCH(int, entries);
-        QFETCH(QString, firstId);
-        const std::vector<HistoryEntry> read = TestHistoryFile::read(content);
-        QCOMPARE(int(read.size()), entries);
-        if (!read.empty() && !firstId.isEmpty())
-            QCOMPARE(read[0].id, firstId);
+        QFETCH(QStringList, ids);
+        QFETCH(int, damaged);
+        QByteArray copy = content;
+        QBuffer buffer(&copy);
+        buffer.open(QIODevice::ReadOnly);
+        int damagedLines = -1;
+        QStringList read;
+        for (const HistoryEntry &entry : readHistory(buffer, &damagedLines))
+            read << entry.id;
+        QCOMPARE(read, ids);
+        QCOMPARE(damagedLines, damaged);
+    }
+
+    void theDialogCountsTheDamagedLines()
+    {
+        const QString path = TestEnvironment::homePath() + QStringLiteral("/A_history.csv");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(historyFileStart()
+                   + "2024-09-02 08:05:09,draw,LED,\"1\r\n2024-09-02 08:05:10,draw,LED,2\r\n"
+                     "2024-09-02 08:05:11,draw,LED,3,Cy,\r\n");
+        file.close();
+        HistoryDialog dialog;
+        dialog.showHistory(QStringLiteral("A"), path, {"3"}, {"Cy"});
+        dialog.show();
+        auto *label = dialog.findChild<QLabel *>(QStringLiteral("damagedLinesLabel"));
+        QVERIFY(label);
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QStringLiteral("2 lines could not be read"));
+        QCOMPARE(dialog.findChild<QTableView *>(QStringLiteral("eventTable"))->model()->rowCount(), 1);
+
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(historyFileStart() + "t,draw,LED,3,Cy,\r\n");
+        file.close();
+        dialog.showHistory(QStringLiteral("A"), path, {"3"}, {"Cy"});
+        QVERIFY(!label->isVisible());
     }
 
     void summaryCountsDrawsAndLettersLessUndos()

@@ -1,9 +1,11 @@
 #include "app/appservices.h"
 #include "app/instancelock.h"
+#include "common/settingsmap.h"
 #include "roster/averagescores.h"
 #include "roster/classsettingdialog.h"
+#include "roster/drawsettings.h"
 #include "roster/rosterstore.h"
-#include "common/settingsmap.h"
+#include "roster/studentidcheck.h"
 #include "roster/studentids.h"
 
 #include "../support/classsettingdialogwithstore.h"
@@ -337,6 +339,29 @@ private slots:
         QCOMPARE(damagedCopies().size(), 1);
     }
 
+    void aDamagedRosterIsKeptOnceHoweverOftenTheProgramStarts()
+    {
+        const QByteArray damaged("note \"x\n[Classes]\n1\\Name=A\nsize=1\n");
+        writeRosterFile(damaged);
+        int told = 0;
+        for (int start = 0; start < 3; ++start) {
+            RosterStore store{QString()};
+            QSignalSpy kept(&store, &RosterStore::damagedFileKept);
+            store.loadClasses();
+            told += kept.count();
+        }
+        QCOMPARE(told, 1);
+        QCOMPARE(damagedCopies().size(), 1);
+
+        // Other damage is other content, and kept beside the first.
+        writeRosterFile(damaged + "\x01garbage\n");
+        RosterStore store{QString()};
+        QSignalSpy kept(&store, &RosterStore::damagedFileKept);
+        store.loadClasses();
+        QCOMPARE(kept.count(), 1);
+        QCOMPARE(damagedCopies().size(), 2);
+    }
+
     void anIntactOrMissingRosterKeepsNoCopy_data()
     {
         QTest::addColumn<bool>("seeded");
@@ -383,6 +408,123 @@ private slots:
         QFile text(TestEnvironment::homePath() + QStringLiteral("/Brimvale/A_score100.txt"));
         QVERIFY(text.open(QIODevice::ReadOnly));
         QCOMPARE(text.readAll(), QByteArray("7 30\r\n"));
+    }
+
+    void classesAndStudentsKeepTheirIdentityThroughEditsAndReloads()
+    {
+        seedRoster({{QStringLiteral("A"), {"1", "2"}, {"Al", "Bo"}, {}}, {QStringLiteral("B"), {"3"}, {}, {}}});
+        RosterStore store{QString()};
+        store.loadClasses();
+        const quint64 classA = store.classKey(0), classB = store.classKey(1);
+        const quint64 al = store.studentKey(0, 0), bo = store.studentKey(0, 1);
+        QVERIFY(classA != classB && al != bo && al != 0 && classA != 0);
+
+        store.renameClass(0, QStringLiteral("Z"));
+        store.setStudents(0, {"20", "1", "5"}, {"Bo", "Al", "New"}, {"", "", ""}, {bo, al, 0});
+        QCOMPARE(store.studentOfKey(0, al), 1);
+        QCOMPARE(store.studentOfKey(0, bo), 0);
+        const quint64 added = store.studentKey(0, 2);
+        QVERIFY(added != 0 && added != al && added != bo && added != classA && added != classB);
+        store.saveClasses();
+
+        // Read back from the file this store wrote: the same classes and students.
+        store.loadClasses();
+        QCOMPARE(store.classOfKey(classA), 0);
+        QCOMPARE(store.classOfKey(classB), 1);
+        QCOMPARE(store.studentOfKey(0, al), 1);
+        QCOMPARE(store.studentOfKey(0, added), 2);
+
+        store.removeClass(1);
+        store.appendClass(QStringLiteral("B"));
+        QCOMPARE(store.classOfKey(classB), -1);
+        QVERIFY(store.classKey(1) != classB);
+
+        // A roster written by someone else holds other classes.
+        store.loadClasses();
+        seedRoster({{QStringLiteral("Z"), {"20", "1", "5"}, {}, {}}, {QStringLiteral("B"), {"3"}, {}, {}}});
+        store.loadClasses();
+        QCOMPARE(store.classOfKey(classA), -1);
+        QCOMPARE(store.studentOfKey(0, al), -1);
+    }
+
+    void renamedAndDeletedClassesTakeTheirRoundsAndHistoryFiles()
+    {
+        const QString dataDir = TestEnvironment::homePath() + QStringLiteral("/Brimvale");
+        QDir().mkpath(dataDir);
+        const auto write = [&](const QString &name, const QByteArray &bytes) {
+            QFile file(dataDir + QLatin1Char('/') + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        };
+        const auto read = [&](const QString &name) {
+            QFile file(dataDir + QLatin1Char('/') + name);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+        };
+        seedRoster({{QStringLiteral("A"), {"1"}, {}, {}},
+                    {QStringLiteral("B"), {"2"}, {}, {}},
+                    {QStringLiteral("C"), {"3"}, {}, {}}});
+        for (const char *name : {"A", "B", "C"}) {
+            DrawSettings::setDrawnInRound(QString::fromLatin1(name), {QString::fromLatin1(name)});
+            write(QString::fromLatin1(name) + QStringLiteral("_history.csv"), name);
+        }
+        write(QStringLiteral("D_history.csv"), "left by a class long gone");
+
+        RosterStore store(dataDir);
+        store.loadClasses();
+        store.renameClass(0, QStringLiteral("B"));
+        store.renameClass(1, QStringLiteral("A"));
+        store.renameClass(2, QStringLiteral("D"));
+        store.saveClasses();
+        QCOMPARE(DrawSettings::drawnInRound(QStringLiteral("B")), QSet<QString>{"A"});
+        QCOMPARE(DrawSettings::drawnInRound(QStringLiteral("A")), QSet<QString>{"B"});
+        QCOMPARE(DrawSettings::drawnInRound(QStringLiteral("D")), QSet<QString>{"C"});
+        QVERIFY(DrawSettings::drawnInRound(QStringLiteral("C")).isEmpty());
+        QCOMPARE(read(QStringLiteral("B_history.csv")), QByteArray("A"));
+        QCOMPARE(read(QStringLiteral("A_history.csv")), QByteArray("B"));
+        QCOMPARE(read(QStringLiteral("D_history.csv")), QByteArray("C"));
+        QCOMPARE(read(QStringLiteral("C_history.csv")), QByteArray("(none)"));
+        const QStringList aside = QDir(dataDir).entryList({QStringLiteral("D_history-deleted-*.csv")});
+        QCOMPARE(aside.size(), 1);
+        QCOMPARE(read(aside.at(0)), QByteArray("left by a class long gone"));
+
+        store.removeClass(0);
+        store.saveClasses();
+        QVERIFY(DrawSettings::drawnInRound(QStringLiteral("B")).isEmpty());
+        QCOMPARE(DrawSettings::drawnInRound(QStringLiteral("A")), QSet<QString>{"B"});
+        QCOMPARE(read(QStringLiteral("B_history.csv")), QByteArray("(none)"));
+        const QStringList deleted = QDir(dataDir).entryList({QStringLiteral("B_history-deleted-*.csv")});
+        QCOMPARE(deleted.size(), 1);
+        QCOMPARE(read(deleted.at(0)), QByteArray("A"));
+
+        // A class deleted twice in one second never overwrites the first.
+        store.appendClass(QStringLiteral("B"));
+        store.saveClasses();
+        write(QStringLiteral("B_history.csv"), "again");
+        store.removeClass(store.classIndex(QStringLiteral("B")));
+        store.saveClasses();
+        QCOMPARE(QDir(dataDir).entryList({QStringLiteral("B_history-deleted-*.csv")}).size(), 2);
+    }
+
+    void idsThatNoDrawReaches_data()
+    {
+        QTest::addColumn<QStringList>("ids");
+        QTest::addColumn<QStringList>("undrawable");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("all whole and apart") << QStringList{"1", "0012", "-3", "+4"} << QStringList{} << "";
+        QTest::newRow("not numbers and repeats")
+            << QStringList{"1", "S01", "007", "7", "abc", "99999999999999999999", "11010519900101123X", "S01", "12"}
+            << QStringList{"S01", "7", "abc", "99999999999999999999", "11010519900101123X"}
+            << "5 students cannot be drawn: their IDs are not whole numbers or are used twice: S01, 7, abc, "
+               "99999999999999999999, 11010519900101123X";
+    }
+
+    void idsThatNoDrawReaches()
+    {
+        QFETCH(QStringList, ids);
+        QFETCH(QStringList, undrawable);
+        QFETCH(QString, message);
+        QCOMPARE(StudentIdCheck::undrawable(ids), undrawable);
+        QCOMPARE(StudentIdCheck::undrawableMessage(ids), message);
     }
 
     void idValuesAndOrdering_data()

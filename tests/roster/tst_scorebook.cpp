@@ -126,12 +126,69 @@ private slots:
         ScoreBook &book = fixture.book;
         book.setClass(QStringLiteral("7A"));
         book.give(QStringLiteral("1001"), 'A');
-        store.setStudents(0, store.ids(0), store.names(0), {QStringLiteral("BAC"), QString()});
+        store.setStudents(0, store.ids(0), store.names(0), {QStringLiteral("BAC"), QString()}, store.studentKeys(0));
         store.saveClasses();
 
         QCOMPARE(book.undo(), QStringLiteral("A was not removed: the scores of 1001 no longer end with it"));
         QCOMPARE(storedScore(0, 0), QStringLiteral("BAC"));
         QCOMPARE(history(QStringLiteral("7A")).size(), size_t(1));
+    }
+
+    void undoFollowsARenamedClassAndARetypedId()
+    {
+        Book fixture;
+        RosterStore &store = fixture.store;
+        ScoreBook &book = fixture.book;
+        book.setClass(QStringLiteral("7A"));
+        book.give(QStringLiteral("1001"), 'A');
+        // As the class settings window saves it: 7A is now Maths, 1001 is
+        // 1005, and a new class took the name 7A with a student 1001.
+        store.renameClass(0, QStringLiteral("Maths"));
+        store.setStudents(0, {"1005", "1002"}, store.names(0), store.scores(0), store.studentKeys(0));
+        store.appendClass(QStringLiteral("7A"));
+        store.setStudents(2, {"1001"}, {"Dan"}, {"A"}, {});
+        store.saveClasses();
+        store.loadClasses();
+        book.setClass(QStringLiteral("7A"));
+
+        QVERIFY(book.canUndo());
+        QCOMPARE(book.undo(), QStringLiteral("Removed A from 1005"));
+        QCOMPARE(storedRoster().at(0).scores.at(0), QStringLiteral("B"));
+        QCOMPARE(storedRoster().at(2).scores.at(0), QStringLiteral("A"));
+        QCOMPARE(history(QStringLiteral("Maths")).size(), size_t(2));
+        QCOMPARE(history(QStringLiteral("Maths")).back().event, QString::fromLatin1(kHistoryUndo));
+        QCOMPARE(history(QStringLiteral("Maths")).back().id, QStringLiteral("1005"));
+        QVERIFY(history(QStringLiteral("7A")).empty());
+    }
+
+    void undoIsNotOfferedForAStudentOrClassThatIsGone()
+    {
+        Book fixture;
+        RosterStore &store = fixture.store;
+        ScoreBook &book = fixture.book;
+        book.setClass(QStringLiteral("7A"));
+        book.give(QStringLiteral("1002"), 'A');
+        book.setClass(QStringLiteral("7B"));
+        book.give(QStringLiteral("2001"), 'F');
+        QSignalSpy undoAvailable(&book, &ScoreBook::undoAvailable);
+
+        // 7B deleted and added again with the same student: another class.
+        store.removeClass(1);
+        store.appendClass(QStringLiteral("7B"));
+        store.setStudents(1, {"2001"}, {"Cem"}, {"CF"}, {});
+        store.saveClasses();
+        book.setClass(QStringLiteral("7B"));
+        QVERIFY(book.canUndo());
+
+        // 1002 deleted and added again: another student.
+        store.setStudents(0, {"1001", "1002"}, {"Ann", "Ben"}, {"B", "A"}, {store.studentKey(0, 0), 0});
+        store.saveClasses();
+        book.setClass(QStringLiteral("7A"));
+        QVERIFY(!book.canUndo());
+        QCOMPARE(undoAvailable.last().at(0).toBool(), false);
+        QCOMPARE(book.undo(), QString());
+        QCOMPARE(storedRoster().at(0).scores, (QStringList{"B", "A"}));
+        QCOMPARE(storedRoster().at(1).scores, QStringList{"CF"});
     }
 };
 
