@@ -45,10 +45,9 @@ bool isStudentOfClass(const QString &className, const QString &id)
     return g_services && g_services->isStudentOfClass(className, id);
 }
 
-void calculateScores(int aScore, int fScore, int rounding)
+bool calculateScores(int aScore, int fScore, int rounding)
 {
-    if (g_services)
-        g_services->calculateScores(aScore, fScore, rounding);
+    return g_services && g_services->calculateScores(aScore, fScore, rounding);
 }
 
 void openScoreFiles()

@@ -20,7 +20,9 @@ public:
     virtual QString dataDirectory() const = 0;
     virtual void onWheelStopped() = 0;
     virtual bool isStudentOfClass(const QString &className, const QString &id) = 0;
-    virtual void calculateScores(int aScore, int fScore, int rounding) = 0;
+    // Writes the score files of the class chosen in the main window; false
+    // when there is none, or the files could not be written.
+    virtual bool calculateScores(int aScore, int fScore, int rounding) = 0;
     virtual void openScoreFiles() = 0;
     virtual void exportScoreWorkbook(int aScore, int fScore, int rounding) = 0;
     virtual void openDataDirectory() = 0;
@@ -40,7 +42,7 @@ void syncVoiceSwitch(bool on);
 QString dataDirectory();
 void wheelStopped();
 bool isStudentOfClass(const QString &className, const QString &id);
-void calculateScores(int aScore, int fScore, int rounding);
+bool calculateScores(int aScore, int fScore, int rounding);
 void openScoreFiles();
 void exportScoreWorkbook(int aScore, int fScore, int rounding);
 void openDataDirectory();

@@ -23,13 +23,22 @@ void DrawnNamesLabel::showNames(const std::vector<QString> &ids,
                                 const std::function<QString(const QString &id)> &nameOf)
 {
     m_entries = drawnNamesEntries(ids, nameOf);
+    m_notice = false;
     fit();
 }
 
 void DrawnNamesLabel::clearNames()
 {
     m_entries.clear();
+    m_notice = false;
     clear();
+}
+
+void DrawnNamesLabel::showNotice(const QString &text)
+{
+    m_entries = QStringList{text};
+    m_notice = true;
+    fit();
 }
 
 void DrawnNamesLabel::setRoom(const QRect &room)

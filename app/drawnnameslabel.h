@@ -18,12 +18,16 @@ public:
 
     void showNames(const std::vector<QString> &ids, const std::function<QString(const QString &id)> &nameOf);
     void clearNames();
+    // A sentence in place of the names, fitted as they are.
+    void showNotice(const QString &text);
+    bool showsNotice() const { return m_notice; }
     void setRoom(const QRect &room);
 
 private:
     void fit();
 
     QStringList m_entries;
+    bool m_notice = false;
 };
 
 #endif // DRAWNNAMESLABEL_H

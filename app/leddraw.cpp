@@ -74,7 +74,36 @@ std::vector<QString> completeIdsShown(const std::vector<char> &ring, unsigned ne
     return ids;
 }
 
-QString shownNumberText(double displayValue)
+QString mostShownId(const std::vector<char> &ring, unsigned nextPosition, int digits)
 {
-    return QString::number(static_cast<qint64>(displayValue + 0.0001));
+    const unsigned n = static_cast<unsigned>(ring.size());
+    if (n == 0 || digits <= 0)
+        return QString();
+    const unsigned first = (nextPosition + n - 1) % n;
+    auto isBlank = [&ring, n](unsigned position) { return ring[position % n] == ' '; };
+    unsigned bestStart = 0;
+    int bestShown = 0;
+    for (int k = 0; k < digits;) {
+        const unsigned position = first + static_cast<unsigned>(k);
+        if (isBlank(position)) {
+            ++k;
+            continue;
+        }
+        unsigned start = position % n;
+        for (unsigned back = 0; back < n && !isBlank(start + n - 1); ++back)
+            start = (start + n - 1) % n;
+        int shown = 0;
+        while (k < digits && !isBlank(first + static_cast<unsigned>(k))) {
+            ++shown;
+            ++k;
+        }
+        if (shown > bestShown) {
+            bestShown = shown;
+            bestStart = start;
+        }
+    }
+    QByteArray id;
+    for (unsigned position = bestStart; bestShown > 0 && !isBlank(position) && id.size() < int(n); ++position)
+        id += ring[position % n];
+    return QString::fromLocal8Bit(id);
 }

@@ -24,8 +24,10 @@ QString rollerWindow(const std::vector<char> &ring, unsigned &position, int digi
 std::vector<QString> completeIdsShown(const std::vector<char> &ring, unsigned nextPosition,
                                       const QString &shownText);
 
-// The number an LED display holding value shows, as decimal text: leading
-// zeros are gone and text that is no number reads 0.
-QString shownNumberText(double displayValue);
+// The ID of which the display shows the most characters, the first of
+// equals, for an ID longer than the display, which it never shows whole;
+// empty when it shows only blanks. The next roll step would start at
+// nextPosition.
+QString mostShownId(const std::vector<char> &ring, unsigned nextPosition, int digits);
 
 #endif // LEDDRAW_H

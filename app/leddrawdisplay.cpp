@@ -5,7 +5,6 @@
 #include "roster/historyfile.h"
 #include "roster/studentids.h"
 
-#include <QApplication>
 #include <QLCDNumber>
 #include <QPushButton>
 #include <QSlider>
@@ -63,7 +62,6 @@ bool LedDrawDisplay::start()
 
 void LedDrawDisplay::stop()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     m_button->setText(tr("Start"));
     stopTimer();
 
@@ -75,24 +73,31 @@ void LedDrawDisplay::stop()
             m_lcd->repaint();
             ids = drawnIds();
         }
+        // An ID longer than the display is never shown whole.
+        if (ids.empty()) {
+            const QString longest = mostShownId(m_ring, m_ringPos, digits());
+            if (!longest.isEmpty())
+                ids = {longest};
+        }
         if (!ids.empty()) {
-            outcome.statusText = m_session->spokenText(ids, QStringLiteral(" "), false);
-            outcome.announcement = m_session->spokenText(ids, QStringLiteral(" "), m_session->readsNames());
+            outcome.statusText = m_session->spokenText(ids, QStringLiteral(" "));
+            outcome.announced = ids;
+            outcome.separator = QStringLiteral(" ");
             outcome.when = DrawOutcome::AnnounceLater;
             outcome.drawn = ids;
         }
     } else {
-        outcome.announcement = m_session->readsNames() ? m_session->spokenText({m_currentText}, QString(), true)
-                                                       // the number as the display shows it
-                                                       : announcementText(shownNumberText(m_lcd->value()));
-        outcome.when = DrawOutcome::AnnounceNow;
         const std::vector<QString> &candidates = m_session->candidates();
-        if (m_index >= 0 && m_index < static_cast<int>(candidates.size()))
+        if (m_index >= 0 && m_index < static_cast<int>(candidates.size())) {
+            // The ID itself, not the number the display makes of it: 0012,
+            // an ID ending in X and one longer than a double's precision.
             outcome.drawn = {candidates[size_t(m_index)]};
+            outcome.announced = outcome.drawn;
+            outcome.when = DrawOutcome::AnnounceNow;
+        }
     }
     outcome.shown = std::move(ids);
     m_session->finish(outcome);
-    QApplication::restoreOverrideCursor();
 }
 
 std::vector<QString> LedDrawDisplay::drawnIds() const

@@ -4,13 +4,14 @@
 #include "app/mainwindow.h"
 #include "app/starttranslation.h"
 #include "common/datapaths.h"
+#include "common/programversion.h"
 #include "roster/rosterstore.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication::setApplicationVersion(QStringLiteral(ZANDREL_VERSION));
+    QCoreApplication::setApplicationVersion(programVersion());
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));

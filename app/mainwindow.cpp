@@ -1,13 +1,17 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "app/aboutbox.h"
+#include "app/backupdialog.h"
 #include "app/classroomscreen.h"
 #include "app/drawnnameslabel.h"
 #include "app/floatingdraws.h"
 #include "app/floatingplace.h"
 #include "app/interfacelanguage.h"
 #include "app/leddrawdisplay.h"
+#include "app/quickguidedialog.h"
 #include "app/remotecommandserver.h"
+#include "app/restoredialog.h"
 #include "app/sessiondrawcommands.h"
 #include "app/tiledrawdisplay.h"
 #include "app/tvrollerdrawdisplay.h"
@@ -31,6 +35,8 @@
 #include "roster/scorebook.h"
 #include "roster/studentidcheck.h"
 #include "speech/speechdialog.h"
+#include "speech/speechnotice.h"
+#include "speech/speechservice.h"
 #include "speech/voiceswitchbutton.h"
 
 #include <QAbstractButton>
@@ -40,6 +46,7 @@
 #include <QDate>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -56,8 +63,13 @@
 #include <ctime>
 
 namespace {
-const char *const kContactAddress = "zandrel@brimvale.org";
 QString g_appTitle;
+// Messages about a score or its undo go once the next draw is under way.
+const int kScoreMessageMs = 5000;
+// The count beside the class chooser, 10 points as the form has it, smaller
+// only when it would not fit.
+const int kCountPointSize = 10;
+const int kSmallestCountPointSize = 7;
 }
 
 MainWindow::MainWindow(QWidget *parent)
@@ -88,7 +100,7 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     refreshRoster(true, true);
     setUpLanguageMenu(language);
 
-    m_speechDialog->initVoice();
+    m_speech->initVoice();
     g_appTitle = tr("Zandrel v2.0");
     setWindowTitle(g_appTitle);
 
@@ -145,7 +157,8 @@ void MainWindow::createDialogs()
     m_moveHomeworkDialog = new MoveHomeworkDialog(this);
     m_calcAveScoreDialog = new CalculateAveScoreDialog(this);
     m_classSettingDialog = new ClassSettingDialog(m_store, this);
-    m_speechDialog = new SpeechDialog(this);
+    m_speech = new SpeechService(this);
+    m_speechDialog = new SpeechDialog(m_speech, this);
 }
 
 void MainWindow::setUpLanguageMenu(const QString &language)
@@ -206,17 +219,21 @@ void MainWindow::setUpStatusBar()
     m_voiceSwitch->setText(QString());
     m_voiceSwitch->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
     m_voiceSwitch->setGeometry(0, 0, 20, 20);
-    setVoiceSwitch(m_speechDialog->isVoiceEnabled());
+    setVoiceSwitch(m_speech->isVoiceEnabled());
+    statusBar()->addPermanentWidget(new SpeechNotice(m_speech, statusBar()));
     statusBar()->addPermanentWidget(m_voiceSwitch);
     connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
-    connect(m_speechDialog, &SpeechDialog::silenceChanged, this, &MainWindow::showSpeechSilence);
+    connect(m_speech, &SpeechService::silenceChanged, this, &MainWindow::showSpeechSilence);
+    connect(m_speech, &SpeechService::voiceSwitchSynced, m_voiceSwitch, &VoiceSwitchButton::showState);
 }
 
 void MainWindow::setUpRounds()
 {
     ui->actionNoRepeat->setChecked(m_session->pool().noRepeat());
-    // "28 Students (2 absent)" is wider than the label; it takes two lines.
-    ui->label_3->setWordWrap(true);
+    // "33 名学生（3 人缺席）" is wider than the label; wrapped, Chinese would
+    // break inside a word, so the count stays on one line and its font
+    // shrinks instead (showStudentCount).
+    ui->label_3->setWordWrap(false);
     // Beside the menus rather than in the status bar, whose messages (the
     // new round's is long) it would cut short.
     m_roundLabel = new QLabel(ui->menuBar);
@@ -249,6 +266,7 @@ void MainWindow::setUpView()
         ui->actionShowNames->setChecked(ViewSettings::storedShowNames());
     }
     m_drawnNamesLabel->setVisible(ui->actionShowNames->isChecked());
+    showEmptyClassNotice();
     m_screen = new ClassroomScreen(this, ui->centralWidget, ui->actionFullScreen, ui->actionZoomIn, ui->actionZoomOut,
                                    ui->actionZoomReset);
     m_screen->apply();
@@ -318,11 +336,7 @@ void MainWindow::showBanner(QWidget *target, const QString &text)
 
 void MainWindow::syncVoiceSwitch(bool on)
 {
-    {
-        const QSignalBlocker blocker(m_voiceSwitch);
-        m_voiceSwitch->setChecked(on);
-    }
-    m_voiceSwitch->update();
+    m_speech->syncVoiceSwitch(on);
 }
 
 QString MainWindow::dataDirectory() const
@@ -340,14 +354,14 @@ bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
     return m_classSettingDialog->hasStudent(className, id);
 }
 
-void MainWindow::calculateScores(int aScore, int fScore, int rounding)
+bool MainWindow::calculateScores(int aScore, int fScore, int rounding)
 {
     const int i = currentClassIndex();
     if (i < 0)
-        return;
+        return false;
     const auto mode = static_cast<ScoreRounding>(rounding);
-    m_classSettingDialog->writeScoreFile(m_classNames[i], aScore, fScore, mode, false);
-    m_classSettingDialog->writeScoreFile(m_classNames[i], aScore, fScore, mode, true);
+    const bool textWritten = m_store->writeScoreFile(m_classNames[i], aScore, fScore, mode, false);
+    return m_store->writeScoreFile(m_classNames[i], aScore, fScore, mode, true) && textWritten;
 }
 
 void MainWindow::openScoreFiles()
@@ -399,7 +413,10 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
 
     if (refillClasses) {
         m_refillingClasses = true;
-        const QString remembered = ui->comboBox->currentText();
+        // At start-up the chooser is still empty: the class chosen when the
+        // program last closed.
+        const QString remembered =
+            ui->comboBox->count() > 0 ? ui->comboBox->currentText() : ViewSettings::storedLastClass();
         m_classSettingDialog->classNames(m_classNames);
         ui->comboBox->clear();
         int chosen = 0;
@@ -417,8 +434,13 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
         return;
     m_session->setClass(m_classNames[i]);
     m_scoreBook->setClass(m_classNames[i]);
-    if (!m_refillingClasses)
+    // Stored as the choice is made, so a language change or a restore, which
+    // end the program without closing the window, starts on it too.
+    if (!m_refillingClasses) {
+        ViewSettings::storeLastClass(m_classNames[i]);
         tellUndrawableStudents();
+    }
+    showEmptyClassNotice();
 
     m_ledDisplay->showFirst();
     showStudentCount();
@@ -430,6 +452,21 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     ui->pushButton_4->setEnabled(hasStudents);
     ui->pushButton_11->setEnabled(hasStudents);
     ui->pushButton_12->setEnabled(hasStudents);
+}
+
+void MainWindow::showEmptyClassNotice()
+{
+    const int i = currentClassIndex();
+    if (!m_drawnNamesLabel || i < 0)
+        return;
+    const int k = m_store->classIndex(m_classNames[i]);
+    if (k >= 0 && m_store->ids(k).isEmpty()) {
+        m_drawnNamesLabel->showNotice(tr("No students yet: add them in Class > Class Settings."));
+        m_drawnNamesLabel->show();
+    } else if (m_drawnNamesLabel->showsNotice()) {
+        m_drawnNamesLabel->clearNames();
+        m_drawnNamesLabel->setVisible(ui->actionShowNames->isChecked());
+    }
 }
 
 void MainWindow::tellUndrawableStudents()
@@ -454,6 +491,13 @@ void MainWindow::showStudentCount()
     const int absent = pool.absentCount();
     const QString count = absent > 0 ? tr("%1 Students (%2 absent)").arg(present).arg(absent)
                                      : QStringLiteral("%1 ").arg(present) + tr("Students");
+    QFont countFont = ui->label_3->font();
+    for (int size = kCountPointSize; size >= kSmallestCountPointSize; --size) {
+        countFont.setPointSize(size);
+        if (QFontMetrics(countFont).horizontalAdvance(count) <= ui->label_3->maximumWidth())
+            break;
+    }
+    ui->label_3->setFont(countFont);
     ui->label_3->setText(count);
     m_roundLabel->setText(tr("%1 of %2 left in this round").arg(pool.remainingCount()).arg(present));
     m_roundLabel->setVisible(pool.noRepeat());
@@ -472,8 +516,8 @@ void MainWindow::setUpDraws()
     connect(m_history, &ClassHistory::appendFailed, this, &MainWindow::reportHistoryFailure);
     connect(m_history, &ClassHistory::noFileName, m_classSettingDialog, &ClassSettingDialog::tellWhenNoFileName);
     m_session = new DrawSession(m_store, m_history, m_dataDir, this);
-    m_session->setNameReading([this] { return m_speechDialog->readsNames(); });
     m_scoreBook = new ScoreBook(m_store, m_history, this);
+    connect(m_store, &RosterStore::backupFailed, this, &MainWindow::reportBackupFailure);
     connect(m_scoreBook, &ScoreBook::undoAvailable, ui->actionUndoScore, &QAction::setEnabled);
 
     m_ledDisplay = new LedDrawDisplay(m_session, ui->pushButton, ui->lcdNumber, ui->m_timeSpeedSlider, this);
@@ -491,7 +535,9 @@ void MainWindow::setUpDraws()
     connect(m_session, &DrawSession::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
     connect(m_session, &DrawSession::namesShown, this, &MainWindow::showDrawnNames);
-    connect(m_session, &DrawSession::announcementReady, this, &MainWindow::readAloud);
+    connect(m_session, &DrawSession::announcementReady, m_speech, &SpeechService::announce);
+    // A new draw cuts off the reading of the last one.
+    connect(m_session, &DrawSession::drawStarted, m_speech, &SpeechService::stopReading);
 }
 
 void MainWindow::setMode(LotteryMode mode)
@@ -521,11 +567,6 @@ void MainWindow::buildWheels(int count)
 {
     showPanel(ui->widget_2);
     m_wheelDisplay->build(count);
-}
-
-void MainWindow::readAloud(const QString &text)
-{
-    m_speechDialog->readAloud(text);
 }
 
 void MainWindow::placeDrawnNamesLabel()
@@ -738,7 +779,7 @@ void MainWindow::on_lineEdit_2_returnPressed()
 void MainWindow::on_actionUndoScore_triggered()
 {
     if (m_scoreBook->canUndo())
-        statusBar()->showMessage(m_scoreBook->undo());
+        statusBar()->showMessage(m_scoreBook->undo(), kScoreMessageMs);
 }
 
 // The Class menu.
@@ -751,7 +792,47 @@ void MainWindow::on_actionClass_Settings_triggered()
 
 void MainWindow::on_actionCalculate_Ave_Score_triggered()
 {
+    const int i = currentClassIndex();
+    m_calcAveScoreDialog->setClassName(i >= 0 ? m_classNames[i] : QString());
     m_calcAveScoreDialog->exec();
+}
+
+void MainWindow::on_actionBackUp_triggered()
+{
+    BackupDialog dialog(m_dataDir, this);
+    dialog.exec();
+}
+
+void MainWindow::on_actionRestore_triggered()
+{
+    RestoreDialog dialog(RestoreDialog::BackupFile, m_dataDir, this);
+    dialog.exec();
+}
+
+void MainWindow::on_actionRestoreEarlierDay_triggered()
+{
+    RestoreDialog dialog(RestoreDialog::EarlierDay, m_dataDir, this);
+    dialog.exec();
+}
+
+void MainWindow::on_actionQuit_triggered()
+{
+    close();
+}
+
+// Told by a box that does not wait for an answer: the save went on, and a
+// draw or a score may follow at once.
+void MainWindow::reportBackupFailure(const QString &folder)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Backup Not Made"),
+                                tr("Zandrel could not keep its daily copy of the classes in %1. Your scores are "
+                                   "saved all the same; check that the folder can be written.")
+                                    .arg(QDir::toNativeSeparators(folder)),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("backupFailedBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setModal(false);
+    box->show();
 }
 
 void MainWindow::on_actionOpen_Directory_triggered()
@@ -942,22 +1023,19 @@ void MainWindow::on_actionSetting_triggered()
 
 void MainWindow::setVoiceSwitch(bool on)
 {
-    m_speechDialog->setVoiceEnabled(on, true);
-    {
-        const QSignalBlocker blocker(m_voiceSwitch);
-        m_voiceSwitch->setChecked(on);
-    }
+    m_speech->setVoiceEnabled(on, true);
+    m_voiceSwitch->showState(on);
     showSpeechSilence();
 }
 
 void MainWindow::showSpeechSilence()
 {
-    const bool silent = m_speechDialog->isSilent();
+    const bool silent = m_speech->isSilent();
     m_voiceSwitch->setSilent(silent);
     if (!m_voiceSwitch->isChecked())
         m_voiceSwitch->setToolTip(tr("Voice Closed"));
     else
-        m_voiceSwitch->setToolTip(silent ? SpeechDialog::silenceMessage() : tr("Voice Opened"));
+        m_voiceSwitch->setToolTip(silent ? SpeechService::silenceMessage() : tr("Voice Opened"));
 }
 
 void MainWindow::OnStatusBarVoiceSwitchClicked()
@@ -967,11 +1045,15 @@ void MainWindow::OnStatusBarVoiceSwitchClicked()
 
 // Help and language.
 
+void MainWindow::on_actionQuickGuide_triggered()
+{
+    QuickGuideDialog dialog(InterfaceLanguage::stored(), this);
+    dialog.exec();
+}
+
 void MainWindow::on_actionAbout_triggered()
 {
-    const QString address = QString::fromLatin1(kContactAddress);
-    QMessageBox::about(this, tr("About Zandrel"),
-                       QStringLiteral("Contact us <a href=\"mailto:%1?subject=About Zandrel\">%1</a>").arg(address));
+    AboutBox::show(this);
 }
 
 void MainWindow::checkLanguageAction(const QString &language)

@@ -29,6 +29,7 @@ class RosterStore;
 class ScoreBook;
 class SessionDrawCommands;
 class SpeechDialog;
+class SpeechService;
 class TileDrawDisplay;
 class TvRollerDrawDisplay;
 class VoiceSwitchButton;
@@ -55,6 +56,7 @@ public:
     // the display this window shows, and the same scores.
     DrawSession *drawSession() const { return m_session; }
     ScoreBook *scoreBook() const { return m_scoreBook; }
+    SpeechService *speech() const { return m_speech; }
     FloatingDraws *floatingDraws() const { return m_floatingDraws; }
     // Takes the command line's commands from now on; the program calls it
     // once it holds its one-copy lock.
@@ -67,7 +69,7 @@ public:
     QString dataDirectory() const override;
     void onWheelStopped() override;
     bool isStudentOfClass(const QString &className, const QString &id) override;
-    void calculateScores(int aScore, int fScore, int rounding) override;
+    bool calculateScores(int aScore, int fScore, int rounding) override;
     void openScoreFiles() override;
     void exportScoreWorkbook(int aScore, int fScore, int rounding) override;
     void openDataDirectory() override;
@@ -120,6 +122,10 @@ private slots:
     void on_actionMove_Homework_triggered();
     void on_actionAbsentStudents_triggered();
     void on_actionHistory_triggered();
+    void on_actionBackUp_triggered();
+    void on_actionRestore_triggered();
+    void on_actionRestoreEarlierDay_triggered();
+    void on_actionQuit_triggered();
     void on_actionLED_triggered();
     void on_actionWheel_triggered();
     void on_actionMicro_Tile_triggered();
@@ -133,6 +139,7 @@ private slots:
     void on_actionShowNames_toggled(bool on);
     void on_actionFloatingButton_toggled(bool on);
     void on_actionSetting_triggered();
+    void on_actionQuickGuide_triggered();
     void on_actionAbout_triggered();
 
     // The status bar.
@@ -169,6 +176,8 @@ private:
     // whose IDs no draw reaches.
     void tellUndrawableStudents();
     void showStudentCount();
+    // The names line says what to do while the chosen class has no students.
+    void showEmptyClassNotice();
 
     // Draws: the displays the session drives.
     void setMode(LotteryMode mode);
@@ -176,7 +185,6 @@ private:
     // the wheels there are.
     void feedDisplay(bool drawBegins);
     void buildWheels(int count);
-    void readAloud(const QString &text);
     void placeDrawnNamesLabel();
     void showDrawnNames(const std::vector<QString> &ids);
     QPushButton *activeDrawButton() const;
@@ -184,6 +192,7 @@ private:
 
     // Score entry.
     void reportHistoryFailure(const QString &path);
+    void reportBackupFailure(const QString &folder);
     // Before what the disk refused is lost with the window: true when the
     // teacher asks to try again.
     bool askToTryAgain(const QString &title, const QString &text);
@@ -206,6 +215,7 @@ private:
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     CalculateAveScoreDialog *m_calcAveScoreDialog = nullptr;
+    SpeechService *m_speech = nullptr;
     SpeechDialog *m_speechDialog = nullptr;
     WigglyWidget *m_wiggly = nullptr;
     MicroTileWidget *m_microTile = nullptr;

@@ -39,9 +39,9 @@ void QuickDrawDisplay::stop()
     DrawOutcome outcome;
     outcome.drawn = m_drawn;
     outcome.shown = m_drawn;
+    outcome.announced = m_drawn;
     // One ID is read without a separator, several each with a blank after it.
-    const QString separator = m_drawn.size() > 1 ? QStringLiteral(" ") : QString();
-    outcome.announcement = m_session->spokenText(m_drawn, separator, m_session->readsNames());
+    outcome.separator = m_drawn.size() > 1 ? QStringLiteral(" ") : QString();
     outcome.when = DrawOutcome::AnnounceLater;
     outcome.historyName = historyName();
     m_session->finish(outcome);

@@ -4,7 +4,6 @@
 #include "roster/drawsession.h"
 #include "roster/historyfile.h"
 
-#include <QApplication>
 #include <QPushButton>
 
 TileDrawDisplay::TileDrawDisplay(DrawSession *session, QPushButton *button, MicroTileWidget *board, QObject *parent)
@@ -36,7 +35,6 @@ bool TileDrawDisplay::start()
 
 void TileDrawDisplay::stop()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     m_button->setText(tr("Trace it!"));
     m_board->stopTrace();
     QString id;
@@ -44,11 +42,10 @@ void TileDrawDisplay::stop()
         DrawOutcome outcome;
         outcome.drawn = {id};
         outcome.shown = {id};
-        outcome.announcement = m_session->spokenText({id}, QString(), m_session->readsNames());
+        outcome.announced = {id};
         outcome.when = DrawOutcome::AnnounceNow;
         m_session->finish(outcome);
     }
-    QApplication::restoreOverrideCursor();
 }
 
 std::vector<QString> TileDrawDisplay::drawnIds() const

@@ -4,7 +4,6 @@
 #include "roster/drawsession.h"
 #include "roster/historyfile.h"
 
-#include <QApplication>
 #include <QPushButton>
 
 TvRollerDrawDisplay::TvRollerDrawDisplay(DrawSession *session, QPushButton *button, TVRollerWidget *roller,
@@ -37,16 +36,15 @@ bool TvRollerDrawDisplay::start()
 
 void TvRollerDrawDisplay::stop()
 {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
     m_button->setText(tr("Roll it!"));
     m_roller->stopTrace();
     DrawOutcome outcome;
     outcome.drawn = drawnIds();
     outcome.shown = outcome.drawn;
-    outcome.announcement = m_session->spokenText(outcome.drawn, QStringLiteral("  "), m_session->readsNames());
+    outcome.announced = outcome.drawn;
+    outcome.separator = QStringLiteral("  ");
     outcome.when = DrawOutcome::AnnounceNow;
     m_session->finish(outcome);
-    QApplication::restoreOverrideCursor();
 }
 
 std::vector<QString> TvRollerDrawDisplay::drawnIds() const

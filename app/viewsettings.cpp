@@ -41,4 +41,13 @@ void storeShowNames(bool show)
     writeSetting(kProgramArea, kViewShowNames, show);
 }
 
+QString storedLastClass()
+{
+    return readSetting(kProgramArea, kLastClass).toString();
+}
+
+void storeLastClass(const QString &className)
+{
+    writeSetting(kProgramArea, kLastClass, className);
+}
 }

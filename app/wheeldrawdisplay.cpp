@@ -62,8 +62,9 @@ void WheelDrawDisplay::noteRest()
             drawn.push_back(wheel->currentText());
     }
     DrawOutcome outcome;
-    outcome.statusText = m_session->spokenText(ids, QStringLiteral(" "), false);
-    outcome.announcement = m_session->spokenText(ids, QStringLiteral(" "), m_session->readsNames());
+    outcome.statusText = m_session->spokenText(ids, QStringLiteral(" "));
+    outcome.announced = ids;
+    outcome.separator = QStringLiteral(" ");
     outcome.when = DrawOutcome::AnnounceLater;
     outcome.shown = drawn;
     outcome.drawn = std::move(drawn);

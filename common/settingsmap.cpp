@@ -5,12 +5,27 @@
 
 namespace SettingsMap {
 
+namespace {
+// Every area lies in the one folder of the organization, named alike.
+QFileInfo programAreaFile()
+{
+    return QFileInfo(QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kProgramArea)).fileName());
+}
+}
+
 QString settingsFileName(const char *area)
 {
-    // Every area lies in the one folder of the organization, named alike.
-    const QFileInfo program(
-        QSettings(QString::fromLatin1(kOrganization), QString::fromLatin1(kProgramArea)).fileName());
-    return program.path() + QLatin1Char('/') + QLatin1String(area) + QLatin1Char('.') + program.suffix();
+    return settingsFolder() + QLatin1Char('/') + settingsFileBaseName(area);
+}
+
+QString settingsFolder()
+{
+    return programAreaFile().path();
+}
+
+QString settingsFileBaseName(const char *area)
+{
+    return QLatin1String(area) + QLatin1Char('.') + programAreaFile().suffix();
 }
 
 void writeSetting(const char *area, const char *key, const QVariant &value)

@@ -35,6 +35,7 @@ constexpr char kSpeechVoice[] = "VoiceLib";
 constexpr char kSpeechDigitByDigit[] = "DigitByDigit";
 constexpr char kSpeechReadName[] = "ReadName";
 constexpr char kSpeechTemplate[] = "Template";
+constexpr char kSpeechNameTemplate[] = "NameTemplate";
 
 // Area "Velmor Zandrel": everything else.
 constexpr char kProgramArea[] = "Velmor Zandrel";
@@ -59,11 +60,19 @@ constexpr char kAbsent[] = "Absent_Students";
 constexpr char kAbsentIds[] = "IDs";
 constexpr char kEntryClass[] = "Class";
 constexpr char kEntryDate[] = "Date";
+// The class chosen when the window last closed, so the next start (also the
+// one after a language change) begins there.
+constexpr char kLastClass[] = "LastClass";
 
 // The file of a settings area, named without opening the area: opening an
 // area reads its file, and the settings store tells a problem with the file
 // as a whole only to the first reader, which must be the roster store.
 QString settingsFileName(const char *area);
+
+// The folder that holds every area's file, and the name of an area's file
+// in it: what a backup takes and puts back.
+QString settingsFolder();
+QString settingsFileBaseName(const char *area);
 
 // Settings are written the moment a control changes, each write opening the
 // area afresh, so another copy of the area never holds a stale value for long.

@@ -3,8 +3,10 @@
 
 #include "app/appservices.h"
 #include "roster/averagescores.h"
+#include "roster/scorefiles.h"
 
 #include <QActionGroup>
+#include <QDir>
 #include <QMenu>
 #include <QMessageBox>
 
@@ -75,12 +77,43 @@ bool CalculateAveScoreDialog::enteredScores(int &aScore, int &fScore)
     return true;
 }
 
+void CalculateAveScoreDialog::setClassName(const QString &className)
+{
+    m_className = className;
+    setWindowTitle(tr("Calculate Ave Score - %1").arg(className));
+}
+
 void CalculateAveScoreDialog::calculate()
 {
     int aScore = 0;
     int fScore = 0;
     if (enteredScores(aScore, fScore))
-        calculateScores(aScore, fScore, rounding());
+        tellWhatWasWritten(calculateScores(aScore, fScore, rounding()));
+}
+
+void CalculateAveScoreDialog::tellWhatWasWritten(bool written)
+{
+    const QString textFile = scoreFilePath(dataDirectory(), m_className, false);
+    const QString csvFile = scoreFilePath(dataDirectory(), m_className, true);
+    if (written) {
+        QMessageBox::information(
+            this, windowTitle(),
+            tr("The average scores of %1 were written to\n%2\nand\n%3")
+                .arg(m_className, QDir::toNativeSeparators(textFile), QDir::toNativeSeparators(csvFile)));
+    } else if (m_className.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("No score files were written: choose a class in the main window first."));
+    } else if (textFile.isEmpty()) {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("No score files were written: the class name %1 holds a / or \\, which a file "
+                                "name cannot. Rename the class in Class Settings.")
+                                 .arg(m_className));
+    } else {
+        QMessageBox::warning(this, windowTitle(),
+                             tr("The score files of %1 could not be written into %2. Check that the folder "
+                                "exists, can be written and the disk is not full.")
+                                 .arg(m_className, QDir::toNativeSeparators(dataDirectory())));
+    }
 }
 
 void CalculateAveScoreDialog::on_toolButton_clicked()

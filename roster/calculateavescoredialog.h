@@ -22,6 +22,10 @@ public:
     // the 'F'. rounding is a ScoreRounding value.
     void scoreSettings(int &rounding, int &aScore, int &fScore);
 
+    // The class whose score files a calculation writes: the one chosen in
+    // the main window, named in the title.
+    void setClassName(const QString &className);
+
 private slots:
     void on_toolButton_clicked();
     void on_actionDataFormat1_triggered();
@@ -37,8 +41,11 @@ private:
     // either is not above 0.
     bool enteredScores(int &aScore, int &fScore);
     void calculate();
+    // Where the score files were written, or why not.
+    void tellWhatWasWritten(bool written);
 
     Ui::CalculateAveScoreDialog *ui;
+    QString m_className;
 };
 
 #endif // CALCULATEAVESCOREDIALOG_H

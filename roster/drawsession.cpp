@@ -17,6 +17,8 @@ DrawSession::DrawSession(RosterStore *store, ClassHistory *history, const QStrin
     , m_history(history)
     , m_dataDir(dataDir)
 {
+    // For a window that hears the announcements from another thread.
+    qRegisterMetaType<AnnouncedStudents>();
     m_pool.setNoRepeat(DrawSettings::noRepeat());
     m_laterTimer.setSingleShot(true);
     connect(&m_laterTimer, &QTimer::timeout, this, &DrawSession::announcePending);
@@ -56,14 +58,20 @@ void DrawSession::setAbsentToday(const QSet<QString> &ids)
         DrawSettings::setAbsentOn(m_className, QDate::currentDate(), ids);
 }
 
-QString DrawSession::spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const
+QString DrawSession::spokenText(const std::vector<QString> &ids, const QString &separator) const
 {
     QString text;
-    for (const QString &id : ids) {
-        const QString name = withNames ? nameOf(id) : QString();
-        text += (name.isEmpty() ? announcementText(id) : name) + separator;
-    }
+    for (const QString &id : ids)
+        text += announcementText(id) + separator;
     return text;
+}
+
+AnnouncedStudents DrawSession::announced(const std::vector<QString> &ids) const
+{
+    AnnouncedStudents students;
+    for (const QString &id : ids)
+        students.append({announcementText(id), nameOf(id)});
+    return students;
 }
 
 void DrawSession::startOrStop(DrawDisplay *display)
@@ -109,9 +117,9 @@ void DrawSession::finish(const DrawOutcome &outcome)
         emit statusMessage(outcome.statusText);
     emit namesShown(outcome.shown);
     if (outcome.when == DrawOutcome::AnnounceNow)
-        emit announcementReady(outcome.announcement);
+        emit announcementReady(announced(outcome.announced), outcome.separator);
     else if (outcome.when == DrawOutcome::AnnounceLater)
-        announceLater(outcome.announcement);
+        announceLater(announced(outcome.announced), outcome.separator);
     noteDrawn(outcome.drawn, outcome.historyName);
     emit drawFinished(QStringList(outcome.drawn.cbegin(), outcome.drawn.cend()));
 }
@@ -137,13 +145,14 @@ void DrawSession::noteDrawn(const std::vector<QString> &ids, const QString &hist
 void DrawSession::announcePending()
 {
     if (!m_pendingAnnouncement.isEmpty())
-        emit announcementReady(m_pendingAnnouncement);
+        emit announcementReady(m_pendingAnnouncement, m_pendingSeparator);
 }
 
-void DrawSession::announceLater(const QString &text)
+void DrawSession::announceLater(const AnnouncedStudents &students, const QString &separator)
 {
-    // Read from the event loop, after the stop has returned; a newer text
-    // replaces one not read yet.
-    m_pendingAnnouncement = text;
+    // Read from the event loop, after the stop has returned; a newer
+    // announcement replaces one not read yet.
+    m_pendingAnnouncement = students;
+    m_pendingSeparator = separator;
     m_laterTimer.start(1);
 }

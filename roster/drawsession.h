@@ -2,6 +2,7 @@
 #define DRAWSESSION_H
 
 #include "roster/drawpool.h"
+#include "speech/announcedstudent.h"
 
 #include <QHash>
 #include <QObject>
@@ -9,7 +10,6 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
-#include <functional>
 #include <vector>
 
 class ClassHistory;
@@ -27,7 +27,9 @@ struct DrawOutcome
     std::vector<QString> shown;
     // For the status bar; none when empty.
     QString statusText;
-    QString announcement;
+    // The IDs read aloud, each followed by the separator.
+    std::vector<QString> announced;
+    QString separator;
     // Later means from the event loop, after the stop has returned.
     Announcement when = NoAnnouncement;
     // The history's Display column when the draw ran elsewhere than on the
@@ -67,12 +69,12 @@ public:
     void newRound();
     void setAbsentToday(const QSet<QString> &ids);
 
-    // Whether announcements read the students' names rather than their IDs.
-    void setNameReading(std::function<bool()> readsNames) { m_readsNames = std::move(readsNames); }
-    bool readsNames() const { return m_readsNames && m_readsNames(); }
     // The announcement of the IDs, each followed by the separator: its last
-    // four characters or, with names, the student's name where there is one.
-    QString spokenText(const std::vector<QString> &ids, const QString &separator, bool withNames) const;
+    // four characters.
+    QString spokenText(const std::vector<QString> &ids, const QString &separator) const;
+    // The students to read aloud: each ID's announcement and the name the
+    // class gives the student; whether the name is read is speech's choice.
+    AnnouncedStudents announced(const std::vector<QString> &ids) const;
 
     // The display shown; its word goes into the history.
     void setDisplay(DrawDisplay *display) { m_display = display; }
@@ -102,7 +104,7 @@ signals:
     void candidatesChanged();
     void statusMessage(const QString &text);
     void namesShown(const std::vector<QString> &ids);
-    void announcementReady(const QString &text);
+    void announcementReady(const AnnouncedStudents &students, const QString &separator);
     // Every draw that stopped, with the students drawn (none when the display
     // showed nobody completely).
     void drawFinished(const QStringList &ids);
@@ -110,7 +112,7 @@ signals:
 private:
     void beginDraw();
     void noteDrawn(const std::vector<QString> &ids, const QString &historyName);
-    void announceLater(const QString &text);
+    void announceLater(const AnnouncedStudents &students, const QString &separator);
 
     RosterStore *m_store;
     ClassHistory *m_history;
@@ -122,9 +124,9 @@ private:
     std::vector<QString> m_candidates;
     DrawDisplay *m_display = nullptr;
     bool m_running = false;
-    std::function<bool()> m_readsNames;
     QTimer m_laterTimer;
-    QString m_pendingAnnouncement;
+    AnnouncedStudents m_pendingAnnouncement;
+    QString m_pendingSeparator;
 };
 
 #endif // DRAWSESSION_H

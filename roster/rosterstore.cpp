@@ -4,6 +4,7 @@
 #include "common/settingsmap.h"
 #include "roster/drawsettings.h"
 #include "roster/historyfile.h"
+#include "roster/rosterbackups.h"
 #include "roster/scorefiles.h"
 #include "roster/scoreworkbook.h"
 
@@ -165,8 +166,63 @@ void RosterStore::saveClasses()
     writeRoster();
 }
 
+void RosterStore::backUpBeforeSave(bool removing)
+{
+    const QDate today = RosterBackups::now().date();
+    if (!removing && m_backedUpOn == today)
+        return;
+    if (removing || !RosterBackups::hasCopyOf(today)) {
+        if (!RosterBackups::makeCopy()) {
+            if (!m_backupFailureTold) {
+                m_backupFailureTold = true;
+                emit backupFailed(RosterBackups::folder());
+            }
+            return;
+        }
+    }
+    m_backedUpOn = today;
+}
+
+bool RosterStore::removesStudents() const
+{
+    if (!m_storedCopyKnown)
+        return false;
+    if (m_classNames.size() < m_storedClassNames.size())
+        return true;
+    for (int k = 0; k < m_storedIds.size(); ++k) {
+        const QStringList &now = m_ids.at(k);
+        for (const QString &id : m_storedIds.at(k))
+            if (!now.contains(id))
+                return true;
+    }
+    return false;
+}
+
+RosterCounts RosterStore::countsOfFile(const QString &rosterFile)
+{
+    RosterCounts counts;
+    QSettings settings(rosterFile, QSettings::IniFormat);
+    const std::vector<int> classEntries =
+        presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kClasses)));
+    for (int k : classEntries) {
+        settings.setArrayIndex(k);
+        ++counts.classes;
+        const std::vector<int> studentEntries =
+            presentEntries(settings, settings.beginReadArray(QString::fromLatin1(kStudents)));
+        for (int i : studentEntries) {
+            settings.setArrayIndex(i);
+            ++counts.students;
+            counts.scores += settings.value(QString::fromLatin1(kStudentScore)).toString().size();
+        }
+        settings.endArray();
+    }
+    settings.endArray();
+    return settings.status() == QSettings::NoError ? counts : RosterCounts();
+}
+
 void RosterStore::writeRoster()
 {
+    backUpBeforeSave(removesStudents());
     const QByteArray digestBefore = digestOf(rosterFileName());
     QSettings settings = rosterSettings();
     removeAbandonedLock(settings);
@@ -311,6 +367,7 @@ bool RosterStore::writeOneScore(int classIndex, int studentIndex)
         return false;
     if (studentIndex < 0)
         return true;
+    backUpBeforeSave(false);
     // The key of the student's own entry, so the file ends up exactly as a
     // full save would leave it.
     QSettings settings = rosterSettings();
@@ -498,20 +555,20 @@ void RosterStore::setStudents(int classIndex, const QStringList &ids, const QStr
     m_scores[classIndex] = scores;
 }
 
-void RosterStore::writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
+bool RosterStore::writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
                                  bool csv)
 {
     const int k = classIndex(className);
     const QString path = scoreFilePath(m_dataDir, className, csv);
     if (k < 0 || path.isEmpty())
-        return;
+        return false;
     // Written aside and renamed into place, so a failed write leaves the
     // previous file whole rather than cut short.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return;
+        return false;
     file.write(scoreFileContent(m_ids.at(k), m_scores.at(k), aScore, fScore, rounding, csv));
-    file.commit();
+    return file.commit();
 }
 
 QStringList RosterStore::scoreFilePaths(const QString &className) const

@@ -3,6 +3,7 @@
 
 #include "roster/averagescores.h"
 
+#include <QDate>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -13,6 +14,15 @@
 #include <vector>
 
 class QSettings;
+
+// What a roster file holds, counted: classes, students, and scores (the
+// letters given, one a character of the score strings).
+struct RosterCounts
+{
+    int classes = 0;
+    int students = 0;
+    int scores = 0;
+};
 
 // Every class with its students' IDs, names and score strings, read from and
 // written back whole to the settings area "Zandrel_ClassSetting". One class is
@@ -51,9 +61,10 @@ public:
     // one ID the first keeps it.
     QHash<QString, QString> namesById(const QString &className) const;
 
-    // The score files of the first class of that name in the data directory.
-    void writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding,
-                        bool csv);
+    // The score files of the first class of that name in the data directory;
+    // false when the class is not there, its name cannot be a file name, or
+    // the file could not be written.
+    bool writeScoreFile(const QString &className, double aScore, double fScore, ScoreRounding rounding, bool csv);
     // Those that may exist: the text file first, then the CSV file.
     QStringList scoreFilePaths(const QString &className) const;
     // The workbook written, or empty when it could not be written.
@@ -96,6 +107,10 @@ public:
     // reason; empty when the name can be a file name, or was told already.
     QString fileNameWarning(const QString &className);
 
+    // Read as the store reads its own file; a file it cannot read counts
+    // nothing.
+    static RosterCounts countsOfFile(const QString &rosterFile);
+
     // Scores the disk refused so far, kept in memory only.
     bool hasUnsavedScores() const { return m_saveFailed; }
 
@@ -108,9 +123,16 @@ signals:
     // The roster file could not be read completely; a copy of it as it was
     // lies at copyPath, made before anything was written over it.
     void damagedFileKept(const QString &copyPath);
+    // The copy of the roster file kept before a save could not be written
+    // into folder; told once a run, and the save goes on all the same.
+    void backupFailed(const QString &folder);
 
 private:
     void writeRoster();
+    // Before the first save of a day, and before one that removes students
+    // or a class, the file as it was is copied aside.
+    void backUpBeforeSave(bool removing);
+    bool removesStudents() const;
     bool rosterMatchesStoredCopy() const;
     void appendScoreIn(int classIndex, const QString &id, char letter);
     // Nothing is removed for student -1.
@@ -163,6 +185,8 @@ private:
     std::vector<std::vector<int>> m_studentEntries;
     // The damaged file last kept, so that the same damage is kept once.
     QByteArray m_damagedDigest;
+    QDate m_backedUpOn;
+    bool m_backupFailureTold = false;
 };
 
 #endif // ROSTERSTORE_H

@@ -1,5 +1,7 @@
 #include "roster/workbookreader.h"
 
+#include "roster/zippart.h"
+
 // KZip first: the entry headers expect KArchive declared.
 #include <KZip>
 #include <KArchiveDirectory>
@@ -66,46 +68,24 @@ bool isNameHeading(const QString &key)
                        [&key](const char *heading) { return key == QString::fromUtf8(heading); });
 }
 
-enum class Part { Read, Missing, TooLarge, Damaged };
-
-WorkbookReader::Error partError(Part part)
+WorkbookReader::Error partError(ZipPart part)
 {
     switch (part) {
-    case Part::Read:
+    case ZipPart::Read:
         break;
-    case Part::Missing:
+    case ZipPart::Missing:
         return WorkbookReader::MissingWorksheet;
-    case Part::TooLarge:
+    case ZipPart::TooLarge:
         return WorkbookReader::TooLarge;
-    case Part::Damaged:
+    case ZipPart::Damaged:
         return WorkbookReader::DamagedWorkbook;
     }
     return WorkbookReader::NoError;
 }
 
-// The size the zip declares may lie: the part is read in pieces and refused
-// as soon as it grows beyond the limit, so a zip bomb costs no more memory
-// than an honest part of that size.
-Part readPart(const KArchiveDirectory *root, const QString &path, QByteArray &bytes)
+ZipPart readPart(const KArchiveDirectory *root, const QString &path, QByteArray &bytes)
 {
-    bytes.clear();
-    const KArchiveEntry *entry = path.isEmpty() ? nullptr : root->entry(path);
-    if (!entry || !entry->isFile())
-        return Part::Missing;
-    const std::unique_ptr<QIODevice> device(static_cast<const KArchiveFile *>(entry)->createDevice());
-    if (!device)
-        return Part::Damaged;
-    char buffer[1 << 16];
-    for (;;) {
-        const qint64 got = device->read(buffer, sizeof buffer);
-        if (got < 0)
-            return Part::Damaged;
-        if (got == 0)
-            return Part::Read;
-        if (bytes.size() + got > kLargestPart)
-            return Part::TooLarge;
-        bytes.append(buffer, int(got));
-    }
+    return readZipPart(root, path, bytes, kLargestPart);
 }
 
 // Where a relationship's target lies in the package, seen from the part
@@ -541,21 +521,21 @@ bool WorkbookReader::read(QIODevice &device)
     // Every writer puts the workbook there; the package's own relationship,
     // when present, says so for certain.
     QString workbookPath = QStringLiteral("xl/workbook.xml");
-    Part part = readPart(root, relationshipsPath(QString()), bytes);
-    if (part == Part::Read) {
+    ZipPart part = readPart(root, relationshipsPath(QString()), bytes);
+    if (part == ZipPart::Read) {
         if (!readRelationships(bytes, relationships))
             return fail(DamagedWorkbook);
         const QString target = targetOfType(relationships, QStringLiteral("/officeDocument"));
         if (!target.isEmpty())
             workbookPath = partPath(QString(), target);
-    } else if (part != Part::Missing) {
+    } else if (part != ZipPart::Missing) {
         return fail(partError(part));
     }
 
     part = readPart(root, workbookPath, bytes);
-    if (part == Part::Missing)
+    if (part == ZipPart::Missing)
         return fail(NotAWorkbook);
-    if (part != Part::Read)
+    if (part != ZipPart::Read)
         return fail(partError(part));
     std::vector<Sheet> sheets;
     if (!readSheets(bytes, sheets))
@@ -564,7 +544,7 @@ bool WorkbookReader::read(QIODevice &device)
         return fail(MissingWorksheet);
 
     part = readPart(root, relationshipsPath(workbookPath), bytes);
-    if (part != Part::Read)
+    if (part != ZipPart::Read)
         return fail(partError(part));
     relationships.clear();
     if (!readRelationships(bytes, relationships))
@@ -574,7 +554,7 @@ bool WorkbookReader::read(QIODevice &device)
     QStringList sharedStrings;
     if (!sharedStringsTarget.isEmpty()) {
         part = readPart(root, partPath(workbookPath, sharedStringsTarget), bytes);
-        if (part != Part::Read)
+        if (part != ZipPart::Read)
             return fail(partError(part));
         if (!readSharedStrings(bytes, sharedStrings))
             return fail(DamagedWorkbook);
@@ -594,7 +574,7 @@ bool WorkbookReader::read(QIODevice &device)
     StudentRows chosenRows;
     for (const Sheet *sheet : candidates) {
         part = readPart(root, partPath(workbookPath, relationships.value(sheet->relationshipId).target), bytes);
-        if (part != Part::Read)
+        if (part != ZipPart::Read)
             return fail(partError(part));
         StudentRows rows;
         if (!readSheet(bytes, sharedStrings, rows))

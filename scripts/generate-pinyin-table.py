@@ -1,22 +1,36 @@
 #!/usr/bin/env python3
 """Writes the Mandarin reading table that Zandrel carries for reading Chinese
 names aloud, from the Unicode Character Database as Debian's unicode-data
-package installs it.
+package installs it, and the program's surname readings.
 
-Usage: generate-pinyin-table.py UNIHAN_READINGS UNICODE_DATA BLOCKS OUTPUT.cpp
+Usage: generate-pinyin-table.py UNIHAN_READINGS UNIHAN_VARIANTS UNICODE_DATA
+                                BLOCKS SURNAMES OUTPUT.cpp
 
-UNIHAN_READINGS is Unihan_Readings.txt, plain or compressed with bzip2. Each
-ideograph gets the first of its kMandarin readings (the customary one), with
-the tone mark turned into a tone number ("zhang1", "lv3", neutral "de5"). A
-compatibility ideograph reads like the unified ideograph it stands for. The
-readings are kept in runs of neighbouring code points, one 16-bit syllable
-number each, with every distinct syllable written once.
+UNIHAN_READINGS and UNIHAN_VARIANTS are Unihan_Readings.txt and
+Unihan_Variants.txt, plain or compressed with bzip2. Each ideograph gets the
+first of its kMandarin readings (the customary one), with the tone mark
+turned into a tone number ("zhang1", "lv3", neutral "de5"). A compatibility
+ideograph reads like the unified ideograph it stands for. The readings are
+kept in runs of neighbouring code points, one 16-bit syllable number each,
+with every distinct syllable written once.
+
+An ideograph without a reading is read as the first of its variants that has
+one, in the order of VARIANT_FIELDS (U+20BB7 is linked to U+5409 only as a
+spoofing variant). SURNAMES is speech/surnames.tsv; every surname gets the
+characters that read it in Mandarin, the first unified ideograph of each of
+its syllables, and the build stops on a Mandarin reading that Unihan does not
+list for the character.
 """
 
 import bz2
 import sys
 import unicodedata
 
+VARIANT_FIELDS = ["kZVariant", "kSemanticVariant", "kSpecializedSemanticVariant", "kTraditionalVariant",
+                  "kSimplifiedVariant", "kCompatibilityVariant", "kSpoofingVariant"]
+# Where Unihan gives a character's readings besides its customary one.
+READING_FIELDS = ["kMandarin", "kHanyuPinyin", "kXHC1983", "kTGHZ2013", "kHanyuPinlu"]
+FIRST_UNIFIED, LAST_UNIFIED = 0x4E00, 0x9FFF
 TONE_MARKS = {"\u0304": 1, "\u0301": 2, "\u030c": 3, "\u0300": 4}
 # A run is broken where this many code points in a row have no reading; a
 # run's header costs about as much as that many empty entries.
@@ -46,15 +60,83 @@ def open_text(path):
     return open(path, encoding="utf-8")
 
 
-def read_mandarin(path):
-    readings = {}
+def read_fields(path, fields):
+    """{code point: {field: value}} for the fields asked for."""
+    found = {}
     with open_text(path) as lines:
         for line in lines:
-            if line.startswith("#") or "\tkMandarin\t" not in line:
+            if line.startswith("#") or "\t" not in line:
                 continue
-            code, _, values = line.rstrip("\n").split("\t")
-            readings[int(code[2:], 16)] = numbered_pinyin(values.split()[0])
+            code, field, value = line.rstrip("\n").split("\t")
+            if field in fields:
+                found.setdefault(int(code[2:], 16), {})[field] = value
+    return found
+
+
+def read_mandarin(unihan):
+    return {code: numbered_pinyin(fields["kMandarin"].split()[0])
+            for code, fields in unihan.items() if "kMandarin" in fields}
+
+
+def all_readings(fields):
+    """Every reading of a character in pinyin with tone numbers."""
+    readings = set()
+    for field in READING_FIELDS:
+        for entry in fields.get(field, "").split():
+            # "21521.030:zēng,céng", "0110.090:céng", "zēng", "dān(106)".
+            for marked in entry.split(":")[-1].split(","):
+                marked = marked.split("(")[0]
+                if marked:
+                    readings.add(numbered_pinyin(marked))
     return readings
+
+
+def code_points(value):
+    """'U+5409 U+5409<kMeyerWempe' -> [0x5409, 0x5409]."""
+    return [int(item.split("<")[0][2:], 16) for item in value.split()]
+
+
+def read_variants(readings, variants):
+    """{ideograph without a reading: its first variant with one}."""
+    readable = {}
+    for code, fields in variants.items():
+        if code in readings:
+            continue
+        for field in VARIANT_FIELDS:
+            with_reading = [c for c in code_points(fields.get(field, "")) if c in readings]
+            if with_reading:
+                readable[code] = with_reading[0]
+                break
+    return readable
+
+
+def read_surnames(path, readings, unihan, variants):
+    """[(surname, Mandarin reading as characters, Cantonese reading as characters)]."""
+    first_with = {}
+    for code in range(LAST_UNIFIED, FIRST_UNIFIED - 1, -1):
+        if code in readings:
+            first_with[readings[code]] = code
+    surnames = []
+    with open(path, encoding="utf-8") as lines:
+        for number, line in enumerate(lines, 1):
+            if line.startswith("#") or not line.strip():
+                continue
+            surname, mandarin, _, cantonese = line.rstrip("\n").split("\t")
+            syllables = mandarin.split()
+            if len(syllables) != len(surname):
+                raise ValueError("%s:%d: one syllable a character" % (path, number))
+            for char, syllable in zip(surname, syllables):
+                simplified = code_points(variants.get(ord(char), {}).get("kSimplifiedVariant", ""))
+                listed = set()
+                for code in [ord(char)] + simplified:
+                    listed |= all_readings(unihan.get(code, {}))
+                if syllable not in listed:
+                    raise ValueError("%s:%d: Unihan lists no reading %s for %s" % (path, number, syllable, char))
+                if syllable not in first_with:
+                    raise ValueError("%s:%d: no character reads %s" % (path, number, syllable))
+            surnames.append((surname, "".join(chr(first_with[s]) for s in syllables), cantonese))
+    # The longest surname that a name begins with is its surname.
+    return sorted(surnames, key=lambda entry: -len(entry[0]))
 
 
 def add_compatibility_ideographs(readings, path):
@@ -105,7 +187,11 @@ def build_runs(readings, syllable_numbers):
     return runs, entries
 
 
-def write_table(path, readings, blocks):
+def utf32_literal(text):
+    return 'U"' + "".join("\\U%08X" % ord(c) for c in text) + '"'
+
+
+def write_table(path, readings, blocks, variants, surnames):
     syllables = sorted(set(readings.values()))
     if len(syllables) >= 0xFFFF:
         raise ValueError("too many syllables for 16-bit numbers")
@@ -113,7 +199,8 @@ def write_table(path, readings, blocks):
     syllable_numbers = {syllable: number + 1 for number, syllable in enumerate(syllables)}
     runs, entries = build_runs(readings, syllable_numbers)
     with open(path, "w", encoding="utf-8") as out:
-        out.write("// Generated by scripts/generate-pinyin-table.py from the Unihan kMandarin readings.\n")
+        out.write("// Generated by scripts/generate-pinyin-table.py from the Unihan kMandarin readings,\n")
+        out.write("// the Unihan variants and speech/surnames.tsv.\n")
         out.write('#include "speech/pinyintabledata.h"\n\n')
         out.write("namespace PinyinTableData {\n\n")
         out.write("const char *const kSyllables[] = {\n")
@@ -135,15 +222,29 @@ def write_table(path, readings, blocks):
             out.write("    {0x%X, 0x%X},\n" % (first, last))
         out.write("};\n")
         out.write("const std::size_t kIdeographBlockCount = %d;\n\n" % len(blocks))
+        out.write("const CharacterVariant kVariants[] = {\n")
+        for code in sorted(variants):
+            out.write("    {0x%X, 0x%X},\n" % (code, variants[code]))
+        out.write("};\n")
+        out.write("const std::size_t kVariantCount = %d;\n\n" % len(variants))
+        out.write("const SurnameReading kSurnames[] = {\n")
+        for surname, mandarin, cantonese in surnames:
+            out.write("    {%s, %s, %s},\n" % (utf32_literal(surname), utf32_literal(mandarin), utf32_literal(cantonese)))
+        out.write("};\n")
+        out.write("const std::size_t kSurnameCount = %d;\n\n" % len(surnames))
         out.write("}\n")
 
 
 def main(argv):
-    if len(argv) != 5:
+    if len(argv) != 7:
         sys.exit(__doc__)
-    readings = read_mandarin(argv[1])
-    add_compatibility_ideographs(readings, argv[2])
-    write_table(argv[4], readings, read_ideograph_blocks(argv[3]))
+    unihan_readings, unihan_variants, unicode_data, blocks, surnames_path, output = argv[1:]
+    unihan = read_fields(unihan_readings, READING_FIELDS)
+    readings = read_mandarin(unihan)
+    add_compatibility_ideographs(readings, unicode_data)
+    variants = read_fields(unihan_variants, VARIANT_FIELDS)
+    surnames = read_surnames(surnames_path, readings, unihan, variants)
+    write_table(output, readings, read_ideograph_blocks(blocks), read_variants(readings, variants), surnames)
 
 
 if __name__ == "__main__":

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds and starts the program.
+# Installs what is missing, builds the program and its translations (not the
+# tests: scripts/test.sh builds those) and starts it.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/scripts/setup.sh" "$top/build"
+ZANDREL_BUILD_TARGETS=zandrel "$top/scripts/setup.sh" "$top/build"
 exec "$top/build/zandrel"

@@ -5,6 +5,9 @@ const QString kDigits = QStringLiteral("零一二三四五六七八九");
 const QChar kZero = kDigits.at(0);
 const QChar kOne = kDigits.at(1);
 const QChar kTen(0x5341);            // 十
+const QChar kTwo = kDigits.at(2);
+const QChar kPairTwo(0x4E24); // 两
+const int kThousandsPlace = 3;
 const QString kPlaceUnits[] = {QString(), QStringLiteral("十"), QStringLiteral("百"), QStringLiteral("千")};
 const QString kGroupUnits[] = {QString(), QStringLiteral("万"), QStringLiteral("亿")};
 const int kGroupDigits = 4;
@@ -30,7 +33,9 @@ QString groupReading(const QString &group)
         if (zeroPending)
             reading += kZero;
         zeroPending = false;
-        reading += chineseDigit(group.at(i));
+        // A speaker says 两千 but 二百 and 二十.
+        const QChar digit = chineseDigit(group.at(i));
+        reading += place == kThousandsPlace && digit == kTwo ? kPairTwo : digit;
         reading += kPlaceUnits[place];
     }
     return reading;
@@ -72,7 +77,11 @@ QString chineseNumber(const QString &digits)
         if (!reading.isEmpty() && (gap || part.at(0) == QLatin1Char('0')))
             reading += kZero;
         gap = false;
-        reading += groupReading(part) + kGroupUnits[group];
+        // Two alone before 万 or 亿 at the start is 两万, 两亿.
+        QString partReading = groupReading(part);
+        if (group > 0 && reading.isEmpty() && partReading == QString(kTwo))
+            partReading = kPairTwo;
+        reading += partReading + kGroupUnits[group];
     }
     // Ten to nineteen, said at the start, drop their one: 十二, 十万.
     if (reading.size() > 1 && reading.at(0) == kOne && reading.at(1) == kTen)

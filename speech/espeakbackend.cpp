@@ -5,68 +5,121 @@
 
 #include <espeak-ng/espeak_ng.h>
 #include <espeak-ng/speak_lib.h>
+#include <pcaudiolib/audio.h>
 
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <cstring>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 namespace {
 
-enum class Output { Speaker, Memory };
+// espeak-ng keeps one engine per process and is not made to be called from
+// two threads at once: every call goes through this lock, which a reading
+// holds while it is synthesised and played.
+std::mutex g_engine;
 
-Output g_output = Output::Speaker;
+// What a reading applies to the engine before it speaks.
+struct VoiceSettings
+{
+    std::string id;
+    std::string language;
+    int volume = 100;
+    int rate = 0;
+    bool digitByDigit = true;
+};
 
-// espeak-ng applies a voice to its one engine, so the reading that goes with
-// the voice is the engine's too.
-EspeakReading g_reading;
+// The settings any voice applied last, for the readings and phonemes made
+// outside a voice's own readings.
+std::mutex g_lastAppliedLock;
+VoiceSettings g_lastApplied;
+
+template<typename Change>
+void changeLastApplied(Change change)
+{
+    const std::lock_guard<std::mutex> lock(g_lastAppliedLock);
+    change(g_lastApplied);
+}
+
+VoiceSettings lastApplied()
+{
+    const std::lock_guard<std::mutex> lock(g_lastAppliedLock);
+    return g_lastApplied;
+}
 
 // espeak-ng's Mandarin voice reads Latin letters as English, and so pinyin;
 // this one reads pinyin and speaks the same Mandarin.
 const char *const kPinyinVoice = "sit/cmn-Latn-pinyin";
 
+// Where a reading's samples go, and whether it is to stop.
+struct SynthesisTarget
+{
+    std::function<void(const short *samples, int count)> out;
+    const std::atomic<bool> *cut = nullptr;
+
+    bool isCut() const { return cut && cut->load(); }
+};
+
 // espeak-ng keeps one engine per process, and 1.51 crashes or hangs when it
 // is initialised again after espeak_Terminate: the engine starts on first use
-// and stays until the process ends.
+// and stays until the process ends. It only synthesises; the program plays
+// the samples itself, so that it can cut a reading off at any moment.
 bool engineAvailable()
 {
     static const bool available = [] {
         // Without espeakINITIALIZE_DONT_EXIT, missing voice data would end the
         // whole program; with it, the sample rate comes back as 0 or less.
-        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCH_PLAYBACK, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
+        const int rate = espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT);
         if (rate <= 0)
             return false;
         espeak_SetSynthCallback([](short *samples, int count, espeak_EVENT *events) {
-            const auto *sink = static_cast<const EspeakBackend::SampleSink *>(events ? events->user_data : nullptr);
-            if (sink && samples && count > 0)
-                (*sink)(samples, count);
-            return 0;
+            const auto *target = static_cast<const SynthesisTarget *>(events ? events->user_data : nullptr);
+            if (!target)
+                return 0;
+            if (!target->isCut() && samples && count > 0)
+                target->out(samples, count);
+            // Non-zero stops the synthesis.
+            return target->isCut() ? 1 : 0;
         });
         return true;
     }();
     return available;
 }
 
-// Reads the text as handed, into the sink in memory output; false when
-// espeak-ng could not speak it, as when no audio device can be opened.
-bool synthesize(const std::string &text, const EspeakBackend::SampleSink *sink)
+// Reads the text as handed into the target; the engine lock is held.
+void synthesize(const std::string &text, const SynthesisTarget &target)
 {
-    return espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
-                                const_cast<EspeakBackend::SampleSink *>(sink))
-        == ENS_OK;
+    espeak_ng_Synthesize(text.c_str(), text.size() + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr,
+                         const_cast<SynthesisTarget *>(&target));
 }
 
-void useOutput(Output output)
+// Applies the settings to the engine, whose lock is held, and gives the
+// reading the voice needs.
+EspeakReading applySettings(const VoiceSettings &settings)
 {
-    if (output == g_output)
-        return;
-    g_output = output;
-    if (output == Output::Speaker) {
-        espeak_ng_InitializeOutput(static_cast<espeak_ng_OUTPUT_MODE>(ENOUTPUT_MODE_SYNCHRONOUS | ENOUTPUT_MODE_SPEAK_AUDIO),
-                                   0, nullptr);
-        return;
+    // Setting a voice reads its files again, so an unchanged one stays.
+    static std::string appliedVoice;
+    static ChineseReading appliedReading = ChineseReading::None;
+    const std::string wanted = settings.id + '\n' + settings.language;
+    if (wanted != appliedVoice) {
+        appliedVoice = wanted;
+        appliedReading = chineseReadingFor(settings.language);
+        if (appliedReading != ChineseReading::Mandarin || espeak_SetVoiceByName(kPinyinVoice) != EE_OK) {
+            // Without the pinyin voice, Mandarin is left to espeak-ng as it is.
+            if (appliedReading == ChineseReading::Mandarin)
+                appliedReading = ChineseReading::None;
+            espeak_SetVoiceByName(settings.id.c_str());
+        }
     }
-    espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr);
-    // A reading that found no audio device leaves its sound queued; an empty
-    // text takes it out before the next text is synthesised.
-    synthesize(std::string(), nullptr);
+    espeak_SetParameter(espeakVOLUME, espeakVolume(settings.volume), 0);
+    espeak_SetParameter(espeakRATE, espeakRate(settings.rate), 0);
+    EspeakReading reading;
+    reading.chinese = appliedReading;
+    reading.digitByDigit = settings.digitByDigit;
+    return reading;
 }
 
 bool isMbrola(const char *identifier)
@@ -89,6 +142,7 @@ std::string readableName(const char *name)
 // empty.
 std::string firstVoiceFor(const std::string &language)
 {
+    const std::lock_guard<std::mutex> engine(g_engine);
     espeak_VOICE wanted;
     std::memset(&wanted, 0, sizeof wanted);
     wanted.languages = language.c_str();
@@ -107,6 +161,7 @@ public:
         // espeak_ListVoices reads every voice file again, so the listing is
         // read once and the preferred voices are worked out from it.
         std::vector<std::vector<EspeakLanguage>> languages;
+        const std::lock_guard<std::mutex> engine(g_engine);
         for (const espeak_VOICE **voice = espeak_ListVoices(nullptr); voice && *voice; ++voice) {
             if ((*voice)->identifier && !isMbrola((*voice)->identifier)) {
                 m_ids.push_back((*voice)->identifier);
@@ -142,40 +197,173 @@ class EspeakVoice : public SpeechBackend::Voice
 public:
     explicit EspeakVoice(EspeakBackend::SampleSink sink)
         : m_sink(std::move(sink))
+        , m_reader([this] { readWhatComes(); })
     {
+    }
+
+    ~EspeakVoice() override
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_lock);
+            m_quit = true;
+            m_cut = true;
+        }
+        m_wake.notify_one();
+        m_reader.join();
+        if (m_device)
+            audio_object_destroy(m_device);
     }
 
     void setVoice(const SpeechBackend::Token &token) override
     {
-        g_reading.chinese = chineseReadingFor(token.language());
-        if (g_reading.chinese == ChineseReading::Mandarin && espeak_SetVoiceByName(kPinyinVoice) == EE_OK)
-            return;
-        // Without the pinyin voice, Mandarin is left to espeak-ng as it is.
-        if (g_reading.chinese == ChineseReading::Mandarin)
-            g_reading.chinese = ChineseReading::None;
-        espeak_SetVoiceByName(token.id().c_str());
+        m_settings.id = token.id();
+        m_settings.language = token.language();
+        changeLastApplied([&token](VoiceSettings &last) {
+            last.id = token.id();
+            last.language = token.language();
+        });
     }
-    void setVolume(int volume) override { espeak_SetParameter(espeakVOLUME, espeakVolume(volume), 0); }
-    void setRate(int rate) override { espeak_SetParameter(espeakRATE, espeakRate(rate), 0); }
-    void setDigitByDigit(bool digitByDigit) override { g_reading.digitByDigit = digitByDigit; }
+    void setVolume(int volume) override
+    {
+        m_settings.volume = volume;
+        changeLastApplied([volume](VoiceSettings &last) { last.volume = volume; });
+    }
+    void setRate(int rate) override
+    {
+        m_settings.rate = rate;
+        changeLastApplied([rate](VoiceSettings &last) { last.rate = rate; });
+    }
+    void setDigitByDigit(bool digitByDigit) override
+    {
+        m_settings.digitByDigit = digitByDigit;
+        changeLastApplied([digitByDigit](VoiceSettings &last) { last.digitByDigit = digitByDigit; });
+    }
 
     void speak(const std::string &text) override
     {
-        const std::string handed = espeakReadingText(text, g_reading);
-        if (m_sink) {
-            useOutput(Output::Memory);
-            m_played = synthesize(handed, &m_sink);
-            return;
+        {
+            const std::lock_guard<std::mutex> lock(m_lock);
+            m_pending = Request{text, m_settings};
+            m_cut = true;
         }
-        useOutput(Output::Speaker);
-        m_played = synthesize(handed, nullptr);
+        m_wake.notify_one();
     }
 
-    bool reachedSoundDevice() const override { return m_played; }
+    void stop() override
+    {
+        {
+            const std::lock_guard<std::mutex> lock(m_lock);
+            m_pending.reset();
+            m_cut = true;
+        }
+        m_wake.notify_one();
+    }
+
+    void setReadingDone(ReadingDone done) override
+    {
+        const std::lock_guard<std::mutex> lock(m_lock);
+        m_done = std::move(done);
+    }
+
+    std::string nameText(const std::string &name) const override
+    {
+        return espeakNameText(name, chineseReadingFor(m_settings.language));
+    }
 
 private:
+    struct Request
+    {
+        std::string text;
+        VoiceSettings settings;
+    };
+
+    // The reader thread: one reading at a time, the newest asked for.
+    void readWhatComes()
+    {
+        for (;;) {
+            Request request;
+            {
+                std::unique_lock<std::mutex> lock(m_lock);
+                m_wake.wait(lock, [this] { return m_quit || m_pending; });
+                if (m_quit)
+                    return;
+                request = std::move(*m_pending);
+                m_pending.reset();
+                m_cut = false;
+            }
+            const bool heard = read(request);
+            ReadingDone done;
+            {
+                const std::lock_guard<std::mutex> lock(m_lock);
+                done = m_done;
+            }
+            if (done)
+                done(heard);
+        }
+    }
+
+    bool read(const Request &request)
+    {
+        const std::lock_guard<std::mutex> engine(g_engine);
+        const std::string handed = espeakReadingText(request.text, applySettings(request.settings));
+        SynthesisTarget target;
+        target.cut = &m_cut;
+        if (m_sink) {
+            target.out = m_sink;
+            synthesize(handed, target);
+            return true;
+        }
+        // A reading of nothing needs no device.
+        if (handed.find_first_not_of(' ') == std::string::npos)
+            return true;
+        return play(handed, target);
+    }
+
+    // On the sound device, which is held only while a reading plays; false
+    // when there is none to play on.
+    bool play(const std::string &handed, SynthesisTarget &target)
+    {
+        const int rate = espeak_ng_GetSampleRate();
+        if (!m_device)
+            m_device = create_audio_device_object(nullptr, "Zandrel", "Reading aloud");
+        if (!m_device || audio_object_open(m_device, AUDIO_OBJECT_FORMAT_S16LE, static_cast<uint32_t>(rate), 1) != 0)
+            return false;
+        audio_object *device = m_device;
+        long long written = 0;
+        const auto start = std::chrono::steady_clock::now();
+        target.out = [device, &written](const short *samples, int count) {
+            audio_object_write(device, samples, static_cast<std::size_t>(count) * sizeof(short));
+            written += count;
+        };
+        synthesize(handed, target);
+        // A sound server takes seconds of sound ahead and drains them without
+        // a way to stop; the reading waits for them here, where a cut ends
+        // the wait.
+        const auto heard = start + std::chrono::microseconds(written * 1000000 / rate);
+        {
+            std::unique_lock<std::mutex> lock(m_lock);
+            m_wake.wait_until(lock, heard, [this] { return m_cut.load(); });
+        }
+        if (target.isCut())
+            audio_object_flush(m_device);
+        else
+            audio_object_drain(m_device);
+        audio_object_close(m_device);
+        return true;
+    }
+
     EspeakBackend::SampleSink m_sink;
-    bool m_played = true;
+    VoiceSettings m_settings;
+    audio_object *m_device = nullptr;
+
+    std::mutex m_lock;
+    std::condition_variable m_wake;
+    std::optional<Request> m_pending;
+    std::atomic<bool> m_cut{false};
+    bool m_quit = false;
+    ReadingDone m_done;
+    // Started last, once everything it uses exists.
+    std::thread m_reader;
 };
 
 }
@@ -237,11 +425,10 @@ std::vector<short> EspeakBackend::synthesizeToMemory(const std::string &text)
     std::vector<short> samples;
     if (!engineAvailable())
         return samples;
-    const SampleSink collect = [&samples](const short *chunk, int count) {
-        samples.insert(samples.end(), chunk, chunk + count);
-    };
-    useOutput(Output::Memory);
-    synthesize(espeakReadingText(text, g_reading), &collect);
+    const std::lock_guard<std::mutex> engine(g_engine);
+    SynthesisTarget collect;
+    collect.out = [&samples](const short *chunk, int count) { samples.insert(samples.end(), chunk, chunk + count); };
+    synthesize(espeakReadingText(text, applySettings(lastApplied())), collect);
     return samples;
 }
 
@@ -250,7 +437,8 @@ std::string EspeakBackend::phonemes(const std::string &text)
     std::string phonemes;
     if (!engineAvailable())
         return phonemes;
-    const std::string handed = espeakReadingText(text, g_reading);
+    const std::lock_guard<std::mutex> engine(g_engine);
+    const std::string handed = espeakReadingText(text, applySettings(lastApplied()));
     const void *position = handed.c_str();
     while (position) {
         const char *clause = espeak_TextToPhonemes(&position, espeakCHARS_UTF8, 0);
@@ -265,7 +453,10 @@ std::string EspeakBackend::phonemes(const std::string &text)
 
 int EspeakBackend::sampleRate()
 {
-    return engineAvailable() ? espeak_ng_GetSampleRate() : 0;
+    if (!engineAvailable())
+        return 0;
+    const std::lock_guard<std::mutex> engine(g_engine);
+    return espeak_ng_GetSampleRate();
 }
 
 std::unique_ptr<SpeechBackend> createPlatformSpeechBackend()

@@ -7,20 +7,22 @@
 #include <string>
 #include <vector>
 
-// Speech through libespeak-ng, played synchronously on the default audio
-// device, or handed to a sample sink instead. A voice's identifier is
+// Speech through libespeak-ng, played on the default audio device, or handed
+// to a sample sink instead, from a thread of each voice's own: a reading
+// never holds up the caller, and a new one cuts the last one off. A voice's identifier is
 // espeak-ng's own ("sit/cmn"); the best voice for a language is the one
 // espeak-ng ranks first for it. The Mandarin voices speak through espeak-ng's
 // pinyin voice, with the text turned into pinyin (espeakReadingText).
 //
-// Without an audio device a reading returns at once and says so; without
-// voice data the session does not open. MBROLA voices are left out: they
+// Without an audio device a reading ends at once and says so; without voice
+// data the session does not open. MBROLA voices are left out: they
 // need a separate program and voice files, and choosing one that is not
 // installed stalls espeak-ng.
 class EspeakBackend : public SpeechBackend
 {
 public:
-    // Mono 16-bit samples at sampleRate(), in the order spoken.
+    // Mono 16-bit samples at sampleRate(), in the order spoken, on the
+    // voice's thread.
     using SampleSink = std::function<void(const short *samples, int count)>;
 
     // Without a sink, readings are played on the default audio device.

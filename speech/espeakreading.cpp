@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <algorithm>
+
 namespace {
 bool isAsciiDigit(QChar c)
 {
@@ -42,7 +44,7 @@ QString charactersInPinyin(const QString &text)
     bool syllableBefore = false;
     for (const uint character : text.toUcs4()) {
         const char32_t c = character;
-        if (const char *syllable = PinyinTable::reading(c)) {
+        if (const char *syllable = PinyinTable::reading(PinyinTable::readableForm(c))) {
             if (!pinyin.isEmpty() && !pinyin.endsWith(QLatin1Char(' ')))
                 pinyin += QLatin1Char(' ');
             pinyin += QLatin1String(syllable);
@@ -57,6 +59,25 @@ QString charactersInPinyin(const QString &text)
             pinyin += QString::fromUcs4(&c, 1);
     }
     return pinyin.trimmed();
+}
+
+// Espeak-ng's Cantonese voice reads the characters itself, but spells out
+// the code of one it does not know; one without a reading of its own is read
+// as its variant, or left out.
+QString readableCharacters(const QString &text)
+{
+    QString readable;
+    for (const uint character : text.toUcs4()) {
+        const char32_t form = PinyinTable::readableForm(character);
+        if (form)
+            readable += QString::fromUcs4(&form, 1);
+    }
+    return readable;
+}
+
+bool hasIdeograph(const std::u32string &text)
+{
+    return std::any_of(text.begin(), text.end(), PinyinTable::isIdeograph);
 }
 }
 
@@ -75,6 +96,23 @@ std::string espeakReadingText(const std::string &text, const EspeakReading &read
         return reading.digitByDigit ? digitsApart(text) : text;
     const QString written = numbersInCharacters(QString::fromStdString(text), reading.digitByDigit);
     if (reading.chinese == ChineseReading::Cantonese)
-        return written.toStdString();
+        return readableCharacters(written).toStdString();
     return charactersInPinyin(written).toStdString();
+}
+
+std::string espeakNameText(const std::string &name, ChineseReading reading)
+{
+    const QVector<uint> characters = QString::fromStdString(name).toUcs4();
+    std::u32string readable(characters.begin(), characters.end());
+    if (reading == ChineseReading::None)
+        return hasIdeograph(readable) ? std::string() : name;
+    for (char32_t &c : readable) {
+        c = PinyinTable::readableForm(c);
+        if (!c)
+            return std::string();
+    }
+    if (const PinyinTable::Surname *surname = PinyinTable::surnameAt(readable))
+        readable.replace(0, surname->surname.size(),
+                         reading == ChineseReading::Mandarin ? surname->mandarin : surname->cantonese);
+    return QString::fromUcs4(readable.data(), static_cast<int>(readable.size())).toStdString();
 }

@@ -24,6 +24,39 @@ const char *reading(char32_t character)
     return PinyinTableData::kSyllables[number - 1];
 }
 
+char32_t readableForm(char32_t character)
+{
+    if (!isIdeograph(character) || reading(character))
+        return character;
+    const PinyinTableData::CharacterVariant *begin = PinyinTableData::kVariants;
+    const PinyinTableData::CharacterVariant *end = begin + PinyinTableData::kVariantCount;
+    const PinyinTableData::CharacterVariant *found = std::lower_bound(
+        begin, end, character, [](const PinyinTableData::CharacterVariant &v, char32_t c) { return v.character < c; });
+    return found != end && found->character == character ? found->variant : 0;
+}
+
+const std::vector<Surname> &surnames()
+{
+    static const std::vector<Surname> table = [] {
+        std::vector<Surname> all;
+        for (std::size_t i = 0; i < PinyinTableData::kSurnameCount; ++i) {
+            const PinyinTableData::SurnameReading &entry = PinyinTableData::kSurnames[i];
+            all.push_back({entry.surname, entry.mandarin, entry.cantonese});
+        }
+        return all;
+    }();
+    return table;
+}
+
+const Surname *surnameAt(const std::u32string &name)
+{
+    for (const Surname &surname : surnames()) {
+        if (name.compare(0, surname.surname.size(), surname.surname) == 0)
+            return &surname;
+    }
+    return nullptr;
+}
+
 bool isIdeograph(char32_t character)
 {
     const PinyinTableData::IdeographBlock *blocks = PinyinTableData::kIdeographBlocks;

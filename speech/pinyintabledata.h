@@ -23,6 +23,19 @@ struct IdeographBlock
     char32_t last;
 };
 
+struct CharacterVariant
+{
+    char32_t character;
+    char32_t variant;
+};
+
+struct SurnameReading
+{
+    const char32_t *surname;
+    const char32_t *mandarin;
+    const char32_t *cantonese;
+};
+
 // Pinyin with tone numbers, in ascending order; syllable number n is
 // kSyllables[n - 1], and 0 stands for no reading.
 extern const char *const kSyllables[];
@@ -33,7 +46,13 @@ extern const ReadingRun kRuns[];
 extern const std::size_t kRunCount;
 extern const IdeographBlock kIdeographBlocks[];
 extern const std::size_t kIdeographBlockCount;
-
+// Ideographs without a reading, in ascending order, with the variant read
+// in their place.
+extern const CharacterVariant kVariants[];
+extern const std::size_t kVariantCount;
+// Compound surnames before the one-character ones.
+extern const SurnameReading kSurnames[];
+extern const std::size_t kSurnameCount;
 }
 
 #endif // PINYINTABLEDATA_H

@@ -122,6 +122,9 @@ public:
 
     void setVoice(const SpeechBackend::Token &token) override
     {
+        // A voice is changed between readings, not within one, so what is
+        // still being read goes first.
+        stop();
         m_voice->SetVoice(static_cast<const SapiToken &>(token).token());
     }
     void setVolume(int volume) override { m_voice->SetVolume(static_cast<USHORT>(volume)); }
@@ -131,16 +134,22 @@ public:
     void speak(const std::string &text) override
     {
         const std::wstring wide = toWide(m_digitByDigit ? digitsApart(text) : text);
-        // Speak fails when no audio output can be opened.
-        m_played = SUCCEEDED(m_voice->Speak(wide.c_str(), SPF_DEFAULT, nullptr));
+        // Queued to SAPI's own thread, with whatever it still reads thrown
+        // away first; the call fails at once when no audio output can be
+        // opened.
+        const bool heard = SUCCEEDED(m_voice->Speak(wide.c_str(), SPF_ASYNC | SPF_PURGEBEFORESPEAK, nullptr));
+        if (m_done)
+            m_done(heard);
     }
 
-    bool reachedSoundDevice() const override { return m_played; }
+    void stop() override { m_voice->Speak(nullptr, SPF_ASYNC | SPF_PURGEBEFORESPEAK, nullptr); }
+
+    void setReadingDone(ReadingDone done) override { m_done = std::move(done); }
 
 private:
     ISpVoice *m_voice;
     bool m_digitByDigit = true;
-    bool m_played = true;
+    ReadingDone m_done;
 };
 
 }

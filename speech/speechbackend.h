@@ -2,14 +2,15 @@
 #define SPEECHBACKEND_H
 
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 
-// The platform's speech interface as the speech engine of SpeechDialog uses
-// it: a session opened and closed around the engine's life, a voice object,
-// a listing of the installed voices, a search for the best voice of a
-// language, and a voice that speaks with a volume and a rate.
+// The platform's speech interface as the speech service uses it: a session
+// opened and closed around the engine's life, a voice object, a listing of
+// the installed voices, a search for the best voice of a language, and a
+// voice that speaks with a volume and a rate without holding up its caller.
 //
 // Only standard C++ types appear here, so that a back end builds without Qt.
 // Texts and voice identifiers are UTF-8.
@@ -64,9 +65,14 @@ public:
     };
 
     // The object that speaks. Tokens given to it come from the same back end.
+    // Settings apply from the next reading on.
     class Voice
     {
     public:
+        // Told on any thread when a reading ends, is cut off or cannot be
+        // played; heard is false when no sound device played it.
+        using ReadingDone = std::function<void(bool heard)>;
+
         virtual ~Voice() = default;
         virtual void setVoice(const Token &token) = 0;
         // 0 to 100.
@@ -77,11 +83,15 @@ public:
         // Read every run of digits one digit at a time ("1001": one, zero,
         // zero, one), or as a number.
         virtual void setDigitByDigit(bool) {}
-        // Returns when the text has been spoken, or at once when it cannot be.
+        // Starts reading the text and returns at once; a reading still under
+        // way is cut off first, so that only the newest is heard.
         virtual void speak(const std::string &text) = 0;
-        // Whether the last reading could be played; false when there was no
-        // sound device to play it on.
-        virtual bool reachedSoundDevice() const { return true; }
+        // Cuts off the reading under way, if any.
+        virtual void stop() { }
+        virtual void setReadingDone(ReadingDone done) = 0;
+        // A student's name as the voice applied reads it right (a surname
+        // read as a surname), or empty when the voice cannot read it.
+        virtual std::string nameText(const std::string &name) const { return name; }
     };
 
     virtual ~SpeechBackend() = default;

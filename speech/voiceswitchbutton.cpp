@@ -1,6 +1,7 @@
 #include "speech/voiceswitchbutton.h"
 
 #include <QPainter>
+#include <QSignalBlocker>
 
 namespace {
 const int kDiscDiameter = 20;
@@ -18,6 +19,15 @@ QRect VoiceSwitchButton::discRect(const QSize &size)
     const int h = size.height();
     const QPoint topLeft = w >= h ? QPoint((w - h) / 2, 0) : QPoint(0, (h - w) / 2);
     return QRect(topLeft, QSize(kDiscDiameter, kDiscDiameter));
+}
+
+void VoiceSwitchButton::showState(bool on)
+{
+    {
+        const QSignalBlocker blocker(this);
+        setChecked(on);
+    }
+    update();
 }
 
 void VoiceSwitchButton::setSilent(bool silent)

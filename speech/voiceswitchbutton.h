@@ -20,6 +20,9 @@ public:
     // the longer side and at the start of the shorter one.
     static QRect discRect(const QSize &size);
 
+    // Shows speech on or off without the click that switches it.
+    void showState(bool on);
+
     void setSilent(bool silent);
     bool isSilent() const;
 

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Zandrel</source>
+        <translation>About Zandrel</translation>
+    </message>
+    <message>
+        <source>Contact us </source>
+        <translation>Contact us </translation>
+    </message>
+    <message>
+        <source>Zandrel %1</source>
+        <translation>Zandrel %1</translation>
+    </message>
+    <message>
+        <source>A classroom tool: draws on five displays, drawn students read aloud, letter scores and their averages.</source>
+        <translation>A classroom tool: draws on five displays, drawn students read aloud, letter scores and their averages.</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0).</source>
+        <translation>Licence: GNU General Public License, version 3 or later (GPL-3.0).</translation>
+    </message>
+</context>
+<context>
     <name>AbsentStudentsDialog</name>
     <message>
         <source>Absent Students</source>
@@ -18,6 +41,68 @@
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>BackupArchive</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>%1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>This file is not a Zandrel backup. Nothing was changed.</source>
+        <translation>This file is not a Zandrel backup. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>This backup is damaged and cannot be restored. Nothing was changed.</source>
+        <translation>This backup is damaged and cannot be restored. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>A part of this file is larger than any Zandrel backup holds. Nothing was changed.</source>
+        <translation>A part of this file is larger than any Zandrel backup holds. Nothing was changed.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>%1 could not be written.</translation>
+    </message>
+    <message>
+        <source>The current classes and settings could not be kept in %1 first, so nothing was restored.</source>
+        <translation>The current classes and settings could not be kept in %1 first, so nothing was restored.</translation>
+    </message>
+</context>
+<context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Back Up Everything</source>
+        <translation>Back Up Everything</translation>
+    </message>
+    <message>
+        <source>Every class, student and score, the settings, and the score and history files go into one file. Keep it on a USB stick or another computer.</source>
+        <translation>Every class, student and score, the settings, and the score and history files go into one file. Keep it on a USB stick or another computer.</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Include collected homework</source>
+        <translation>Include collected homework</translation>
+    </message>
+    <message>
+        <source>The class and student folders with the homework files; they can be large</source>
+        <translation>The class and student folders with the homework files; they can be large</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>Back Up</translation>
+    </message>
+    <message>
+        <source>Zandrel Backup (*.zip)</source>
+        <translation>Zandrel Backup (*.zip)</translation>
+    </message>
+    <message>
+        <source>Everything was backed up to %1.</source>
+        <translation>Everything was backed up to %1.</translation>
     </message>
 </context>
 <context>
@@ -126,6 +211,32 @@ you can assign &apos;A&apos; to 30, &apos;F&apos; to &apos;10&apos;)</translatio
     <message>
         <source>Export to Excel</source>
         <translation>Export to Excel</translation>
+    </message>
+    <message>
+        <source>Calculate Ave Score - %1</source>
+        <translation>Calculate Ave Score - %1</translation>
+    </message>
+    <message>
+        <source>The average scores of %1 were written to
+%2
+and
+%3</source>
+        <translation>The average scores of %1 were written to
+%2
+and
+%3</translation>
+    </message>
+    <message>
+        <source>No score files were written: choose a class in the main window first.</source>
+        <translation>No score files were written: choose a class in the main window first.</translation>
+    </message>
+    <message>
+        <source>No score files were written: the class name %1 holds a / or \, which a file name cannot. Rename the class in Class Settings.</source>
+        <translation>No score files were written: the class name %1 holds a / or \, which a file name cannot. Rename the class in Class Settings.</translation>
+    </message>
+    <message>
+        <source>The score files of %1 could not be written into %2. Check that the folder exists, can be written and the disk is not full.</source>
+        <translation>The score files of %1 could not be written into %2. Check that the folder exists, can be written and the disk is not full.</translation>
     </message>
 </context>
 <context>
@@ -772,10 +883,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>Students</translation>
     </message>
     <message>
-        <source>About Zandrel</source>
-        <translation>About Zandrel</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -896,6 +1003,54 @@ Try to add them again, or close Zandrel and lose them?</source>
         <translation>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
 
 Try to add them again, or close Zandrel and lose them?</translation>
+    </message>
+    <message>
+        <source>Previous ID</source>
+        <translation>Previous ID</translation>
+    </message>
+    <message>
+        <source>Next ID</source>
+        <translation>Next ID</translation>
+    </message>
+    <message>
+        <source>Back Up Everything...</source>
+        <translation>Back Up Everything...</translation>
+    </message>
+    <message>
+        <source>Restore from Backup...</source>
+        <translation>Restore from Backup...</translation>
+    </message>
+    <message>
+        <source>Restore an Earlier Day...</source>
+        <translation>Restore an Earlier Day...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Quick Guide</source>
+        <translation>Quick Guide</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>No students yet: add them in Class &gt; Class Settings.</source>
+        <translation>No students yet: add them in Class &gt; Class Settings.</translation>
+    </message>
+    <message>
+        <source>Backup Not Made</source>
+        <translation>Backup Not Made</translation>
+    </message>
+    <message>
+        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
+        <translation>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</translation>
     </message>
     <message>
         <source>Floating Draw Button</source>
@@ -1055,6 +1210,13 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>QuickGuideDialog</name>
+    <message>
+        <source>Quick Guide</source>
+        <translation>Quick Guide</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommandClient</name>
     <message>
         <source>There is no runtime folder (XDG_RUNTIME_DIR) to reach Zandrel through.</source>
@@ -1089,6 +1251,81 @@ Invalid Download Path!
     <message>
         <source>Zandrel gave an answer this start cannot read.</source>
         <translation>Zandrel gave an answer this start cannot read.</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>Restore from Backup</translation>
+    </message>
+    <message>
+        <source>Backup file:</source>
+        <translation>Backup file:</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>Browse...</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>Day:</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
+    <message>
+        <source>Restore an Earlier Day</source>
+        <translation>Restore an Earlier Day</translation>
+    </message>
+    <message>
+        <source>In the backup</source>
+        <translation>In the backup</translation>
+    </message>
+    <message>
+        <source>On that day</source>
+        <translation>On that day</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Now</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>Classes</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>Scores</translation>
+    </message>
+    <message>
+        <source>There is no earlier day yet: Zandrel keeps a copy of the classes before the first score of each day.</source>
+        <translation>There is no earlier day yet: Zandrel keeps a copy of the classes before the first score of each day.</translation>
+    </message>
+    <message>
+        <source>Scores given since then that the restore takes back: %1</source>
+        <translation>Scores given since then that the restore takes back: %1</translation>
+    </message>
+    <message>
+        <source>Zandrel Backup (*.zip)</source>
+        <translation>Zandrel Backup (*.zip)</translation>
+    </message>
+    <message>
+        <source>Put back the classes, scores and settings shown on the left? What is there now is kept in a backup first, and Zandrel starts again.</source>
+        <translation>Put back the classes, scores and settings shown on the left? What is there now is kept in a backup first, and Zandrel starts again.</translation>
+    </message>
+    <message>
+        <source>What was there before is kept in %1.</source>
+        <translation>What was there before is kept in %1.</translation>
     </message>
 </context>
 <context>
@@ -1319,16 +1556,23 @@ Invalid Download Path!
         <translation>Announcement</translation>
     </message>
     <message>
-        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
-        <translation>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</translation>
+        <source>What is read for a drawn student&apos;s ID: %1 stands for the ID; without %1 it is read after the text</source>
+        <translation>What is read for a drawn student&apos;s ID: %1 stands for the ID; without %1 it is read after the text</translation>
     </message>
+    <message>
+        <source>Announcement with names</source>
+        <translation>Announcement with names</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student&apos;s name: %1 stands for the name; without %1 it is read after the text</source>
+        <translation>What is read for a drawn student&apos;s name: %1 stands for the name; without %1 it is read after the text</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechService</name>
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>No sound device was found; drawn IDs are not read aloud.</translation>
-    </message>
-    <message>
-        <source>Not Read Aloud</source>
-        <translation>Not Read Aloud</translation>
     </message>
 </context>
 <context>

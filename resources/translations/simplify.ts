@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Zandrel</source>
+        <translation>关于 Zandrel</translation>
+    </message>
+    <message>
+        <source>Contact us </source>
+        <translation>联系我们 </translation>
+    </message>
+    <message>
+        <source>Zandrel %1</source>
+        <translation>Zandrel %1</translation>
+    </message>
+    <message>
+        <source>A classroom tool: draws on five displays, drawn students read aloud, letter scores and their averages.</source>
+        <translation>课堂工具：五种显示方式的抽签、朗读抽中的学生、字母成绩及其平均分。</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0).</source>
+        <translation>许可证：GNU 通用公共许可证第 3 版或更高版本（GPL-3.0）。</translation>
+    </message>
+</context>
+<context>
     <name>AbsentStudentsDialog</name>
     <message>
         <source>Absent Students</source>
@@ -18,6 +41,68 @@
     <message>
         <source>Name</source>
         <translation>姓名</translation>
+    </message>
+</context>
+<context>
+    <name>BackupArchive</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>无法读取 %1。</translation>
+    </message>
+    <message>
+        <source>This file is not a Zandrel backup. Nothing was changed.</source>
+        <translation>这个文件不是 Zandrel 备份，没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>This backup is damaged and cannot be restored. Nothing was changed.</source>
+        <translation>这个备份已损坏，无法恢复，没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>A part of this file is larger than any Zandrel backup holds. Nothing was changed.</source>
+        <translation>这个文件中有一部分比任何 Zandrel 备份都大，没有做任何更改。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>The current classes and settings could not be kept in %1 first, so nothing was restored.</source>
+        <translation>无法先把当前的班级和设置保存到 %1，所以没有恢复任何内容。</translation>
+    </message>
+</context>
+<context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Back Up Everything</source>
+        <translation>备份全部</translation>
+    </message>
+    <message>
+        <source>Every class, student and score, the settings, and the score and history files go into one file. Keep it on a USB stick or another computer.</source>
+        <translation>所有班级、学生和成绩，以及设置、成绩文件和历史记录文件都会写进一个文件。请把它保存到 U 盘或另一台电脑上。</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Include collected homework</source>
+        <translation>包括收到的作业</translation>
+    </message>
+    <message>
+        <source>The class and student folders with the homework files; they can be large</source>
+        <translation>班级和学生文件夹以及其中的作业文件，可能很大</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Zandrel Backup (*.zip)</source>
+        <translation>Zandrel 备份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>Everything was backed up to %1.</source>
+        <translation>全部内容已备份到 %1。</translation>
     </message>
 </context>
 <context>
@@ -126,6 +211,32 @@ you can assign 'A' to 30, 'F' to '10')</source>
     <message>
         <source>Export to Excel</source>
         <translation>导出到 Excel</translation>
+    </message>
+    <message>
+        <source>Calculate Ave Score - %1</source>
+        <translation>计算平均成绩 - %1</translation>
+    </message>
+    <message>
+        <source>The average scores of %1 were written to
+%2
+and
+%3</source>
+        <translation>%1 的平均成绩已写入
+%2
+和
+%3</translation>
+    </message>
+    <message>
+        <source>No score files were written: choose a class in the main window first.</source>
+        <translation>没有写入成绩文件：请先在主窗口中选择一个班级。</translation>
+    </message>
+    <message>
+        <source>No score files were written: the class name %1 holds a / or \, which a file name cannot. Rename the class in Class Settings.</source>
+        <translation>没有写入成绩文件：班级名称 %1 含有 / 或 \，不能用作文件名。请在班级设置中给班级改名。</translation>
+    </message>
+    <message>
+        <source>The score files of %1 could not be written into %2. Check that the folder exists, can be written and the disk is not full.</source>
+        <translation>无法把 %1 的成绩文件写入 %2。请检查该文件夹是否存在、是否可写，以及磁盘是否已满。</translation>
     </message>
 </context>
 <context>
@@ -770,10 +881,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>名学生</translation>
     </message>
     <message>
-        <source>About Zandrel</source>
-        <translation>关于 Zandrel</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -894,6 +1001,54 @@ Try to add them again, or close Zandrel and lose them?</source>
         <translation>部分抽取和成绩未能写入历史记录，仅在 Zandrel 运行期间保留。
 
 要再试一次，还是关闭 Zandrel 并丢弃它们？</translation>
+    </message>
+    <message>
+        <source>Previous ID</source>
+        <translation>上一个学号</translation>
+    </message>
+    <message>
+        <source>Next ID</source>
+        <translation>下一个学号</translation>
+    </message>
+    <message>
+        <source>Back Up Everything...</source>
+        <translation>备份全部...</translation>
+    </message>
+    <message>
+        <source>Restore from Backup...</source>
+        <translation>从备份恢复...</translation>
+    </message>
+    <message>
+        <source>Restore an Earlier Day...</source>
+        <translation>恢复到较早的一天...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Quick Guide</source>
+        <translation>快速入门</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>No students yet: add them in Class &gt; Class Settings.</source>
+        <translation>还没有学生：请在“班级 &gt; 班级设置”中添加。</translation>
+    </message>
+    <message>
+        <source>Backup Not Made</source>
+        <translation>未能备份</translation>
+    </message>
+    <message>
+        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
+        <translation>Zandrel 无法在 %1 中保留每天的班级数据副本。成绩照常保存；请检查该文件夹是否可写。</translation>
     </message>
     <message>
         <source>Floating Draw Button</source>
@@ -1053,6 +1208,13 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>QuickGuideDialog</name>
+    <message>
+        <source>Quick Guide</source>
+        <translation>快速入门</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommandClient</name>
     <message>
         <source>There is no runtime folder (XDG_RUNTIME_DIR) to reach Zandrel through.</source>
@@ -1087,6 +1249,81 @@ Invalid Download Path!
     <message>
         <source>Zandrel gave an answer this start cannot read.</source>
         <translation>Zandrel 给出的应答无法识别。</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>从备份恢复</translation>
+    </message>
+    <message>
+        <source>Backup file:</source>
+        <translation>备份文件：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Restore an Earlier Day</source>
+        <translation>恢复到较早的一天</translation>
+    </message>
+    <message>
+        <source>In the backup</source>
+        <translation>备份中</translation>
+    </message>
+    <message>
+        <source>On that day</source>
+        <translation>那一天</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>班级</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>学生</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>成绩</translation>
+    </message>
+    <message>
+        <source>There is no earlier day yet: Zandrel keeps a copy of the classes before the first score of each day.</source>
+        <translation>还没有较早的一天：Zandrel 会在每天第一次打分之前保留一份班级数据。</translation>
+    </message>
+    <message>
+        <source>Scores given since then that the restore takes back: %1</source>
+        <translation>恢复后将撤回此后给出的成绩：%1 个</translation>
+    </message>
+    <message>
+        <source>Zandrel Backup (*.zip)</source>
+        <translation>Zandrel 备份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>Put back the classes, scores and settings shown on the left? What is there now is kept in a backup first, and Zandrel starts again.</source>
+        <translation>要恢复左侧显示的班级、成绩和设置吗？现在的内容会先保存到一个备份中，然后 Zandrel 会重新启动。</translation>
+    </message>
+    <message>
+        <source>What was there before is kept in %1.</source>
+        <translation>恢复之前的内容保存在 %1。</translation>
     </message>
 </context>
 <context>
@@ -1307,16 +1544,23 @@ Invalid Download Path!
         <translation>播报内容</translation>
     </message>
     <message>
-        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
-        <translation>抽中学生时朗读的内容：%1 代表学号或姓名；不含 %1 时，学号或姓名读在这段文字之后</translation>
+        <source>What is read for a drawn student's ID: %1 stands for the ID; without %1 it is read after the text</source>
+        <translation>抽中学生时朗读学号的句子：%1 代表学号；不含 %1 时，学号读在这段文字之后</translation>
     </message>
+    <message>
+        <source>Announcement with names</source>
+        <translation>姓名播报内容</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student's name: %1 stands for the name; without %1 it is read after the text</source>
+        <translation>抽中学生时朗读姓名的句子：%1 代表姓名；不含 %1 时，姓名读在这段文字之后</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechService</name>
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>未找到声音设备，抽中的学号不会被朗读。</translation>
-    </message>
-    <message>
-        <source>Not Read Aloud</source>
-        <translation>无法朗读</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,29 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AboutBox</name>
+    <message>
+        <source>About Zandrel</source>
+        <translation>關於 Zandrel</translation>
+    </message>
+    <message>
+        <source>Contact us </source>
+        <translation>聯絡我們 </translation>
+    </message>
+    <message>
+        <source>Zandrel %1</source>
+        <translation>Zandrel %1</translation>
+    </message>
+    <message>
+        <source>A classroom tool: draws on five displays, drawn students read aloud, letter scores and their averages.</source>
+        <translation>課堂工具：五種顯示方式的抽籤、朗讀抽中的學生、字母成績及其平均分數。</translation>
+    </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later (GPL-3.0).</source>
+        <translation>授權條款：GNU 通用公共授權條款第 3 版或更新版本（GPL-3.0）。</translation>
+    </message>
+</context>
+<context>
     <name>AbsentStudentsDialog</name>
     <message>
         <source>Absent Students</source>
@@ -18,6 +41,68 @@
     <message>
         <source>Name</source>
         <translation>姓名</translation>
+    </message>
+</context>
+<context>
+    <name>BackupArchive</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation>無法讀取 %1。</translation>
+    </message>
+    <message>
+        <source>This file is not a Zandrel backup. Nothing was changed.</source>
+        <translation>這個檔案不是 Zandrel 備份，沒有做任何變更。</translation>
+    </message>
+    <message>
+        <source>This backup is damaged and cannot be restored. Nothing was changed.</source>
+        <translation>這個備份已損毀，無法還原，沒有做任何變更。</translation>
+    </message>
+    <message>
+        <source>A part of this file is larger than any Zandrel backup holds. Nothing was changed.</source>
+        <translation>這個檔案中有一部分比任何 Zandrel 備份都大，沒有做任何變更。</translation>
+    </message>
+    <message>
+        <source>%1 could not be written.</source>
+        <translation>無法寫入 %1。</translation>
+    </message>
+    <message>
+        <source>The current classes and settings could not be kept in %1 first, so nothing was restored.</source>
+        <translation>無法先把目前的班級和設定儲存到 %1，所以沒有還原任何內容。</translation>
+    </message>
+</context>
+<context>
+    <name>BackupDialog</name>
+    <message>
+        <source>Back Up Everything</source>
+        <translation>備份全部</translation>
+    </message>
+    <message>
+        <source>Every class, student and score, the settings, and the score and history files go into one file. Keep it on a USB stick or another computer.</source>
+        <translation>所有班級、學生和成績，以及設定、成績檔案和歷史紀錄檔案都會寫進一個檔案。請把它存到隨身碟或另一台電腦上。</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Include collected homework</source>
+        <translation>包括收到的作業</translation>
+    </message>
+    <message>
+        <source>The class and student folders with the homework files; they can be large</source>
+        <translation>班級和學生資料夾以及其中的作業檔案，可能很大</translation>
+    </message>
+    <message>
+        <source>Back Up</source>
+        <translation>備份</translation>
+    </message>
+    <message>
+        <source>Zandrel Backup (*.zip)</source>
+        <translation>Zandrel 備份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>Everything was backed up to %1.</source>
+        <translation>全部內容已備份到 %1。</translation>
     </message>
 </context>
 <context>
@@ -126,6 +211,32 @@ you can assign 'A' to 30, 'F' to '10')</source>
     <message>
         <source>Export to Excel</source>
         <translation>匯出至 Excel</translation>
+    </message>
+    <message>
+        <source>Calculate Ave Score - %1</source>
+        <translation>計算平均成績 - %1</translation>
+    </message>
+    <message>
+        <source>The average scores of %1 were written to
+%2
+and
+%3</source>
+        <translation>%1 的平均成績已寫入
+%2
+和
+%3</translation>
+    </message>
+    <message>
+        <source>No score files were written: choose a class in the main window first.</source>
+        <translation>沒有寫入成績檔案：請先在主視窗中選擇一個班級。</translation>
+    </message>
+    <message>
+        <source>No score files were written: the class name %1 holds a / or \, which a file name cannot. Rename the class in Class Settings.</source>
+        <translation>沒有寫入成績檔案：班級名稱 %1 含有 / 或 \，不能用作檔案名稱。請在班級設定中為班級改名。</translation>
+    </message>
+    <message>
+        <source>The score files of %1 could not be written into %2. Check that the folder exists, can be written and the disk is not full.</source>
+        <translation>無法把 %1 的成績檔案寫入 %2。請檢查該資料夾是否存在、是否可寫入，以及磁碟是否已滿。</translation>
     </message>
 </context>
 <context>
@@ -770,10 +881,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>名學生</translation>
     </message>
     <message>
-        <source>About Zandrel</source>
-        <translation>關於 Zandrel</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -894,6 +1001,54 @@ Try to add them again, or close Zandrel and lose them?</source>
         <translation>部分抽取和成績未能寫入歷史記錄，僅在 Zandrel 執行期間保留。
 
 要再試一次，還是關閉 Zandrel 並捨棄它們？</translation>
+    </message>
+    <message>
+        <source>Previous ID</source>
+        <translation>上一個學號</translation>
+    </message>
+    <message>
+        <source>Next ID</source>
+        <translation>下一個學號</translation>
+    </message>
+    <message>
+        <source>Back Up Everything...</source>
+        <translation>備份全部...</translation>
+    </message>
+    <message>
+        <source>Restore from Backup...</source>
+        <translation>從備份還原...</translation>
+    </message>
+    <message>
+        <source>Restore an Earlier Day...</source>
+        <translation>還原到較早的一天...</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Ctrl+Q</source>
+        <translation>Ctrl+Q</translation>
+    </message>
+    <message>
+        <source>Quick Guide</source>
+        <translation>快速入門</translation>
+    </message>
+    <message>
+        <source>F1</source>
+        <translation>F1</translation>
+    </message>
+    <message>
+        <source>No students yet: add them in Class &gt; Class Settings.</source>
+        <translation>還沒有學生：請在「班級 &gt; 班級設定」中新增。</translation>
+    </message>
+    <message>
+        <source>Backup Not Made</source>
+        <translation>未能備份</translation>
+    </message>
+    <message>
+        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
+        <translation>Zandrel 無法在 %1 中保留每天的班級資料副本。成績照常儲存；請檢查該資料夾是否可寫入。</translation>
     </message>
     <message>
         <source>Floating Draw Button</source>
@@ -1053,6 +1208,13 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>QuickGuideDialog</name>
+    <message>
+        <source>Quick Guide</source>
+        <translation>快速入門</translation>
+    </message>
+</context>
+<context>
     <name>RemoteCommandClient</name>
     <message>
         <source>There is no runtime folder (XDG_RUNTIME_DIR) to reach Zandrel through.</source>
@@ -1087,6 +1249,81 @@ Invalid Download Path!
     <message>
         <source>Zandrel gave an answer this start cannot read.</source>
         <translation>Zandrel 的回應無法辨識。</translation>
+    </message>
+</context>
+<context>
+    <name>RestoreDialog</name>
+    <message>
+        <source>Restore from Backup</source>
+        <translation>從備份還原</translation>
+    </message>
+    <message>
+        <source>Backup file:</source>
+        <translation>備份檔案：</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>瀏覽...</translation>
+    </message>
+    <message>
+        <source>Day:</source>
+        <translation>日期：</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
+    <message>
+        <source>Restore an Earlier Day</source>
+        <translation>還原到較早的一天</translation>
+    </message>
+    <message>
+        <source>In the backup</source>
+        <translation>備份中</translation>
+    </message>
+    <message>
+        <source>On that day</source>
+        <translation>那一天</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Classes</source>
+        <translation>班級</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>學生</translation>
+    </message>
+    <message>
+        <source>Scores</source>
+        <translation>成績</translation>
+    </message>
+    <message>
+        <source>There is no earlier day yet: Zandrel keeps a copy of the classes before the first score of each day.</source>
+        <translation>還沒有較早的一天：Zandrel 會在每天第一次打分數之前保留一份班級資料。</translation>
+    </message>
+    <message>
+        <source>Scores given since then that the restore takes back: %1</source>
+        <translation>還原後將收回此後給出的成績：%1 個</translation>
+    </message>
+    <message>
+        <source>Zandrel Backup (*.zip)</source>
+        <translation>Zandrel 備份 (*.zip)</translation>
+    </message>
+    <message>
+        <source>Put back the classes, scores and settings shown on the left? What is there now is kept in a backup first, and Zandrel starts again.</source>
+        <translation>要還原左側顯示的班級、成績和設定嗎？現在的內容會先儲存到一個備份中，然後 Zandrel 會重新啟動。</translation>
+    </message>
+    <message>
+        <source>What was there before is kept in %1.</source>
+        <translation>還原之前的內容儲存在 %1。</translation>
     </message>
 </context>
 <context>
@@ -1307,16 +1544,23 @@ Invalid Download Path!
         <translation>播報內容</translation>
     </message>
     <message>
-        <source>What is read for a drawn student: %1 stands for the ID or the name; without %1 they are read after the text</source>
-        <translation>抽中學生時朗讀的內容：%1 代表學號或姓名；不含 %1 時，學號或姓名讀在這段文字之後</translation>
+        <source>What is read for a drawn student's ID: %1 stands for the ID; without %1 it is read after the text</source>
+        <translation>抽中學生時朗讀學號的句子：%1 代表學號；不含 %1 時，學號讀在這段文字之後</translation>
     </message>
+    <message>
+        <source>Announcement with names</source>
+        <translation>姓名播報內容</translation>
+    </message>
+    <message>
+        <source>What is read for a drawn student's name: %1 stands for the name; without %1 it is read after the text</source>
+        <translation>抽中學生時朗讀姓名的句子：%1 代表姓名；不含 %1 時，姓名讀在這段文字之後</translation>
+    </message>
+</context>
+<context>
+    <name>SpeechService</name>
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>找不到音訊裝置，抽中的學號不會被朗讀。</translation>
-    </message>
-    <message>
-        <source>Not Read Aloud</source>
-        <translation>無法朗讀</translation>
     </message>
 </context>
 <context>

@@ -2,10 +2,9 @@
 #include "displays/microtilewidget.h"
 #include "displays/tvrollerwidget.h"
 #include "displays/wheelassemblywidget.h"
-#include "speech/speechdialog.h"
+#include "speech/speechservice.h"
 #include "speech/voiceswitchbutton.h"
 
-#include "../support/modalanswerer.h"
 #include "../support/recordingspeechbackend.h"
 #include "../support/rosterseeder.h"
 #include "../support/shortspins.h"
@@ -14,7 +13,9 @@
 #include "../support/widgetlookup.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLCDNumber>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
@@ -106,6 +107,7 @@ private slots:
         QFETCH(QString, mode);
         storeSpeechSetting(QStringLiteral("ReadName"), true);
         storeSpeechSetting(QStringLiteral("Template"), QStringLiteral("请%1回答"));
+        storeSpeechSetting(QStringLiteral("NameTemplate"), QStringLiteral("请%1回答"));
         MainWindow window;
         window.show();
         QStringList drawn;
@@ -121,7 +123,32 @@ private slots:
             QVERIFY(!window.statusBar()->currentMessage().contains(QStringLiteral("张伟")));
     }
 
-    void voiceSwitchShowsThatNothingIsHeard_data()
+    void everyDrawThatStartsCutsTheLastReadingOff_data()
+    {
+        QTest::addColumn<QString>("mode");
+        for (const char *mode : {"LED single", "LED roll", "tile board", "TV roller", "wheels"})
+            QTest::newRow(mode) << mode;
+    }
+
+    void everyDrawThatStartsCutsTheLastReadingOff()
+    {
+        QFETCH(QString, mode);
+        MainWindow window;
+        window.show();
+        QStringList drawn;
+        QString separator;
+        draw(window, mode, drawn, separator);
+        QTRY_COMPARE(SpeechCapture::spokenTexts().size(), 1);
+        const int before = SpeechCapture::cutOffs();
+        const char *button = mode.startsWith(QLatin1String("LED")) ? "pushButton"
+            : mode == QLatin1String("tile board")                 ? "pushButton_11"
+            : mode == QLatin1String("TV roller")                  ? "pushButton_12"
+                                                                  : "pushButton_4";
+        click(window, button);
+        QCOMPARE(SpeechCapture::cutOffs(), before + 1);
+    }
+
+    void silenceIsShownBesideTheSwitchWithoutTakingTheKeyboard_data()
     {
         QTest::addColumn<RecordingSpeechBackend::Failure>("failure");
         QTest::addColumn<bool>("silentAtStart");
@@ -129,40 +156,51 @@ private slots:
         QTest::newRow("no voice data") << RecordingSpeechBackend::Failure::Initialize << true;
     }
 
-    void voiceSwitchShowsThatNothingIsHeard()
+    void silenceIsShownBesideTheSwitchWithoutTakingTheKeyboard()
     {
         QFETCH(RecordingSpeechBackend::Failure, failure);
         QFETCH(bool, silentAtStart);
-        SpeechDialog::setBackendFactory([failure]() -> std::unique_ptr<SpeechBackend> {
+        SpeechService::setBackendFactory([failure]() -> std::unique_ptr<SpeechBackend> {
             return std::make_unique<RecordingSpeechBackend>(QStringList{"sit/cmn:804:preferred"}, failure);
         });
         MainWindow window;
         window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
         auto *voiceSwitch = window.statusBar()->findChild<VoiceSwitchButton *>();
+        auto *notice = findByName<QLabel>(*window.statusBar(), "label_speechNotice");
         QVERIFY(voiceSwitch->isChecked());
         QCOMPARE(voiceSwitch->isSilent(), silentAtStart);
         QCOMPARE(voiceSwitch->toolTip(),
-                 silentAtStart ? SpeechDialog::silenceMessage() : QStringLiteral("Voice Opened"));
+                 silentAtStart ? SpeechService::silenceMessage() : QStringLiteral("Voice Opened"));
+        QCOMPARE(notice->isVisible(), silentAtStart);
 
-        ModalAnswerer told;
         click(window, "pushButton");
         click(window, "pushButton");
-        QTRY_VERIFY(told.answered());
-        QCOMPARE(told.text(), QStringLiteral("No sound device was found; drawn IDs are not read aloud."));
-        QVERIFY(voiceSwitch->isSilent());
-        QCOMPARE(voiceSwitch->toolTip(), SpeechDialog::silenceMessage());
+        QTRY_VERIFY(voiceSwitch->isSilent());
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->toolTip(), QStringLiteral("No sound device was found; drawn IDs are not read aloud."));
+        // Shortened in a narrow window, never pushing the switch away.
+        QVERIFY(notice->text() == notice->toolTip() || notice->text().endsWith(QChar(0x2026)));
+        QVERIFY(window.statusBar()->rect().contains(voiceSwitch->geometry()));
+        QVERIFY(window.statusBar()->rect().contains(notice->geometry()));
+        QCOMPARE(voiceSwitch->toolTip(), SpeechService::silenceMessage());
+        // Larger than the status bar's own print, and nothing over the
+        // window takes the keys of a presenter remote.
+        QVERIFY(notice->font().pointSizeF() > window.statusBar()->font().pointSizeF());
+        QTest::qWait(50);
+        QVERIFY(!QApplication::activeModalWidget());
+        QCOMPARE(QApplication::activeWindow(), &window);
+        QCOMPARE(notice->focusPolicy(), Qt::NoFocus);
 
-        ModalAnswerer again(QDialogButtonBox::Ok, 300);
-        click(window, "pushButton");
-        click(window, "pushButton");
-        QTest::qWait(400);
-        QVERIFY(!again.answered());
-
-        // Switched off, the switch is red and says so.
+        // Switched off, the switch is red and says so, and there is nothing
+        // to tell.
         QTest::mouseClick(voiceSwitch, Qt::LeftButton);
         QCOMPARE(voiceSwitch->toolTip(), QStringLiteral("Voice Closed"));
+        QVERIFY(!notice->isVisible());
         QTest::mouseClick(voiceSwitch, Qt::LeftButton);
-        QCOMPARE(voiceSwitch->toolTip(), SpeechDialog::silenceMessage());
+        QCOMPARE(voiceSwitch->toolTip(), SpeechService::silenceMessage());
+        QVERIFY(notice->isVisible());
+        SpeechCapture::install();
     }
 };
 

@@ -3,6 +3,7 @@
 #include "app/remotecommandclient.h"
 #include "app/remotecommandserver.h"
 #include "common/datapaths.h"
+#include "common/programversion.h"
 #include "common/settingsmap.h"
 
 #include "../support/testenvironment.h"
@@ -305,10 +306,8 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("printed");
-        QTest::newRow("--help") << "--help"
-                                << "--draw";
-        QTest::newRow("--version") << "--version"
-                                   << "Zandrel " ZANDREL_VERSION;
+        QTest::newRow("--help") << QStringLiteral("--help") << QStringLiteral("--draw");
+        QTest::newRow("--version") << QStringLiteral("--version") << QStringLiteral("Zandrel ") + programVersion();
     }
 
     void helpAndVersionPrintWithoutAWindowOrTheRoster()

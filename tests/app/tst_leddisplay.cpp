@@ -82,22 +82,31 @@ private slots:
         QCOMPARE(scoresOfFirstClass().at(drawn.front() == QLatin1String("1001") ? 0 : 1), QStringLiteral("B"));
     }
 
-    void singleStopReadsTheShownNumber_data()
+    void singleStopReadsTheShownId_data()
     {
+        QTest::addColumn<QStringList>("ids");
         QTest::addColumn<int>("steps");
         QTest::addColumn<QString>("spoken");
         // Sorted by value: abc (0), 45, 0123, 1234567890.
-        QTest::newRow("not a number reads 0") << 0 << "0";
-        QTest::newRow("short ID whole") << 1 << "45";
-        QTest::newRow("leading zeros gone") << 2 << "123";
-        QTest::newRow("last four digits") << 3 << "7890";
+        const QStringList mixed{"0123", "45", "1234567890", "abc"};
+        QTest::newRow("not a number read as it is") << mixed << 0 << "abc";
+        QTest::newRow("short ID whole") << mixed << 1 << "45";
+        QTest::newRow("leading zeros kept") << mixed << 2 << "0123";
+        QTest::newRow("last four digits") << mixed << 3 << "7890";
+        // 11010519900101123X is no number, so it sorts first.
+        const QStringList codes{"0012", "11010519900101123X"};
+        QTest::newRow("ID ending in X") << codes << 0 << "123X";
+        QTest::newRow("a code of four digits") << codes << 1 << "0012";
+        // Beyond the 15 digits a double holds exactly.
+        QTest::newRow("18 digits") << QStringList{"45", "110105199001011234"} << 1 << "1234";
     }
 
-    void singleStopReadsTheShownNumber()
+    void singleStopReadsTheShownId()
     {
+        QFETCH(QStringList, ids);
         QFETCH(int, steps);
         QFETCH(QString, spoken);
-        seedRoster({{QStringLiteral("A"), {"0123", "45", "1234567890", "abc"}, {}, {}}});
+        seedRoster({{QStringLiteral("A"), ids, {}, {}}});
         MainWindow window;
         click(window, "pushButton_3", steps);
         click(window, "pushButton");
@@ -160,15 +169,18 @@ private slots:
         QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("1001 "));
     }
 
-    void rollStopWithNoWholeIdAnnouncesNothing()
+    // An ID longer than the display is never shown whole, even after the
+    // row settles; the one shown most is announced rather than nobody.
+    void rollStopWithNoWholeIdAnnouncesTheIdShownMost()
     {
         seedRoster({{QStringLiteral("A"), {"123456789012345"}, {}, {}}});
         MainWindow window;
         click(window, "checkBox");
         click(window, "pushButton");
         click(window, "pushButton");
-        QCOMPARE(window.statusBar()->currentMessage(), QString());
+        QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("2345 "));
         QCOMPARE(findByName<QPushButton>(window, "pushButton")->text(), QStringLiteral("Start"));
+        QTRY_COMPARE(SpeechCapture::spokenTexts(), QStringList{QStringLiteral("2345 ")});
     }
 
     void rollModeBoxRestartsARunningDraw()

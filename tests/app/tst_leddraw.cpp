@@ -87,10 +87,35 @@ private slots:
     {
         QCOMPARE(announcementText(QStringLiteral("1234567890")), QStringLiteral("7890"));
         QCOMPARE(announcementText(QStringLiteral("45")), QStringLiteral("45"));
-        QCOMPARE(shownNumberText(123.0), QStringLiteral("123"));
-        QCOMPARE(shownNumberText(1234567890.0), QStringLiteral("1234567890"));
-        QCOMPARE(shownNumberText(0.0), QStringLiteral("0"));
+        QCOMPARE(announcementText(QStringLiteral("11010519900101123X")), QStringLiteral("123X"));
     }
+
+    // IDs of 18 characters on the 14 of the display: none is ever whole.
+    void idsLongerThanTheDisplay_data()
+    {
+        QTest::addColumn<unsigned>("start");
+        QTest::addColumn<QString>("drawn");
+        const QString first = QStringLiteral("110105199001011234");
+        const QString second = QStringLiteral("11010519900101123X");
+        QTest::newRow("the first from its start") << 0u << first;
+        QTest::newRow("the first with its end shown") << 5u << first;
+        QTest::newRow("more of the second shown") << 15u << second;
+        QTest::newRow("wrapping round to the first") << 34u << first;
+    }
+
+    void idsLongerThanTheDisplay()
+    {
+        QFETCH(unsigned, start);
+        QFETCH(QString, drawn);
+        const std::vector<char> ring =
+            buildRollerRing(ids({"110105199001011234", "11010519900101123X"}), 14);
+        unsigned position = start;
+        const QString text = rollerWindow(ring, position, 14);
+        QVERIFY(completeIdsShown(ring, position, text).empty());
+        QCOMPARE(mostShownId(ring, position, 14), drawn);
+    }
+
+    void emptyRingShowsNoId() { QCOMPARE(mostShownId({}, 0, 14), QString()); }
 };
 
 ZANDREL_TEST_MAIN(TestLedDraw)

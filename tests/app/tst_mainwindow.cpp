@@ -254,13 +254,20 @@ private slots:
                     {QStringLiteral("Maths"), {"1001", "1002"}, {}, {"AB", "CDF"}}});
         MainWindow window;
         findByName<QComboBox>(window, "comboBox")->setCurrentIndex(1);
-        ModalAnswerer answerer([](QWidget *dialog) {
+        QString told;
+        ModalAnswerer answerer([&told](QWidget *dialog) {
+            ModalAnswerer written;
             QTest::mouseClick(dialog->findChild<QToolButton *>(QStringLiteral("toolButton")), Qt::LeftButton);
+            told = written.text();
             dialog->close();
         });
         findByName<QAction>(window, "actionCalculate_Ave_Score")->trigger();
         QVERIFY(answerer.answered());
-        QCOMPARE(answerer.title(), QStringLiteral("Calculate Score"));
+        QCOMPARE(answerer.title(), QStringLiteral("Calculate Ave Score - Maths"));
+        QCOMPARE(told,
+                 QStringLiteral(
+                     "The average scores of Maths were written to\n%1/Maths_score100.txt\nand\n%1/Maths_score100.csv")
+                     .arg(dataDir()));
 
         QFile text(dataDir() + QStringLiteral("/Maths_score100.txt"));
         QVERIFY(text.open(QIODevice::ReadOnly));

@@ -88,12 +88,14 @@ private slots:
         dialog.show();
         findByName<QAction>(dialog, "actionDataFormat3")->setChecked(true);
         enterScores(dialog, a, f);
+        ModalAnswerer answerer;
         if (trigger == QLatin1String("toolButton")) {
             findByName<QAction>(dialog, "actionDataFormat1")->setChecked(true);
             QTest::mouseClick(findByName<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
         } else {
             findByName<QAction>(dialog, trigger.toLatin1().constData())->trigger();
         }
+        QVERIFY(answerer.answered());
         QCOMPARE(m_services->calculations.size(), 1);
         QCOMPARE(m_services->calculations[0].aScore, aScore);
         QCOMPARE(m_services->calculations[0].fScore, fScore);
@@ -101,6 +103,48 @@ private slots:
         QVERIFY(findByName<QAction>(dialog, trigger == QLatin1String("toolButton") ? "actionDataFormat1"
                                                                                    : trigger.toLatin1().constData())
                     ->isChecked());
+    }
+
+    void theTitleNamesTheClassAndACalculationSaysWhatItWrote_data()
+    {
+        QTest::addColumn<QString>("className");
+        QTest::addColumn<bool>("written");
+        QTest::addColumn<QString>("message");
+        const QString dir = TestEnvironment::homePath() + QStringLiteral("/Brimvale");
+        QTest::newRow("written") << "Class 1" << true
+                                 << QStringLiteral(
+                                        "The average scores of Class 1 were written to\n%1/Class 1_score100.txt"
+                                        "\nand\n%1/Class 1_score100.csv")
+                                        .arg(dir);
+        QTest::newRow("no class") << "" << false
+                                  << "No score files were written: choose a class in the main window first.";
+        QTest::newRow("not a file name")
+            << "7/A" << false
+            << "No score files were written: the class name 7/A holds a / or \\, which a file name cannot. Rename "
+               "the class in Class Settings.";
+        QTest::newRow("disk refused") << "Class 1" << false
+                                      << QStringLiteral("The score files of Class 1 could not be written into %1. "
+                                                        "Check that the folder exists, can be written and the disk "
+                                                        "is not full.")
+                                             .arg(dir);
+    }
+
+    void theTitleNamesTheClassAndACalculationSaysWhatItWrote()
+    {
+        QFETCH(QString, className);
+        QFETCH(bool, written);
+        QFETCH(QString, message);
+        m_services->dataDir = TestEnvironment::homePath() + QStringLiteral("/Brimvale");
+        m_services->scoreFilesWritten = written;
+        CalculateAveScoreDialog dialog;
+        dialog.setClassName(className);
+        dialog.show();
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Calculate Ave Score - %1").arg(className));
+        ModalAnswerer answerer;
+        QTest::mouseClick(findByName<QToolButton>(dialog, "toolButton"), Qt::LeftButton);
+        QVERIFY(answerer.answered());
+        QCOMPARE(answerer.title(), dialog.windowTitle());
+        QCOMPARE(answerer.text(), message);
     }
 
     void scoresNotAboveZeroAreRefused_data()

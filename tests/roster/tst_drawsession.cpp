@@ -98,7 +98,8 @@ private:
         outcome.drawn = ids;
         outcome.shown = ids;
         outcome.statusText = list(ids).join(QLatin1Char(' '));
-        outcome.announcement = list(ids).join(QLatin1Char(','));
+        outcome.announced = ids;
+        outcome.separator = QStringLiteral(",");
         outcome.when = when;
         return outcome;
     }
@@ -173,7 +174,10 @@ private slots:
         QCOMPARE(finished.takeFirst().at(0).toStringList(), QStringList({"1002", "1003"}));
         QCOMPARE(announced.count(), readLater ? 0 : 1);
         QTRY_COMPARE(announced.count(), 1);
-        QCOMPARE(announced.takeFirst().at(0).toString(), QStringLiteral("1002,1003"));
+        const QList<QVariant> announcement = announced.takeFirst();
+        QCOMPARE(announcement.at(0).value<AnnouncedStudents>(),
+                 (AnnouncedStudents{{QStringLiteral("1002"), QStringLiteral("Ben")}, {QStringLiteral("1003"), QString()}}));
+        QCOMPARE(announcement.at(1).toString(), QStringLiteral(","));
 
         const std::vector<HistoryEntry> lines = history();
         QCOMPARE(lines.size(), size_t(2));
@@ -227,22 +231,27 @@ private slots:
     {
         QTest::addColumn<Ids>("ids");
         QTest::addColumn<QString>("separator");
-        QTest::addColumn<bool>("withNames");
         QTest::addColumn<QString>("text");
-        QTest::newRow("one ID, no separator") << Ids{"1234567"} << "" << false << "4567";
-        QTest::newRow("several IDs") << Ids{"1001", "22"} << "  " << false << "1001  22  ";
-        QTest::newRow("names where the class gives one") << Ids{"1001", "1003"} << " " << true << "Ann 1003 ";
+        QTest::newRow("one ID, no separator") << Ids{"1234567"} << "" << "4567";
+        QTest::newRow("several IDs") << Ids{"1001", "22"} << "  " << "1001  22  ";
     }
 
     void spokenText()
     {
         QFETCH(Ids, ids);
         QFETCH(QString, separator);
-        QFETCH(bool, withNames);
         QFETCH(QString, text);
         Session fixture;
         DrawSession &session = fixture.session;
-        QCOMPARE(session.spokenText(ids, separator, withNames), text);
+        QCOMPARE(session.spokenText(ids, separator), text);
+    }
+
+    void announcedStudentsCarryTheirNames()
+    {
+        Session fixture;
+        DrawSession &session = fixture.session;
+        QCOMPARE(session.announced({"1001", "1234567"}),
+                 (AnnouncedStudents{{QStringLiteral("1001"), QStringLiteral("Ann")}, {QStringLiteral("4567"), QString()}}));
     }
 };
 

@@ -1,13 +1,16 @@
 #include "speech/espeakbackend.h"
 #include "speech/espeakconversions.h"
 #include "speech/speechdialog.h"
+#include "speech/speechservice.h"
 
 #include "../support/testenvironment.h"
 
 #include <QComboBox>
 #include <QSettings>
+#include <QTimer>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <set>
@@ -24,6 +27,22 @@ std::vector<std::string> listedIds(SpeechBackend &backend)
         ids.push_back(token->id());
     return ids;
 }
+
+// A sound device that plays in real time: each chunk of samples takes as
+// long to hand over as it takes to hear.
+struct PacedSink
+{
+    std::atomic<long> played{0};
+    const long rate = EspeakBackend::sampleRate();
+
+    EspeakBackend::SampleSink sink()
+    {
+        return [this](const short *, int count) {
+            std::this_thread::sleep_for(std::chrono::microseconds(1000000LL * count / rate));
+            played += count;
+        };
+    }
+};
 
 int loudest(const std::vector<short> &samples)
 {
@@ -227,26 +246,78 @@ private slots:
         m_voice->setVoice(*m_backend.findBestVoice("language=804"));
         m_voice->setVolume(0);
         m_voice->setRate(0);
+        std::promise<void> ended;
+        m_voice->setReadingDone([&ended](bool) { ended.set_value(); });
         auto reading = std::async(std::launch::async, [this] { m_voice->speak("1001"); });
         // A limit against a hang, far above the length of the speech.
-        const bool returned = reading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+        const bool returned = reading.wait_for(std::chrono::seconds(60)) == std::future_status::ready
+            && ended.get_future().wait_for(std::chrono::seconds(60)) == std::future_status::ready;
         if (!returned)
-            qFatal("reading aloud did not return");
+            qFatal("reading aloud did not end");
+        m_voice->setReadingDone(nullptr);
 
         QVERIFY(loudest(mandarinSamples(100, 0)) > 1000);
+    }
+
+    void windowKeepsRunningWhileItSpeaks()
+    {
+        PacedSink device;
+        SpeechService speech(std::make_unique<EspeakBackend>(device.sink()));
+        speech.initVoice();
+        int ticksWhilePlaying = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            if (device.played > 0)
+                ++ticksWhilePlaying;
+        });
+        ticker.start(10);
+        speech.readAloud(QStringLiteral("1001 1002 1003 1004"));
+        // A second of speech heard, a hundred ticks of the timer meanwhile; a
+        // tenth of them is plenty to tell a window that answers from one that
+        // waits for the reading.
+        QTRY_VERIFY_WITH_TIMEOUT(device.played >= device.rate, 30000);
+        QVERIFY2(ticksWhilePlaying >= 10, qPrintable(QString::number(ticksWhilePlaying)));
+    }
+
+    void newReadingOrStopCutsTheLastOneOff_data()
+    {
+        QTest::addColumn<bool>("stopped");
+        QTest::newRow("a new reading") << false;
+        QTest::newRow("a new draw stops it") << true;
+    }
+
+    void newReadingOrStopCutsTheLastOneOff()
+    {
+        QFETCH(bool, stopped);
+        const QString longReading = QStringLiteral("1001 1002 1003 1004 1005 1006");
+        PacedSink device;
+        SpeechService speech(std::make_unique<EspeakBackend>(device.sink()));
+        speech.initVoice();
+        const long whole = static_cast<long>(EspeakBackend::synthesizeToMemory(longReading.toStdString()).size());
+        speech.readAloud(longReading);
+        QTRY_VERIFY_WITH_TIMEOUT(device.played > 0, 30000);
+        if (stopped)
+            speech.stopReading();
+        else
+            speech.readAloud(QStringLiteral("1"));
+        // The long reading lasts over three seconds; cut off, it and the
+        // short one are over well within two.
+        QTest::qWait(2000);
+        QVERIFY2(device.played < whole / 2, qPrintable(QStringLiteral("%1 of %2").arg(device.played).arg(whole)));
     }
 
     void dialogSetsUpTheEngineOnEspeak()
     {
         QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("Volume"), 0);
-        SpeechDialog dialog(createPlatformSpeechBackend());
-        dialog.initVoice();
+        SpeechService speech(createPlatformSpeechBackend());
+        SpeechDialog dialog(&speech);
+        speech.initVoice();
         auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
         QVERIFY(combo->count() > 1);
         QCOMPARE(combo->currentData().toString().toStdString(), m_backend.findBestVoice("language=804")->id());
         QCOMPARE(combo->currentText(), QStringLiteral("Chinese (Mandarin)"));
-        dialog.setVoiceEnabled(true, false);
-        dialog.speak(QStringLiteral("1001"), true);
+        speech.setVoiceEnabled(true, false);
+        speech.speak(QStringLiteral("1001"), true);
     }
 
     void voiceListShowsTheProgramsLanguagesByName_data()
@@ -262,8 +333,9 @@ private slots:
         QFETCH(QString, storedVoice);
         QFETCH(QString, shown);
         QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).setValue(QStringLiteral("VoiceLib"), storedVoice);
-        SpeechDialog dialog(std::make_unique<EspeakBackend>([](const short *, int) {}));
-        dialog.initVoice();
+        SpeechService speech(std::make_unique<EspeakBackend>([](const short *, int) {}));
+        SpeechDialog dialog(&speech);
+        speech.initVoice();
         auto *combo = dialog.findChild<QComboBox *>(QStringLiteral("comboBox"));
         QStringList items;
         for (int i = 0; i < combo->count(); ++i)

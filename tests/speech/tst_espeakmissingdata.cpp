@@ -1,5 +1,6 @@
 #include "speech/espeakbackend.h"
 #include "speech/speechdialog.h"
+#include "speech/speechservice.h"
 
 #include "../support/testenvironment.h"
 
@@ -34,11 +35,12 @@ private slots:
 
     void dialogStaysQuiet()
     {
-        SpeechDialog dialog(createPlatformSpeechBackend());
-        dialog.initVoice();
+        SpeechService speech(createPlatformSpeechBackend());
+        SpeechDialog dialog(&speech);
+        speech.initVoice();
         QCOMPARE(dialog.findChild<QComboBox *>(QStringLiteral("comboBox"))->count(), 0);
-        dialog.readAloud(QStringLiteral("1001"));
-        dialog.speak(QStringLiteral("1001"), true);
+        speech.readAloud(QStringLiteral("1001"));
+        speech.speak(QStringLiteral("1001"), true);
     }
 };
 

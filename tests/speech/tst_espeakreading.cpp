@@ -1,8 +1,10 @@
 #include "speech/espeakbackend.h"
+#include "speech/espeakreading.h"
 #include "speech/pinyintable.h"
 
 #include "../support/testenvironment.h"
 
+#include <QFile>
 #include <QRegularExpression>
 
 #include <memory>
@@ -15,6 +17,18 @@ QString sounds(const std::string &phonemes)
     QString said = QString::fromStdString(phonemes);
     said.remove(QRegularExpression(QStringLiteral("[',]|_[|!:]")));
     return said.simplified();
+}
+
+// espeak-ng's Cantonese sounds as Jyutping: it writes the tone after the
+// vowel, before a final consonant ("si6n"), and the initial ng as N.
+QString jyutping(const QString &sounds)
+{
+    QString syllables = sounds;
+    syllables.remove(QLatin1Char(' '));
+    syllables.replace(QLatin1Char('N'), QStringLiteral("ng"));
+    syllables.replace(QRegularExpression(QStringLiteral("(\\d)([mnptk])")), QStringLiteral("\\2\\1"));
+    syllables.replace(QRegularExpression(QStringLiteral("(\\d)(?!$)")), QStringLiteral("\\1 "));
+    return syllables;
 }
 }
 
@@ -76,7 +90,16 @@ private slots:
             QTest::newRow(row) << mandarin << "cmn" << false << digits << pinyin << reading;
         };
         mandarinNumber("inner zeros: 1001", "1001", "一千零一");
-        mandarinNumber("inner zeros: 2001", "2001", "二千零一");
+        mandarinNumber("two thousand is 两千", "2001", "两千零一");
+        mandarinNumber("two ten thousands is 两万", "20000", "两万");
+        mandarinNumber("two hundred million is 两亿", "200000000", "两亿");
+        mandarinNumber("两 before 万 and before 千", "22000", "两万两千");
+        mandarinNumber("two hundred stays 二百", "200", "二百");
+        mandarinNumber("twenty stays 二十", "20", "二十");
+        mandarinNumber("two alone stays 二", "2", "二");
+        mandarinNumber("twelve ten thousands stays 二", "120000", "十二万");
+        mandarinNumber("twenty ten thousands stays 二", "200000", "二十万");
+        mandarinNumber("two thousand ten thousands", "20000000", "两千万");
         mandarinNumber("inner zero before tens", "3050", "三千零五十");
         mandarinNumber("one ten after a zero", "1010", "一千零一十");
         mandarinNumber("leading zeros read as a code", "0012", "零零一二");
@@ -101,8 +124,15 @@ private slots:
         // U+2000B has no Mandarin reading; espeak-ng would spell its code.
         QTest::newRow("character without a reading left out")
             << mandarin << "cmn" << true << QString::fromUcs4(U"张\U0002000B伟") << pinyin << "张伟";
+        // U+20BB7 has no reading of its own; Unihan links it to 吉 only as a
+        // spoofing variant.
+        QTest::newRow("character read as its variant")
+            << mandarin << "cmn" << true << QString::fromUcs4(U"\U00020BB7祥") << pinyin << "吉祥";
+        QTest::newRow("Cantonese character read as its variant")
+            << cantonese << "yue" << true << QString::fromUcs4(U"\U00020BB7祥") << cantonese << "吉祥";
         QTest::newRow("pinyin voice chosen itself") << pinyin << "cmn-latn-pinyin" << false << "1001" << pinyin
                                                     << "一千零一";
+        QTest::newRow("Cantonese 两千") << cantonese << "yue" << false << "2001" << cantonese << "两千零一";
         QTest::newRow("Cantonese inner zero") << cantonese << "yue" << false << "3050" << cantonese << "三千零五十";
         QTest::newRow("Cantonese digit by digit") << cantonese << "yue" << true << "1001" << cantonese
                                                   << "一零零一";
@@ -122,6 +152,86 @@ private slots:
         const QString expected = plainSounds(referenceVoice, reference);
         QVERIFY(!expected.isEmpty());
         QCOMPARE(soundsAs(voice, language, digitByDigit, text), expected);
+    }
+
+    // Every surname of speech/surnames.tsv, with a given name after it in
+    // Mandarin and alone in Cantonese, against espeak-ng reading the pinyin
+    // and the Jyutping of the table.
+    void surnamesAreReadAsSurnames_data()
+    {
+        QTest::addColumn<QString>("surname");
+        QTest::addColumn<QString>("mandarin");
+        QTest::addColumn<QString>("cantonese");
+        QFile table(QStringLiteral(ZANDREL_SURNAMES));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+        int rows = 0;
+        while (!table.atEnd()) {
+            const QString line = QString::fromUtf8(table.readLine()).trimmed();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+                continue;
+            const QStringList columns = line.split(QLatin1Char('\t'));
+            QTest::newRow(qPrintable(columns.value(0))) << columns.value(0) << columns.value(1) << columns.value(2);
+            ++rows;
+        }
+        QCOMPARE(static_cast<std::size_t>(rows), PinyinTable::surnames().size());
+    }
+
+    void surnamesAreReadAsSurnames()
+    {
+        QFETCH(QString, surname);
+        QFETCH(QString, mandarin);
+        QFETCH(QString, cantonese);
+        const QString name = surname + QStringLiteral("明");
+        const std::string inMandarin = espeakNameText(name.toStdString(), ChineseReading::Mandarin);
+        QCOMPARE(soundsAs(QStringLiteral("sit/cmn"), QStringLiteral("cmn"), true, QString::fromStdString(inMandarin)),
+                 plainSounds(QStringLiteral("sit/cmn-Latn-pinyin"), mandarin + QStringLiteral(" ming2")));
+        const std::string inCantonese = espeakNameText(surname.toStdString(), ChineseReading::Cantonese);
+        QCOMPARE(jyutping(soundsAs(QStringLiteral("sit/yue"), QStringLiteral("yue"), true,
+                                   QString::fromStdString(inCantonese))),
+                 cantonese);
+    }
+
+    void namesTheVoiceCannotReadAreNotRead_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("reading");
+        QTest::addColumn<bool>("read");
+        const int none = int(ChineseReading::None);
+        const int mandarin = int(ChineseReading::Mandarin);
+        const int cantonese = int(ChineseReading::Cantonese);
+        QTest::newRow("Chinese name, Mandarin") << "张伟" << mandarin << true;
+        QTest::newRow("Chinese name, Cantonese") << "张伟" << cantonese << true;
+        QTest::newRow("Chinese name, English") << "张伟" << none << false;
+        QTest::newRow("Latin name, English") << "Anna Li" << none << true;
+        QTest::newRow("variant read instead") << QString::fromUcs4(U"\U00020BB7祥") << mandarin << true;
+        QTest::newRow("no reading and no variant") << QString::fromUcs4(U"张\U0002000B") << mandarin << false;
+        QTest::newRow("no reading and no variant, Cantonese")
+            << QString::fromUcs4(U"张\U0002000B") << cantonese << false;
+    }
+
+    void namesTheVoiceCannotReadAreNotRead()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, reading);
+        QFETCH(bool, read);
+        QCOMPARE(!espeakNameText(name.toStdString(), ChineseReading(reading)).empty(), read);
+    }
+
+    void variantsStandInForCharactersWithoutAReading_data()
+    {
+        QTest::addColumn<uint>("character");
+        QTest::addColumn<uint>("readAs");
+        QTest::newRow("spoofing variant") << uint(0x20BB7) << uint(0x5409);
+        QTest::newRow("has a reading of its own") << uint(0x5409) << uint(0x5409);
+        QTest::newRow("neither reading nor variant") << uint(0x2000B) << uint(0);
+        QTest::newRow("no ideograph") << uint('A') << uint('A');
+    }
+
+    void variantsStandInForCharactersWithoutAReading()
+    {
+        QFETCH(uint, character);
+        QFETCH(uint, readAs);
+        QCOMPARE(uint(PinyinTable::readableForm(character)), readAs);
     }
 
     void mandarinVoiceAloneWouldDropTheZero()

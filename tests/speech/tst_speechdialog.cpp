@@ -1,4 +1,5 @@
 #include "speech/speechdialog.h"
+#include "speech/speechservice.h"
 
 #include "../support/recordingservices.h"
 #include "../support/recordingspeechbackend.h"
@@ -21,15 +22,19 @@ class TestSpeechDialog : public QObject
 
 private:
     std::shared_ptr<SpeechRecord> m_record;
+    std::unique_ptr<SpeechService> m_service;
     std::unique_ptr<SpeechDialog> m_dialog;
 
-    // The dialog as the main window has it: built, its engine set up, shown.
+    // The dialog as the main window has it: built on the speech service,
+    // the engine set up, shown.
     void openDialog(const QStringList &voices = {"A:409", "B:804", "C:409"})
     {
         auto backend = std::make_unique<RecordingSpeechBackend>(voices);
         m_record = backend->record();
-        m_dialog = std::make_unique<SpeechDialog>(std::move(backend));
-        m_dialog->initVoice();
+        m_dialog.reset();
+        m_service = std::make_unique<SpeechService>(std::move(backend));
+        m_dialog = std::make_unique<SpeechDialog>(m_service.get());
+        m_service->initVoice();
         m_dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
         m_record->calls.clear();
@@ -66,7 +71,11 @@ private:
 
 private slots:
     void init() { TestEnvironment::clearUserData(); }
-    void cleanup() { m_dialog.reset(); }
+    void cleanup()
+    {
+        m_dialog.reset();
+        m_service.reset();
+    }
 
     void firstRunShowsTheDefaults()
     {
@@ -87,7 +96,10 @@ private slots:
         QCOMPARE(findByName<QCheckBox>(*m_dialog, "checkBox_readName")->text(), QStringLiteral("Read the student's name"));
         QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit_template")->text(), QStringLiteral("%1"));
         QCOMPARE(findByName<QLabel>(*m_dialog, "label_template")->text(), QStringLiteral("Announcement"));
-        QVERIFY(!m_dialog->readsNames());
+        QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit_nameTemplate")->text(), QStringLiteral("%1"));
+        QCOMPARE(findByName<QLabel>(*m_dialog, "label_nameTemplate")->text(),
+                 QStringLiteral("Announcement with names"));
+        QVERIFY(!m_service->readsNames());
         // Building the dialog stores nothing.
         QVERIFY(QSettings(QStringLiteral("Velmor"), QStringLiteral("Speech")).allKeys().isEmpty());
 
@@ -108,7 +120,7 @@ private slots:
         QCOMPARE(findByName<QSlider>(*m_dialog, "horizontalSlider_2")->value(), -3);
         QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox")->isChecked());
         QCOMPARE(findByName<QComboBox>(*m_dialog, "comboBox")->currentText(), QStringLiteral("C"));
-        QVERIFY(!m_dialog->isVoiceEnabled());
+        QVERIFY(!m_service->isVoiceEnabled());
     }
 
     void releasingASliderStoresAndSpeaks_data()
@@ -196,16 +208,27 @@ private slots:
     {
         RecordingServices services;
         openDialog();
-        const QStringList greyed{"checkBox", "horizontalSlider", "pushButton", "label", "label_2", "label_3",
-                                 "comboBox", "lineEdit", "checkBox_digits", "checkBox_readName", "label_template",
-                                 "lineEdit_template"};
+        const QStringList greyed{"checkBox",
+                                 "horizontalSlider",
+                                 "pushButton",
+                                 "label",
+                                 "label_2",
+                                 "label_3",
+                                 "comboBox",
+                                 "lineEdit",
+                                 "checkBox_digits",
+                                 "checkBox_readName",
+                                 "label_template",
+                                 "lineEdit_template",
+                                 "label_nameTemplate",
+                                 "lineEdit_nameTemplate"};
         const QStringList active{"label_4", "horizontalSlider_2", "pushButton_3", "checkBox_2", "pushButton_2"};
 
         auto *disable = findByName<QCheckBox>(*m_dialog, "checkBox_2");
         disable->click();
         QCOMPARE(stored(QStringLiteral("Enable")), QVariant(false));
         QCOMPARE(services.switchStates, QList<bool>{false});
-        QVERIFY(!m_dialog->isVoiceEnabled());
+        QVERIFY(!m_service->isVoiceEnabled());
         for (const QString &name : greyed)
             QVERIFY2(!findByName<QWidget>(*m_dialog, name)->isEnabled(), qPrintable(name));
         for (const QString &name : active)
@@ -238,7 +261,7 @@ private slots:
         QFETCH(bool, save);
         RecordingServices services;
         openDialog();
-        m_dialog->setVoiceEnabled(false, save);
+        m_service->setVoiceEnabled(false, save);
         QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox_2")->isChecked());
         QVERIFY(!findByName<QComboBox>(*m_dialog, "comboBox")->isEnabled());
         QCOMPARE(stored(QStringLiteral("Enable")), save ? QVariant(false) : QVariant());
@@ -253,15 +276,20 @@ private slots:
         QCOMPARE(stored(QStringLiteral("DigitByDigit")), QVariant(false));
         findByName<QCheckBox>(*m_dialog, "checkBox_readName")->click();
         QCOMPARE(stored(QStringLiteral("ReadName")), QVariant(true));
-        QVERIFY(m_dialog->readsNames());
+        QVERIFY(m_service->readsNames());
         auto *pattern = findByName<QLineEdit>(*m_dialog, "lineEdit_template");
         pattern->setFocus();
         pattern->selectAll();
         QTest::keyClicks(pattern, QStringLiteral("Please answer, %1"));
         QCOMPARE(stored(QStringLiteral("Template")).toString(), QStringLiteral("Please answer, %1"));
+        auto *namePattern = findByName<QLineEdit>(*m_dialog, "lineEdit_nameTemplate");
+        namePattern->setFocus();
+        namePattern->selectAll();
+        QTest::keyClicks(namePattern, QStringLiteral("%1, please"));
+        QCOMPARE(stored(QStringLiteral("NameTemplate")).toString(), QStringLiteral("%1, please"));
         QVERIFY(m_record->calls.isEmpty());
 
-        m_dialog->readAloud(QStringLiteral("1001"));
+        m_service->readAloud(QStringLiteral("1001"));
         QCOMPARE(m_record->calls.last(), QStringLiteral("speak Please answer, 1001"));
         QCOMPARE(m_record->digitModes.last(), false);
 
@@ -270,6 +298,7 @@ private slots:
         QVERIFY(!findByName<QCheckBox>(*m_dialog, "checkBox_digits")->isChecked());
         QVERIFY(findByName<QCheckBox>(*m_dialog, "checkBox_readName")->isChecked());
         QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit_template")->text(), QStringLiteral("Please answer, %1"));
+        QCOMPARE(findByName<QLineEdit>(*m_dialog, "lineEdit_nameTemplate")->text(), QStringLiteral("%1, please"));
     }
 
     void announcementIsReadThroughTheTemplate_data()
@@ -293,7 +322,7 @@ private slots:
         QFETCH(QString, spoken);
         store(QStringLiteral("Template"), pattern);
         openDialog();
-        m_dialog->readAloud(announced);
+        m_service->readAloud(announced);
         QCOMPARE(m_record->calls.last(), QStringLiteral("speak ") + spoken);
         // The test controls read the test text as it stands.
         findByName<QPushButton>(*m_dialog, "pushButton")->click();

@@ -1,10 +1,12 @@
 #include "speech/speechdialog.h"
+#include "speech/speechservice.h"
+#include "speech/voicelanguage.h"
 #include "speech/voicenames.h"
 
-#include "../support/modalanswerer.h"
 #include "../support/recordingspeechbackend.h"
 #include "../support/testenvironment.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QSet>
 #include <QSettings>
@@ -19,15 +21,24 @@ namespace {
 struct Engine
 {
     std::shared_ptr<SpeechRecord> record;
+    std::unique_ptr<SpeechService> service;
     std::unique_ptr<SpeechDialog> dialog;
+
+    // The dialog goes first: it shows the service.
+    void reset()
+    {
+        dialog.reset();
+        service.reset();
+    }
 };
 
 Engine startEngine(const QStringList &voices, Failure failure = Failure::None, bool narrowed = false)
 {
     auto backend = std::make_unique<RecordingSpeechBackend>(voices, failure);
     backend->setNarrowsVoiceList(narrowed);
-    Engine engine{backend->record(), std::make_unique<SpeechDialog>(std::move(backend))};
-    engine.dialog->initVoice();
+    Engine engine{backend->record(), std::make_unique<SpeechService>(std::move(backend)), nullptr};
+    engine.dialog = std::make_unique<SpeechDialog>(engine.service.get());
+    engine.service->initVoice();
     return engine;
 }
 
@@ -127,7 +138,7 @@ private slots:
         QCOMPARE(engine.dialog->findChild<QComboBox *>(QStringLiteral("comboBox"))->currentText(), shown);
 
         engine.record->calls.clear();
-        engine.dialog->readAloud(QStringLiteral("1001"));
+        engine.service->readAloud(QStringLiteral("1001"));
         QCOMPARE(engine.record->calls.contains(QStringLiteral("speak 1001")), ready);
 
         // A voice found by the search is used, not stored.
@@ -135,7 +146,7 @@ private slots:
                  storedVoice);
 
         engine.record->calls.clear();
-        engine.dialog.reset();
+        engine.reset();
         QCOMPARE(engine.record->calls, (ready ? QStringList{"release voice", "shutdown"} : QStringList{}));
         QCOMPARE(engine.record->openSessions, 0);
         QCOMPARE(engine.record->liveTokens, 0);
@@ -145,12 +156,12 @@ private slots:
     {
         Engine engine = startEngine({"A:804", "B:409"});
         engine.record->calls.clear();
-        engine.dialog->releaseVoice();
+        engine.service->releaseVoice();
         QCOMPARE(engine.record->calls, (QStringList{"release voice", "shutdown"}));
         QCOMPARE(engine.record->liveTokens, 0);
 
-        engine.dialog->readAloud(QStringLiteral("1001"));
-        engine.dialog.reset();
+        engine.service->readAloud(QStringLiteral("1001"));
+        engine.reset();
         QCOMPARE(engine.record->calls, (QStringList{"release voice", "shutdown"}));
         QCOMPARE(engine.record->openSessions, 0);
     }
@@ -177,8 +188,8 @@ private slots:
             storeSpeechSetting(QStringLiteral("Speed"), speed);
         Engine engine = startEngine({"A:804"});
         engine.record->calls.clear();
-        engine.dialog->readAloud(QStringLiteral("1001"));
-        engine.dialog->readAloud(QStringLiteral("1001"));
+        engine.service->readAloud(QStringLiteral("1001"));
+        engine.service->readAloud(QStringLiteral("1001"));
         QCOMPARE(engine.record->calls, reading + reading);
     }
 
@@ -186,14 +197,14 @@ private slots:
     {
         storeSpeechSetting(QStringLiteral("Enable"), false);
         Engine engine = startEngine({"A:804", "B:409"});
-        QVERIFY(!engine.dialog->isVoiceEnabled());
+        QVERIFY(!engine.service->isVoiceEnabled());
         engine.record->calls.clear();
-        engine.dialog->readAloud(QStringLiteral("1001"));
-        engine.dialog->speak(QStringLiteral("1001"), true);
+        engine.service->readAloud(QStringLiteral("1001"));
+        engine.service->speak(QStringLiteral("1001"), true);
         QVERIFY(engine.record->calls.isEmpty());
 
-        engine.dialog->setVoiceEnabled(true, false);
-        engine.dialog->readAloud(QStringLiteral("1001"));
+        engine.service->setVoiceEnabled(true, false);
+        engine.service->readAloud(QStringLiteral("1001"));
         QCOMPARE(engine.record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 1001"}));
     }
 
@@ -239,7 +250,7 @@ private slots:
         Engine engine = startEngine(kEspeakLikeVoices, Failure::None, true);
         engine.record->calls.clear();
         for (int reading = 0; reading < 60; ++reading)
-            engine.dialog->readAloud(QStringLiteral("1001"));
+            engine.service->readAloud(QStringLiteral("1001"));
         QSet<QString> drawn;
         for (const QString &call : engine.record->calls) {
             if (call.startsWith(QStringLiteral("setVoice ")))
@@ -309,14 +320,14 @@ private slots:
         if (stored.isValid())
             storeSpeechSetting(QStringLiteral("DigitByDigit"), stored);
         Engine engine = startEngine({"A:804"});
-        engine.dialog->readAloud(QStringLiteral("1001"));
-        engine.dialog->readAloud(QStringLiteral("1002"));
+        engine.service->readAloud(QStringLiteral("1001"));
+        engine.service->readAloud(QStringLiteral("1002"));
         QCOMPARE(engine.record->digitModes, (QList<bool>{digitByDigit, digitByDigit}));
         // The text is handed over as the caller gives it.
         QCOMPARE(engine.record->calls.filter(QStringLiteral("speak ")), (QStringList{"speak 1001", "speak 1002"}));
     }
 
-    void silenceIsToldOncePerRun_data()
+    void silenceIsKnownWithoutAMessageBox_data()
     {
         QTest::addColumn<QStringList>("voices");
         QTest::addColumn<Failure>("failure");
@@ -326,46 +337,132 @@ private slots:
         QTest::newRow("no voices") << QStringList{} << Failure::None << true;
     }
 
-    void silenceIsToldOncePerRun()
+    void silenceIsKnownWithoutAMessageBox()
     {
         QFETCH(QStringList, voices);
         QFETCH(Failure, failure);
         QFETCH(bool, silentFromTheStart);
         Engine engine = startEngine(voices, failure);
-        QCOMPARE(engine.dialog->isSilent(), silentFromTheStart);
-        QSignalSpy changes(engine.dialog.get(), &SpeechDialog::silenceChanged);
+        QCOMPARE(engine.service->isSilent(), silentFromTheStart);
+        QSignalSpy changes(engine.service.get(), &SpeechService::silenceChanged);
 
-        // Switched off, nothing is read and nothing told.
-        engine.dialog->setVoiceEnabled(false, false);
-        ModalAnswerer none(QDialogButtonBox::Ok, 300);
-        engine.dialog->readAloud(QStringLiteral("1001"));
-        QTest::qWait(400);
-        QVERIFY(!none.answered());
+        // Switched off, nothing is read and nothing learnt.
+        engine.service->setVoiceEnabled(false, false);
+        engine.service->readAloud(QStringLiteral("1001"));
+        QCoreApplication::processEvents();
+        QCOMPARE(engine.service->isSilent(), silentFromTheStart);
 
-        engine.dialog->setVoiceEnabled(true, false);
-        ModalAnswerer told;
-        engine.dialog->readAloud(QStringLiteral("1001"));
-        QTRY_VERIFY(told.answered());
-        QCOMPARE(told.text(), QStringLiteral("No sound device was found; drawn IDs are not read aloud."));
-        QCOMPARE(told.text(), SpeechDialog::silenceMessage());
-        QVERIFY(engine.dialog->isSilent());
+        engine.service->setVoiceEnabled(true, false);
+        engine.service->readAloud(QStringLiteral("1001"));
+        QTRY_VERIFY(engine.service->isSilent());
         QCOMPARE(changes.count(), silentFromTheStart ? 0 : 1);
-
-        ModalAnswerer again(QDialogButtonBox::Ok, 300);
-        engine.dialog->readAloud(QStringLiteral("1002"));
-        QTest::qWait(400);
-        QVERIFY(!again.answered());
+        QCOMPARE(SpeechService::silenceMessage(),
+                 QStringLiteral("No sound device was found; drawn IDs are not read aloud."));
+        engine.service->readAloud(QStringLiteral("1002"));
+        QTest::qWait(50);
+        // Nothing takes the keyboard from the window.
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(!QApplication::activePopupWidget());
+        QCOMPARE(changes.count(), silentFromTheStart ? 0 : 1);
     }
 
     void heardReadingsAreNotSilent()
     {
         Engine engine = startEngine({"A:804"});
-        QVERIFY(!engine.dialog->isSilent());
-        ModalAnswerer none(QDialogButtonBox::Ok, 300);
-        engine.dialog->readAloud(QStringLiteral("1001"));
-        QTest::qWait(400);
-        QVERIFY(!none.answered());
-        QVERIFY(!engine.dialog->isSilent());
+        QVERIFY(!engine.service->isSilent());
+        engine.service->readAloud(QStringLiteral("1001"));
+        QTest::qWait(50);
+        QVERIFY(!engine.service->isSilent());
+    }
+
+    void announcementReadsNamesOnlyWhereTheVoiceCan_data()
+    {
+        QTest::addColumn<QString>("voice");
+        QTest::addColumn<bool>("readsNames");
+        QTest::addColumn<QStringList>("students");
+        QTest::addColumn<QString>("spoken");
+        const QStringList zhang{"1001:张伟"};
+        QTest::newRow("IDs") << "A:804" << false << zhang << "请1001号同学回答";
+        QTest::newRow("a name has its own sentence") << "A:804" << true << zhang << "请张伟回答";
+        QTest::newRow("no name in the roster") << "A:804" << true << QStringList{"1002:"} << "请1002号同学回答";
+        QTest::newRow("some with names") << "A:804" << true << QStringList{"1001:张伟", "1002:"} << "请张伟 1002 回答";
+        QTest::newRow("Cantonese voice") << "A:C04" << true << zhang << "请张伟回答";
+        QTest::newRow("espeak-ng's Mandarin") << "A:cmn" << true << zhang << "请张伟回答";
+        QTest::newRow("English voice reads the ID") << "A:409" << true << zhang << "请1001号同学回答";
+        QTest::newRow("English voice reads a Latin name")
+            << "A:409" << true << QStringList{"1003:Anna"} << "请Anna回答";
+        QTest::newRow("a name the engine cannot read")
+            << "A:804" << true << QStringList{"1004:?祥"} << "请1004号同学回答";
+    }
+
+    void announcementReadsNamesOnlyWhereTheVoiceCan()
+    {
+        QFETCH(QString, voice);
+        QFETCH(bool, readsNames);
+        QFETCH(QStringList, students);
+        QFETCH(QString, spoken);
+        storeSpeechSetting(QStringLiteral("ReadName"), readsNames);
+        storeSpeechSetting(QStringLiteral("Template"), QStringLiteral("请%1号同学回答"));
+        storeSpeechSetting(QStringLiteral("NameTemplate"), QStringLiteral("请%1回答"));
+        Engine engine = startEngine({voice});
+        engine.record->calls.clear();
+        QVector<AnnouncedStudent> announced;
+        for (const QString &student : students)
+            announced.append({student.section(QLatin1Char(':'), 0, 0), student.section(QLatin1Char(':'), 1)});
+        engine.service->announce(announced, students.size() > 1 ? QStringLiteral(" ") : QString());
+        QCOMPARE(engine.record->calls.filter(QStringLiteral("speak ")), QStringList{QStringLiteral("speak ") + spoken});
+    }
+
+    void randomVoiceForANameIsOneThatReadsIt()
+    {
+        storeSpeechSetting(QStringLiteral("Random"), true);
+        storeSpeechSetting(QStringLiteral("ReadName"), true);
+        Engine engine = startEngine(kEspeakLikeVoices, Failure::None, true);
+        engine.record->calls.clear();
+        std::srand(11);
+        for (int reading = 0; reading < 60; ++reading)
+            engine.service->announce({{QStringLiteral("1001"), QStringLiteral("张伟")}}, QString());
+        QSet<QString> drawn;
+        for (const QString &call : engine.record->calls) {
+            if (call.startsWith(QStringLiteral("setVoice ")))
+                drawn << call.mid(9);
+        }
+        QCOMPARE(drawn, (QSet<QString>{"sit/cmn", "sit/yue"}));
+        const QStringList spoken = engine.record->calls.filter(QStringLiteral("speak "));
+        QCOMPARE(QSet<QString>(spoken.begin(), spoken.end()), QSet<QString>{"speak 张伟"});
+    }
+
+    void voicesThatReadChinese_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<bool>("readsChinese");
+        QTest::newRow("SAPI PRC") << "804" << true;
+        QTest::newRow("SAPI Hong Kong") << "C04" << true;
+        QTest::newRow("SAPI Taiwan among others") << "409;404" << true;
+        QTest::newRow("SAPI English") << "409" << false;
+        QTest::newRow("SAPI Japanese") << "411" << false;
+        QTest::newRow("espeak-ng Mandarin") << "cmn" << true;
+        QTest::newRow("espeak-ng Cantonese") << "yue" << true;
+        QTest::newRow("espeak-ng English") << "en-us" << false;
+        QTest::newRow("espeak-ng Hakka") << "hak" << false;
+        QTest::newRow("none") << "" << false;
+    }
+
+    void voicesThatReadChinese()
+    {
+        QFETCH(QString, language);
+        QFETCH(bool, readsChinese);
+        QCOMPARE(VoiceLanguage::readsChinese(language), readsChinese);
+        QCOMPARE(VoiceLanguage::canRead(language, QStringLiteral("张伟")), readsChinese);
+        QVERIFY(VoiceLanguage::canRead(language, QStringLiteral("Anna 1001")));
+    }
+
+    void stoppingCutsTheReadingOff()
+    {
+        Engine engine = startEngine({"A:804"});
+        engine.service->readAloud(QStringLiteral("1001"));
+        engine.service->stopReading();
+        QCOMPARE(engine.record->stops, 1);
     }
 
     void randomVoiceIsDrawnForEveryReading()
@@ -384,11 +481,11 @@ private slots:
         }
         std::srand(generatorStart);
         for (int reading = 0; reading < 8; ++reading)
-            engine.dialog->readAloud(QStringLiteral("1001"));
+            engine.service->readAloud(QStringLiteral("1001"));
         QCOMPARE(engine.record->calls, expected);
 
         engine.record->calls.clear();
-        engine.dialog->speak(QStringLiteral("2015"), false);
+        engine.service->speak(QStringLiteral("2015"), false);
         QCOMPARE(engine.record->calls, (QStringList{"setVolume 100", "setRate 1", "speak 2015"}));
     }
 };

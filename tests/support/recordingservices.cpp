@@ -45,9 +45,10 @@ bool RecordingServices::isStudentOfClass(const QString &className, const QString
     return studentOfClass && studentOfClass(className, id);
 }
 
-void RecordingServices::calculateScores(int aScore, int fScore, int rounding)
+bool RecordingServices::calculateScores(int aScore, int fScore, int rounding)
 {
     calculations.append({aScore, fScore, rounding});
+    return scoreFilesWritten;
 }
 
 void RecordingServices::exportScoreWorkbook(int aScore, int fScore, int rounding)

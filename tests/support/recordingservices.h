@@ -63,6 +63,8 @@ public:
     std::function<bool(const QString &className, const QString &id)> studentOfClass;
     // Unset, every average is 0, as when no main window is there.
     std::function<void(const QStringList &scoreStrings, std::vector<double> &averages)> averages;
+    // Whether the score files were written.
+    bool scoreFilesWritten = true;
     // Runs after each wheel rest is counted, e.g. to start the next spin.
     std::function<void()> onRest;
 
@@ -72,7 +74,7 @@ public:
     QString dataDirectory() const override;
     void onWheelStopped() override;
     bool isStudentOfClass(const QString &className, const QString &id) override;
-    void calculateScores(int aScore, int fScore, int rounding) override;
+    bool calculateScores(int aScore, int fScore, int rounding) override;
     void openScoreFiles() override;
     void exportScoreWorkbook(int aScore, int fScore, int rounding) override;
     void openDataDirectory() override;

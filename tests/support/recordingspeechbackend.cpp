@@ -38,12 +38,20 @@ public:
     void speak(const std::string &text) override
     {
         m_record->calls << QStringLiteral("speak ") + QString::fromStdString(text);
+        if (m_done)
+            m_done(m_soundDevice);
     }
-    bool reachedSoundDevice() const override { return m_soundDevice; }
+    void stop() override { ++m_record->stops; }
+    void setReadingDone(ReadingDone done) override { m_done = std::move(done); }
+    std::string nameText(const std::string &name) const override
+    {
+        return name.find('?') == std::string::npos ? name : std::string();
+    }
 
 private:
     std::shared_ptr<SpeechRecord> m_record;
     bool m_soundDevice;
+    ReadingDone m_done;
 };
 
 class RecordedListing : public SpeechBackend::TokenEnumerator

@@ -8,7 +8,7 @@
 #include <memory>
 
 // What a RecordingSpeechBackend saw; it outlives the back end, so a test can
-// read it after the dialog that owned the back end is gone.
+// read it after the service that owned the back end is gone.
 struct SpeechRecord
 {
     // Every call in order, as short lines: "initialize", "setVoice B",
@@ -19,13 +19,17 @@ struct SpeechRecord
     // Every digit reading applied, kept apart from the calls so that the
     // calls read as the platform's speech interface sees them.
     QList<bool> digitModes;
+    // How often a reading under way was cut off.
+    int stops = 0;
 };
 
 // Plays the platform's speech interface from a script and writes down every
-// call. Voices are given as "id:language", "id:language:preferred" or
+// call; a reading ends as soon as it starts. Voices are given as
+// "id:language", "id:language:preferred" or
 // "id:language:preferred:description", for example "B:804:preferred" or
 // "roa/pap:pap::Papiamento"; the best voice for "language=804" is the first
-// listed voice of language 804 that is preferred, else the first of 804.
+// listed voice of language 804 that is preferred, else the first of 804. A
+// name with a '?' in it stands for one that the engine cannot read.
 class RecordingSpeechBackend : public SpeechBackend
 {
 public:

@@ -1,7 +1,7 @@
 #include "speechcapture.h"
 
 #include "recordingspeechbackend.h"
-#include "speech/speechdialog.h"
+#include "speech/speechservice.h"
 
 namespace {
 std::shared_ptr<SpeechRecord> g_newestRecord;
@@ -11,7 +11,7 @@ namespace SpeechCapture {
 
 void install()
 {
-    SpeechDialog::setBackendFactory([]() -> std::unique_ptr<SpeechBackend> {
+    SpeechService::setBackendFactory([]() -> std::unique_ptr<SpeechBackend> {
         auto backend = std::make_unique<RecordingSpeechBackend>(QStringList{QStringLiteral("sit/cmn:804:preferred")});
         g_newestRecord = backend->record();
         return backend;
@@ -29,6 +29,11 @@ QStringList spokenTexts()
             spoken << call.mid(prefix.size());
     }
     return spoken;
+}
+
+int cutOffs()
+{
+    return g_newestRecord ? g_newestRecord->stops : 0;
 }
 
 void clear()

@@ -3,13 +3,15 @@
 
 #include <QStringList>
 
-// Every SpeechDialog a test program builds speaks through a recording back
+// Every SpeechService a test program builds speaks through a recording back
 // end with one Mandarin voice, so nothing is played and a test can read what
 // the program read aloud.
 namespace SpeechCapture {
 void install();
-// The texts spoken by the newest speech dialog, in order.
+// The texts spoken by the newest speech service, in order.
 QStringList spokenTexts();
+// How often the newest speech service cut a reading off.
+int cutOffs();
 void clear();
 }
 

@@ -1,0 +1,6 @@
+#include "common/programversion.h"
+
+QString programVersion()
+{
+    return QStringLiteral(ZANDREL_VERSION);
+}
