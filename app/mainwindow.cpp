@@ -18,6 +18,7 @@
 #include "app/viewsettings.h"
 #include "app/wheeldrawdisplay.h"
 #include "common/datapaths.h"
+#include "common/drawrandom.h"
 #include "common/midnightwatch.h"
 #include "displays/microtilewidget.h"
 #include "displays/scoreletter.h"
@@ -1010,7 +1011,7 @@ void MainWindow::on_actionZoomReset_triggered()
 
 void MainWindow::setUpFloating()
 {
-    m_drawCommands = new SessionDrawCommands(m_session, m_scoreBook, m_store, std::rand, this);
+    m_drawCommands = new SessionDrawCommands(m_session, m_scoreBook, m_store, drawRandomInt, this);
     m_floatingDraws = new FloatingDraws(m_drawCommands, this);
     connect(m_drawCommands, &SessionDrawCommands::mainWindowWanted, this, [this] {
         // Brought back as it was left, full screen included.
