@@ -6,6 +6,7 @@
 #include "app/classroomscreen.h"
 #include "app/drawnnameslabel.h"
 #include "app/interfacelanguage.h"
+#include "app/languagemenu.h"
 #include "app/leddrawdisplay.h"
 #include "app/quickguidedialog.h"
 #include "app/restoredialog.h"
@@ -36,7 +37,6 @@
 #include "speech/voiceswitchbutton.h"
 
 #include <QAbstractButton>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
@@ -51,7 +51,6 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
-#include <QTranslator>
 #include <QUrl>
 
 #include <algorithm>
@@ -81,10 +80,8 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     installAppServices(this);
     initDataDir();
 
-    m_translator = new QTranslator;
-    m_qtTranslator = new QTranslator;
     const QString language = InterfaceLanguage::stored();
-    installTranslation(language);
+    m_language = new LanguageMenu(language);
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
@@ -94,7 +91,8 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     setUpDraws();
     setUpRounds();
     refreshRoster(true, true);
-    setUpLanguageMenu(language);
+    m_language->setUpActions(ui->menuLanguage_Support_2, ui->actionEnglish_2, ui->actionChinese_Simplify,
+                             ui->actionChinese_Tranditional);
 
     m_speech->initVoice();
     g_appTitle = tr("Zandrel v2.0");
@@ -119,24 +117,13 @@ MainWindow::~MainWindow()
         m_screen->release();
     delete m_clockTimer;
     delete ui;
-    QCoreApplication::removeTranslator(m_translator);
-    delete m_translator;
-    QCoreApplication::removeTranslator(m_qtTranslator);
-    delete m_qtTranslator;
+    delete m_language;
 }
 
 void MainWindow::initDataDir()
 {
     m_dataDir = defaultDataDirectory();
     ensureDirectory(m_dataDir);
-}
-
-void MainWindow::installTranslation(const QString &language)
-{
-    m_translator->load(InterfaceLanguage::translationFile(language));
-    QCoreApplication::installTranslator(m_translator);
-    m_qtTranslator->load(InterfaceLanguage::toolkitTranslationFile(language));
-    QCoreApplication::installTranslator(m_qtTranslator);
 }
 
 void MainWindow::startClock()
@@ -154,15 +141,6 @@ void MainWindow::createDialogs()
     m_classSettingDialog = new ClassSettingDialog(m_store, this);
     m_speech = new SpeechService(this);
     m_speechDialog = new SpeechDialog(m_speech, this);
-}
-
-void MainWindow::setUpLanguageMenu(const QString &language)
-{
-    auto *languages = new QActionGroup(ui->menuLanguage_Support_2);
-    languages->setExclusive(true);
-    for (QAction *action : {ui->actionEnglish_2, ui->actionChinese_Simplify, ui->actionChinese_Tranditional})
-        languages->addAction(action);
-    checkLanguageAction(language);
 }
 
 void MainWindow::setUpDisplays()
@@ -1023,36 +1001,17 @@ void MainWindow::on_actionAbout_triggered()
     AboutBox::show(this);
 }
 
-void MainWindow::checkLanguageAction(const QString &language)
-{
-    ui->actionEnglish_2->setChecked(language == QLatin1String("english"));
-    ui->actionChinese_Simplify->setChecked(language == QLatin1String("simplify"));
-    ui->actionChinese_Tranditional->setChecked(language == QLatin1String("traditional"));
-}
-
-void MainWindow::changeLanguage(const QString &language)
-{
-    InterfaceLanguage::store(language);
-    if (language == QLatin1String("english")) {
-        QCoreApplication::removeTranslator(m_translator);
-        QCoreApplication::removeTranslator(m_qtTranslator);
-    } else
-        installTranslation(language);
-    QCoreApplication::quit();
-    InterfaceLanguage::startProgramAgain();
-}
-
 void MainWindow::on_actionChinese_Simplify_triggered()
 {
-    changeLanguage(QStringLiteral("simplify"));
+    m_language->change(QStringLiteral("simplify"));
 }
 
 void MainWindow::on_actionEnglish_2_triggered()
 {
-    changeLanguage(QStringLiteral("english"));
+    m_language->change(QStringLiteral("english"));
 }
 
 void MainWindow::on_actionChinese_Tranditional_triggered()
 {
-    changeLanguage(QStringLiteral("traditional"));
+    m_language->change(QStringLiteral("traditional"));
 }

@@ -12,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class QTranslator;
 class AbsentStudentsDialog;
 class CalculateAveScoreDialog;
 class DrawnNamesLabel;
@@ -21,6 +20,7 @@ class ClassroomScreen;
 class ClassSettingDialog;
 class DrawSession;
 class HistoryDialog;
+class LanguageMenu;
 class LedDrawDisplay;
 class MicroTileWidget;
 class MoveHomeworkDialog;
@@ -147,11 +147,9 @@ private slots:
 private:
     // Construction, in the order the constructor takes the steps.
     void initDataDir();
-    void installTranslation(const QString &language);
     void startClock();
     void createDialogs();
     void setUpRounds();
-    void setUpLanguageMenu(const QString &language);
     void setUpDisplays();
     void setUpDraws();
     void setUpStatusBar();
@@ -197,8 +195,6 @@ private:
     void setVoiceSwitch(bool on);
     // The switch's colour and tool tip for speech that cannot be heard.
     void showSpeechSilence();
-    void checkLanguageAction(const QString &language);
-    void changeLanguage(const QString &language);
 
     Ui::MainWindow *ui = nullptr;
     RosterStore *m_store;
@@ -222,7 +218,6 @@ private:
     bool m_built = false;
     // The IDs last listed for each class, by the store's class key.
     QHash<quint64, QStringList> m_undrawableTold;
-    QTranslator *m_translator = nullptr;
 
     // The draws, the scores and their history.
     ClassHistory *m_history = nullptr;
@@ -236,7 +231,7 @@ private:
     AbsentStudentsDialog *m_absentDialog = nullptr;
     HistoryDialog *m_historyDialog = nullptr;
 
-    QTranslator *m_qtTranslator = nullptr;
+    LanguageMenu *m_language = nullptr;
 
     ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;
