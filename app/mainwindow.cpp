@@ -1,15 +1,12 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/aboutbox.h"
-#include "app/backupdialog.h"
+#include "app/classmenu.h"
 #include "app/classroomscreen.h"
 #include "app/drawnnameslabel.h"
 #include "app/interfacelanguage.h"
 #include "app/languagemenu.h"
 #include "app/leddrawdisplay.h"
-#include "app/quickguidedialog.h"
-#include "app/restoredialog.h"
 #include "app/tiledrawdisplay.h"
 #include "app/tvrollerdrawdisplay.h"
 #include "app/viewsettings.h"
@@ -20,14 +17,11 @@
 #include "displays/tvrollerwidget.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
-#include "roster/absentstudentsdialog.h"
 #include "roster/averagescores.h"
 #include "roster/calculateavescoredialog.h"
 #include "roster/classhistory.h"
 #include "roster/classsettingdialog.h"
 #include "roster/drawsession.h"
-#include "roster/historydialog.h"
-#include "roster/historyfile.h"
 #include "roster/rosterstore.h"
 #include "roster/scorebook.h"
 #include "roster/studentidcheck.h"
@@ -89,6 +83,9 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     createDialogs();
     setUpDraws();
+    m_classMenu =
+        new ClassMenu(this, m_dataDir, m_session, {m_classSettingDialog, m_calcAveScoreDialog, m_moveHomeworkDialog},
+                      [this] { return chosenClass(); });
     setUpRounds();
     refreshRoster(true, true);
     m_language->setUpActions(ui->menuLanguage_Support_2, ui->actionEnglish_2, ui->actionChinese_Simplify,
@@ -117,6 +114,7 @@ MainWindow::~MainWindow()
         m_screen->release();
     delete m_clockTimer;
     delete ui;
+    delete m_classMenu;
     delete m_language;
 }
 
@@ -377,6 +375,12 @@ int MainWindow::currentClassIndex() const
 {
     const int i = ui->comboBox->currentIndex();
     return i < static_cast<int>(m_classNames.size()) ? i : -1;
+}
+
+std::optional<QString> MainWindow::chosenClass() const
+{
+    const int i = currentClassIndex();
+    return i >= 0 ? std::optional<QString>(m_classNames[i]) : std::nullopt;
 }
 
 void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
@@ -765,27 +769,22 @@ void MainWindow::on_actionClass_Settings_triggered()
 
 void MainWindow::on_actionCalculate_Ave_Score_triggered()
 {
-    const int i = currentClassIndex();
-    m_calcAveScoreDialog->setClassName(i >= 0 ? m_classNames[i] : QString());
-    m_calcAveScoreDialog->exec();
+    m_classMenu->calculateAverages();
 }
 
 void MainWindow::on_actionBackUp_triggered()
 {
-    BackupDialog dialog(m_dataDir, this);
-    dialog.exec();
+    m_classMenu->backUp();
 }
 
 void MainWindow::on_actionRestore_triggered()
 {
-    RestoreDialog dialog(RestoreDialog::BackupFile, m_dataDir, this);
-    dialog.exec();
+    m_classMenu->restore();
 }
 
 void MainWindow::on_actionRestoreEarlierDay_triggered()
 {
-    RestoreDialog dialog(RestoreDialog::EarlierDay, m_dataDir, this);
-    dialog.exec();
+    m_classMenu->restoreEarlierDay();
 }
 
 void MainWindow::on_actionQuit_triggered()
@@ -815,57 +814,23 @@ void MainWindow::on_actionOpen_Directory_triggered()
 
 void MainWindow::on_actionOpen_Student_Directory_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    const QString &className = m_classNames[i];
-    for (const QString &id : m_session->display()->drawnIds()) {
-        // An empty ID (nothing drawn yet) opens the class directory.
-        const QString path = id.isEmpty() ? classDirectoryPath(m_dataDir, className)
-                                          : studentDirectoryPath(m_dataDir, className, id);
-        if (ensureDirectory(path))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    m_classMenu->openStudentDirectories();
 }
 
 void MainWindow::on_actionMove_Homework_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    m_moveHomeworkDialog->setClassName(m_classNames[i]);
-    m_moveHomeworkDialog->exec();
+    m_classMenu->moveHomework();
 }
 
 void MainWindow::on_actionAbsentStudents_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    if (!m_absentDialog)
-        m_absentDialog = new AbsentStudentsDialog(this);
-    const DrawPool &pool = m_session->pool();
-    QStringList names;
-    for (const QString &id : pool.students())
-        names.append(m_session->nameOf(id));
-    m_absentDialog->setStudents(pool.students(), names, pool.absent());
-    if (m_absentDialog->exec() != QDialog::Accepted)
-        return;
-    m_session->setAbsentToday(m_absentDialog->absentStudents());
-    refreshRoster(false, false);
+    if (m_classMenu->markAbsentStudents())
+        refreshRoster(false, false);
 }
 
 void MainWindow::on_actionHistory_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    if (!m_historyDialog)
-        m_historyDialog = new HistoryDialog(this);
-    QStringList ids, names;
-    m_classSettingDialog->classStudents(m_classNames[i], ids, names);
-    m_historyDialog->showHistory(m_classNames[i], historyFilePath(m_dataDir, m_classNames[i]), ids, names);
-    m_historyDialog->exec();
+    m_classMenu->showHistory();
 }
 
 // The Lottery Mode menu.
@@ -992,13 +957,12 @@ void MainWindow::OnStatusBarVoiceSwitchClicked()
 
 void MainWindow::on_actionQuickGuide_triggered()
 {
-    QuickGuideDialog dialog(InterfaceLanguage::stored(), this);
-    dialog.exec();
+    m_classMenu->showQuickGuide();
 }
 
 void MainWindow::on_actionAbout_triggered()
 {
-    AboutBox::show(this);
+    m_classMenu->showAbout();
 }
 
 void MainWindow::on_actionChinese_Simplify_triggered()

@@ -6,20 +6,20 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class AbsentStudentsDialog;
 class CalculateAveScoreDialog;
+class ClassMenu;
 class DrawnNamesLabel;
 class ClassHistory;
 class ClassroomScreen;
 class ClassSettingDialog;
 class DrawSession;
-class HistoryDialog;
 class LanguageMenu;
 class LedDrawDisplay;
 class MicroTileWidget;
@@ -160,6 +160,7 @@ private:
     // The chosen class and its students.
     // The class chooser's index into m_classNames, -1 when none is chosen.
     int currentClassIndex() const;
+    std::optional<QString> chosenClass() const;
     void refreshRoster(bool reloadStore, bool refillClasses);
     // Lists, once for each class and list, the students of the chosen class
     // whose IDs no draw reaches.
@@ -228,10 +229,9 @@ private:
     TvRollerDrawDisplay *m_tvRollerDisplay = nullptr;
     WheelDrawDisplay *m_wheelDisplay = nullptr;
     QLabel *m_roundLabel = nullptr;
-    AbsentStudentsDialog *m_absentDialog = nullptr;
-    HistoryDialog *m_historyDialog = nullptr;
 
     LanguageMenu *m_language = nullptr;
+    ClassMenu *m_classMenu = nullptr;
 
     ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;
