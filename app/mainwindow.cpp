@@ -11,13 +11,13 @@
 #include "app/tvrollerdrawdisplay.h"
 #include "app/viewsettings.h"
 #include "app/wheeldrawdisplay.h"
+#include "app/windowservices.h"
 #include "common/datapaths.h"
 #include "displays/microtilewidget.h"
 #include "displays/scoreletter.h"
 #include "displays/tvrollerwidget.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
-#include "roster/averagescores.h"
 #include "roster/calculateavescoredialog.h"
 #include "roster/classhistory.h"
 #include "roster/classsettingdialog.h"
@@ -34,7 +34,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -45,7 +44,6 @@
 #include <QStatusBar>
 #include <QTime>
 #include <QTimer>
-#include <QUrl>
 
 #include <algorithm>
 #include <cstdlib>
@@ -71,7 +69,6 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     : QMainWindow(parent)
     , m_store(store)
 {
-    installAppServices(this);
     initDataDir();
 
     const QString language = InterfaceLanguage::stored();
@@ -96,6 +93,10 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     setWindowTitle(g_appTitle);
 
     setUpDisplays();
+    m_services =
+        new WindowServices({m_store, m_classSettingDialog, m_calcAveScoreDialog, m_scoreBook, m_speech, m_wheelDisplay,
+                            m_wiggly, ui->lineEdit, m_dataDir, [this] { return chosenClass(); }});
+    installAppServices(m_services);
     ClassroomScreen::limitWindowSize(this);
     setUpStatusBar();
     setUpView();
@@ -110,6 +111,7 @@ MainWindow::~MainWindow()
     // would reach the form after it is gone.
     qApp->removeEventFilter(this);
     installAppServices(nullptr);
+    delete m_services;
     if (m_screen)
         m_screen->release();
     delete m_clockTimer;
@@ -288,80 +290,14 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// What the displays and dialogs ask of the window.
-
 void MainWindow::recordScore(const QString &id, char letter)
 {
-    m_scoreBook->give(id, letter);
+    m_services->recordScore(id, letter);
 }
 
 void MainWindow::showBanner(QWidget *target, const QString &text)
 {
-    m_wiggly->show();
-    QWidget *bannerParent = m_wiggly->parentWidget();
-    m_wiggly->move(bannerParent->mapFromGlobal(target->mapToGlobal(QPoint(0, 0))));
-    m_wiggly->setFixedSize(target->width(), target->height());
-    m_wiggly->setText(text);
-    ui->lineEdit->clear();
-}
-
-void MainWindow::syncVoiceSwitch(bool on)
-{
-    m_speech->syncVoiceSwitch(on);
-}
-
-QString MainWindow::dataDirectory() const
-{
-    return m_dataDir;
-}
-
-void MainWindow::onWheelStopped()
-{
-    m_wheelDisplay->noteRest();
-}
-
-bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
-{
-    return m_classSettingDialog->hasStudent(className, id);
-}
-
-bool MainWindow::calculateScores(int aScore, int fScore, int rounding)
-{
-    const int i = currentClassIndex();
-    if (i < 0)
-        return false;
-    const auto mode = static_cast<ScoreRounding>(rounding);
-    const bool textWritten = m_store->writeScoreFile(m_classNames[i], aScore, fScore, mode, false);
-    return m_store->writeScoreFile(m_classNames[i], aScore, fScore, mode, true) && textWritten;
-}
-
-void MainWindow::openScoreFiles()
-{
-    const int i = currentClassIndex();
-    if (i >= 0)
-        m_classSettingDialog->openScoreFiles(m_classNames[i]);
-}
-
-void MainWindow::exportScoreWorkbook(int aScore, int fScore, int rounding)
-{
-    const int i = currentClassIndex();
-    if (i >= 0)
-        m_classSettingDialog->exportScoreWorkbook(m_classNames[i], aScore, fScore,
-                                                  static_cast<ScoreRounding>(rounding));
-}
-
-void MainWindow::averageScores(const QStringList &scoreStrings, std::vector<double> &averages)
-{
-    int rounding = 0;
-    int aScore = 0;
-    int fScore = 0;
-    m_calcAveScoreDialog->scoreSettings(rounding, aScore, fScore);
-    computeAverages(scoreStrings, aScore, fScore, static_cast<ScoreRounding>(rounding), averages);
-}
-
-void MainWindow::openDataDirectory()
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_dataDir));
+    m_services->showBanner(target, text);
 }
 
 // The chosen class and its students.

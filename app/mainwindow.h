@@ -1,11 +1,12 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "app/appservices.h"
 #include "app/lotterymode.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
 
@@ -33,13 +34,14 @@ class TvRollerDrawDisplay;
 class VoiceSwitchButton;
 class TVRollerWidget;
 class WheelDrawDisplay;
+class WindowServices;
 class WigglyWidget;
 
 namespace Ui {
 class MainWindow;
 }
 
-class MainWindow : public QMainWindow, public AppServices
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -56,18 +58,8 @@ public:
     ScoreBook *scoreBook() const { return m_scoreBook; }
     SpeechService *speech() const { return m_speech; }
 
-    // AppServices
-    void recordScore(const QString &id, char letter) override;
-    void showBanner(QWidget *target, const QString &text) override;
-    void syncVoiceSwitch(bool on) override;
-    QString dataDirectory() const override;
-    void onWheelStopped() override;
-    bool isStudentOfClass(const QString &className, const QString &id) override;
-    bool calculateScores(int aScore, int fScore, int rounding) override;
-    void openScoreFiles() override;
-    void exportScoreWorkbook(int aScore, int fScore, int rounding) override;
-    void openDataDirectory() override;
-    void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override;
+    // As the displays give a score, through the services the window installs.
+    void recordScore(const QString &id, char letter);
 
 protected:
     // Asks before scores that the disk refused are dropped with the window.
@@ -186,6 +178,7 @@ private:
     // Before what the disk refused is lost with the window: true when the
     // teacher asks to try again.
     bool askToTryAgain(const QString &title, const QString &text);
+    void showBanner(QWidget *target, const QString &text);
     bool acceptedScoreLetter(const QLineEdit *box, char &letter);
     void scoreShownStudent(char letter);
     void scoreFromButton(QPushButton *button, char letter);
@@ -232,6 +225,7 @@ private:
 
     LanguageMenu *m_language = nullptr;
     ClassMenu *m_classMenu = nullptr;
+    WindowServices *m_services = nullptr;
 
     ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;
