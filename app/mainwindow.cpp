@@ -7,6 +7,7 @@
 #include "app/interfacelanguage.h"
 #include "app/languagemenu.h"
 #include "app/leddrawdisplay.h"
+#include "app/statusbarcontrols.h"
 #include "app/tiledrawdisplay.h"
 #include "app/tvrollerdrawdisplay.h"
 #include "app/viewsettings.h"
@@ -26,7 +27,6 @@
 #include "roster/scorebook.h"
 #include "roster/studentidcheck.h"
 #include "speech/speechdialog.h"
-#include "speech/speechnotice.h"
 #include "speech/speechservice.h"
 #include "speech/voiceswitchbutton.h"
 
@@ -42,7 +42,6 @@
 #include <QMessageBox>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTime>
 #include <QTimer>
 
 #include <algorithm>
@@ -76,7 +75,6 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
-    startClock();
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     createDialogs();
     setUpDraws();
@@ -114,7 +112,6 @@ MainWindow::~MainWindow()
     delete m_services;
     if (m_screen)
         m_screen->release();
-    delete m_clockTimer;
     delete ui;
     delete m_classMenu;
     delete m_language;
@@ -124,13 +121,6 @@ void MainWindow::initDataDir()
 {
     m_dataDir = defaultDataDirectory();
     ensureDirectory(m_dataDir);
-}
-
-void MainWindow::startClock()
-{
-    m_clockTimer = new QTimer;
-    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::showTimeInLCD);
-    m_clockTimer->start(1000);
 }
 
 // Created once, with the window as parent, and kept between showings.
@@ -182,22 +172,10 @@ void MainWindow::setUpDisplays()
 
 void MainWindow::setUpStatusBar()
 {
-    m_clockLabel = new QLabel(statusBar());
-    m_clockLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    statusBar()->addPermanentWidget(m_clockLabel);
-    showTimeInLCD();
-
-    m_voiceSwitch = new VoiceSwitchButton(statusBar());
-    m_voiceSwitch->setCheckable(true);
-    m_voiceSwitch->setText(QString());
-    m_voiceSwitch->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    m_voiceSwitch->setGeometry(0, 0, 20, 20);
-    setVoiceSwitch(m_speech->isVoiceEnabled());
-    statusBar()->addPermanentWidget(new SpeechNotice(m_speech, statusBar()));
-    statusBar()->addPermanentWidget(m_voiceSwitch);
-    connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
-    connect(m_speech, &SpeechService::silenceChanged, this, &MainWindow::showSpeechSilence);
-    connect(m_speech, &SpeechService::voiceSwitchSynced, m_voiceSwitch, &VoiceSwitchButton::showState);
+    m_statusBarControls = new StatusBarControls(statusBar(), m_speech);
+    connect(m_statusBarControls->clockTimer(), &QTimer::timeout, this, &MainWindow::showTimeInLCD);
+    connect(m_statusBarControls->voiceSwitch(), &QPushButton::clicked, this,
+            &MainWindow::OnStatusBarVoiceSwitchClicked);
 }
 
 void MainWindow::setUpRounds()
@@ -304,7 +282,7 @@ void MainWindow::showBanner(QWidget *target, const QString &text)
 
 void MainWindow::showTimeInLCD()
 {
-    m_clockLabel->setText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char(' '));
+    m_statusBarControls->showTime();
 }
 
 int MainWindow::currentClassIndex() const
@@ -867,26 +845,9 @@ void MainWindow::on_actionSetting_triggered()
     m_speechDialog->exec();
 }
 
-void MainWindow::setVoiceSwitch(bool on)
-{
-    m_speech->setVoiceEnabled(on, true);
-    m_voiceSwitch->showState(on);
-    showSpeechSilence();
-}
-
-void MainWindow::showSpeechSilence()
-{
-    const bool silent = m_speech->isSilent();
-    m_voiceSwitch->setSilent(silent);
-    if (!m_voiceSwitch->isChecked())
-        m_voiceSwitch->setToolTip(tr("Voice Closed"));
-    else
-        m_voiceSwitch->setToolTip(silent ? SpeechService::silenceMessage() : tr("Voice Opened"));
-}
-
 void MainWindow::OnStatusBarVoiceSwitchClicked()
 {
-    setVoiceSwitch(m_voiceSwitch->isChecked());
+    m_statusBarControls->takeVoiceSwitch();
 }
 
 // Help and language.

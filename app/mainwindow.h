@@ -29,9 +29,9 @@ class RosterStore;
 class ScoreBook;
 class SpeechDialog;
 class SpeechService;
+class StatusBarControls;
 class TileDrawDisplay;
 class TvRollerDrawDisplay;
-class VoiceSwitchButton;
 class TVRollerWidget;
 class WheelDrawDisplay;
 class WindowServices;
@@ -139,7 +139,6 @@ private slots:
 private:
     // Construction, in the order the constructor takes the steps.
     void initDataDir();
-    void startClock();
     void createDialogs();
     void setUpRounds();
     void setUpDisplays();
@@ -186,13 +185,9 @@ private:
     // Menus, speech and language.
     void checkModeAction(QAction *action);
     void showPanel(QWidget *panel);
-    void setVoiceSwitch(bool on);
-    // The switch's colour and tool tip for speech that cannot be heard.
-    void showSpeechSilence();
 
     Ui::MainWindow *ui = nullptr;
     RosterStore *m_store;
-    QTimer *m_clockTimer = nullptr;
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     CalculateAveScoreDialog *m_calcAveScoreDialog = nullptr;
@@ -202,8 +197,6 @@ private:
     MicroTileWidget *m_microTile = nullptr;
     TVRollerWidget *m_tvRoller = nullptr;
     LotteryMode m_mode = LedSingleMode;
-    QLabel *m_clockLabel = nullptr;
-    VoiceSwitchButton *m_voiceSwitch = nullptr;
     QString m_dataDir;
     std::vector<QString> m_classNames;
     // While the class chooser is filled anew, its passing choices are not
@@ -226,6 +219,7 @@ private:
     LanguageMenu *m_language = nullptr;
     ClassMenu *m_classMenu = nullptr;
     WindowServices *m_services = nullptr;
+    StatusBarControls *m_statusBarControls = nullptr;
 
     ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;
