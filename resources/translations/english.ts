@@ -761,14 +761,6 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
     </message>
     <message>
-        <source>Voice Opened</source>
-        <translation>Voice Opened</translation>
-    </message>
-    <message>
-        <source>Voice Closed</source>
-        <translation>Voice Closed</translation>
-    </message>
-    <message>
         <source>Scores Not Saved</source>
         <translation>Scores Not Saved</translation>
     </message>
@@ -1383,6 +1375,17 @@ Invalid Download Path!
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>No sound device was found; drawn IDs are not read aloud.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarControls</name>
+    <message>
+        <source>Voice Closed</source>
+        <translation>Voice Closed</translation>
+    </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation>Voice Opened</translation>
     </message>
 </context>
 <context>

@@ -759,14 +759,6 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
     <message>
-        <source>Voice Opened</source>
-        <translation>语音已开启</translation>
-    </message>
-    <message>
-        <source>Voice Closed</source>
-        <translation>语音已关闭</translation>
-    </message>
-    <message>
         <source>Scores Not Saved</source>
         <translation>成绩未保存</translation>
     </message>
@@ -1371,6 +1363,17 @@ Invalid Download Path!
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>未找到声音设备，抽中的学号不会被朗读。</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarControls</name>
+    <message>
+        <source>Voice Closed</source>
+        <translation>语音已关闭</translation>
+    </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation>语音已开启</translation>
     </message>
 </context>
 <context>

@@ -759,14 +759,6 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
     </message>
     <message>
-        <source>Voice Opened</source>
-        <translation>語音已開啟</translation>
-    </message>
-    <message>
-        <source>Voice Closed</source>
-        <translation>語音已關閉</translation>
-    </message>
-    <message>
         <source>Scores Not Saved</source>
         <translation>成績未儲存</translation>
     </message>
@@ -1371,6 +1363,17 @@ Invalid Download Path!
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>找不到音訊裝置，抽中的學號不會被朗讀。</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarControls</name>
+    <message>
+        <source>Voice Closed</source>
+        <translation>語音已關閉</translation>
+    </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation>語音已開啟</translation>
     </message>
 </context>
 <context>
