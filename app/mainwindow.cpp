@@ -7,6 +7,7 @@
 #include "app/interfacelanguage.h"
 #include "app/languagemenu.h"
 #include "app/leddrawdisplay.h"
+#include "app/savefailurereports.h"
 #include "app/statusbarcontrols.h"
 #include "app/tiledrawdisplay.h"
 #include "app/tvrollerdrawdisplay.h"
@@ -30,11 +31,9 @@
 #include "speech/speechservice.h"
 #include "speech/voiceswitchbutton.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -78,6 +77,7 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     createDialogs();
     setUpDraws();
+    m_saveFailures = new SaveFailureReports(this, m_store, m_history);
     m_classMenu =
         new ClassMenu(this, m_dataDir, m_session, {m_classSettingDialog, m_calcAveScoreDialog, m_moveHomeworkDialog},
                       [this] { return chosenClass(); });
@@ -225,28 +225,8 @@ void MainWindow::setUpView()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    while (m_store->hasUnsavedScores()
-           && askToTryAgain(tr("Scores Not Saved"),
-                            tr("Some scores could not be saved and are kept only while Zandrel runs.\n\n"
-                               "Try to save them again, or close Zandrel and lose them?")))
-        m_store->saveClasses();
-    while (m_history->hasUnwritten()
-           && askToTryAgain(tr("History Not Saved"),
-                            tr("Some draws and scores could not be added to the history and are kept only while "
-                               "Zandrel runs.\n\nTry to add them again, or close Zandrel and lose them?")))
-        m_history->writeUnwritten();
+    m_saveFailures->offerToSaveBeforeClosing();
     QMainWindow::closeEvent(event);
-}
-
-bool MainWindow::askToTryAgain(const QString &title, const QString &text)
-{
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Retry | QMessageBox::Close, this);
-    box.button(QMessageBox::Retry)->setText(tr("Try Again"));
-    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
-    box.setDefaultButton(QMessageBox::Retry);
-    // Losing them takes the button that says so, never Escape.
-    box.setEscapeButton(QMessageBox::Retry);
-    return box.exec() == QMessageBox::Retry;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -404,11 +384,9 @@ void MainWindow::on_comboBox_currentIndexChanged(int)
 void MainWindow::setUpDraws()
 {
     m_history = new ClassHistory(m_dataDir, this);
-    connect(m_history, &ClassHistory::appendFailed, this, &MainWindow::reportHistoryFailure);
     connect(m_history, &ClassHistory::noFileName, m_classSettingDialog, &ClassSettingDialog::tellWhenNoFileName);
     m_session = new DrawSession(m_store, m_history, m_dataDir, this);
     m_scoreBook = new ScoreBook(m_store, m_history, this);
-    connect(m_store, &RosterStore::backupFailed, this, &MainWindow::reportBackupFailure);
     connect(m_scoreBook, &ScoreBook::undoAvailable, ui->actionUndoScore, &QAction::setEnabled);
 
     m_ledDisplay = new LedDrawDisplay(m_session, ui->pushButton, ui->lcdNumber, ui->m_timeSpeedSlider, this);
@@ -596,16 +574,6 @@ void MainWindow::on_pushButton_4_clicked()
 
 // Score entry and undo.
 
-void MainWindow::reportHistoryFailure(const QString &path)
-{
-    QMessageBox::warning(this, tr("History Not Saved"),
-                         tr("Zandrel cannot add the draws and scores to the history file\n%1\n\n"
-                            "They are kept while Zandrel runs, and every new draw or score tries to add "
-                            "them again. Check that the disk has free space and that this folder can be "
-                            "written to.")
-                             .arg(QDir::toNativeSeparators(path)));
-}
-
 bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
 {
     letter = scoreLetter(box->text());
@@ -704,21 +672,6 @@ void MainWindow::on_actionRestoreEarlierDay_triggered()
 void MainWindow::on_actionQuit_triggered()
 {
     close();
-}
-
-// Told by a box that does not wait for an answer: the save went on, and a
-// draw or a score may follow at once.
-void MainWindow::reportBackupFailure(const QString &folder)
-{
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Backup Not Made"),
-                                tr("Zandrel could not keep its daily copy of the classes in %1. Your scores are "
-                                   "saved all the same; check that the folder can be written.")
-                                    .arg(QDir::toNativeSeparators(folder)),
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("backupFailedBox"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
 }
 
 void MainWindow::on_actionOpen_Directory_triggered()

@@ -26,6 +26,7 @@ class LedDrawDisplay;
 class MicroTileWidget;
 class MoveHomeworkDialog;
 class RosterStore;
+class SaveFailureReports;
 class ScoreBook;
 class SpeechDialog;
 class SpeechService;
@@ -172,11 +173,6 @@ private:
     void fillSelectCounts();
 
     // Score entry.
-    void reportHistoryFailure(const QString &path);
-    void reportBackupFailure(const QString &folder);
-    // Before what the disk refused is lost with the window: true when the
-    // teacher asks to try again.
-    bool askToTryAgain(const QString &title, const QString &text);
     void showBanner(QWidget *target, const QString &text);
     bool acceptedScoreLetter(const QLineEdit *box, char &letter);
     void scoreShownStudent(char letter);
@@ -220,6 +216,7 @@ private:
     ClassMenu *m_classMenu = nullptr;
     WindowServices *m_services = nullptr;
     StatusBarControls *m_statusBarControls = nullptr;
+    SaveFailureReports *m_saveFailures = nullptr;
 
     ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;
