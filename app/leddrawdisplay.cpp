@@ -10,6 +10,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <algorithm>
+
 LedDrawDisplay::LedDrawDisplay(DrawSession *session, QPushButton *button, QLCDNumber *lcd, QSlider *speed,
                                QObject *parent)
     : QObject(parent)
@@ -112,6 +114,16 @@ void LedDrawDisplay::showFirst()
     const std::vector<QString> &candidates = m_session->candidates();
     m_index = 0;
     show(candidates.empty() ? QString() : candidates.front());
+}
+
+void LedDrawDisplay::showDrawn(const QString &id)
+{
+    const std::vector<QString> &candidates = m_session->candidates();
+    const auto found = std::find(candidates.cbegin(), candidates.cend(), id);
+    if (m_mode != LedSingleMode || found == candidates.cend())
+        return;
+    m_index = int(found - candidates.cbegin());
+    show(id);
 }
 
 void LedDrawDisplay::restartTimerIfActive()

@@ -40,6 +40,9 @@ public:
 
     // The first candidate, as a class is chosen or a draw begins.
     void showFirst();
+    // A student drawn elsewhere (the floating button, the command line), so
+    // that the window's own letters give the score to that student too.
+    void showDrawn(const QString &id);
     // A new speed applies at once to a running display.
     void restartTimerIfActive();
     void stopTimer();

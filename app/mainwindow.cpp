@@ -4,10 +4,14 @@
 #include "app/classmenu.h"
 #include "app/classroomscreen.h"
 #include "app/drawnnameslabel.h"
+#include "app/floatingdraws.h"
+#include "app/floatingplace.h"
 #include "app/interfacelanguage.h"
 #include "app/languagemenu.h"
 #include "app/leddrawdisplay.h"
+#include "app/remotecommandserver.h"
 #include "app/savefailurereports.h"
+#include "app/sessiondrawcommands.h"
 #include "app/statusbarcontrols.h"
 #include "app/tiledrawdisplay.h"
 #include "app/tvrollerdrawdisplay.h"
@@ -98,6 +102,7 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     ClassroomScreen::limitWindowSize(this);
     setUpStatusBar();
     setUpView();
+    setUpFloating();
     // Told once the window shows, not while it is being built.
     m_built = true;
     QMetaObject::invokeMethod(this, &MainWindow::tellUndrawableStudents, Qt::QueuedConnection);
@@ -783,6 +788,34 @@ void MainWindow::on_actionZoomOut_triggered()
 void MainWindow::on_actionZoomReset_triggered()
 {
     m_screen->zoomReset();
+}
+
+void MainWindow::setUpFloating()
+{
+    m_drawCommands = new SessionDrawCommands(m_session, m_scoreBook, m_store, std::rand, this);
+    m_floatingDraws = new FloatingDraws(m_drawCommands, this);
+    connect(m_drawCommands, &SessionDrawCommands::mainWindowWanted, this, [this] {
+        // Brought back as it was left, full screen included.
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+        show();
+        raise();
+        activateWindow();
+    });
+    connect(m_drawCommands, &SessionDrawCommands::floatingButtonWanted, ui->actionFloatingButton, &QAction::setChecked);
+    connect(m_drawCommands, &SessionDrawCommands::drawnAtOnce, this,
+            [this](const QStringList &ids) { m_ledDisplay->showDrawn(ids.first()); });
+    ui->actionFloatingButton->setChecked(FloatingPlace::storedShown());
+}
+
+bool MainWindow::listenForCommands()
+{
+    return m_floatingDraws->listen(RemoteCommandServer::defaultPath());
+}
+
+void MainWindow::on_actionFloatingButton_toggled(bool on)
+{
+    FloatingPlace::storeShown(on);
+    m_floatingDraws->setButtonShown(on);
 }
 
 void MainWindow::on_actionShowNames_toggled(bool on)

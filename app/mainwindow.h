@@ -17,6 +17,7 @@ class QTimer;
 class CalculateAveScoreDialog;
 class ClassMenu;
 class DrawnNamesLabel;
+class FloatingDraws;
 class ClassHistory;
 class ClassroomScreen;
 class ClassSettingDialog;
@@ -28,6 +29,7 @@ class MoveHomeworkDialog;
 class RosterStore;
 class SaveFailureReports;
 class ScoreBook;
+class SessionDrawCommands;
 class SpeechDialog;
 class SpeechService;
 class StatusBarControls;
@@ -58,6 +60,10 @@ public:
     DrawSession *drawSession() const { return m_session; }
     ScoreBook *scoreBook() const { return m_scoreBook; }
     SpeechService *speech() const { return m_speech; }
+    FloatingDraws *floatingDraws() const { return m_floatingDraws; }
+    // Takes the command line's commands from now on; the program calls it
+    // once it holds its one-copy lock.
+    bool listenForCommands();
 
     // As the displays give a score, through the services the window installs.
     void recordScore(const QString &id, char letter);
@@ -124,6 +130,7 @@ private slots:
     void on_actionZoomOut_triggered();
     void on_actionZoomReset_triggered();
     void on_actionShowNames_toggled(bool on);
+    void on_actionFloatingButton_toggled(bool on);
     void on_actionSetting_triggered();
     void on_actionQuickGuide_triggered();
     void on_actionAbout_triggered();
@@ -148,6 +155,8 @@ private:
     // The classroom screen: full screen, zoom, the drawn names line and the
     // presenter keys. None of it changes the window at 100 % out of full screen.
     void setUpView();
+    // The floating draw button and the command line, on the same session.
+    void setUpFloating();
 
     // The chosen class and its students.
     // The class chooser's index into m_classNames, -1 when none is chosen.
@@ -220,6 +229,9 @@ private:
 
     ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;
+
+    SessionDrawCommands *m_drawCommands = nullptr;
+    FloatingDraws *m_floatingDraws = nullptr;
 };
 
 #endif // MAINWINDOW_H

@@ -46,6 +46,10 @@ constexpr char kHomeworkToStudentDir[] = "Homework_ToStudentDir";
 // the drawn students are named below the display.
 constexpr char kViewZoom[] = "View_Zoom";
 constexpr char kViewShowNames[] = "View_ShowNames";
+// The floating draw button over other programs: whether it is shown, and the
+// top-left corner of its place on the desktop.
+constexpr char kViewFloating[] = "View_Floating";
+constexpr char kViewFloatingPos[] = "View_FloatingPos";
 // Fair draws: whether a round leaves out those drawn already; per class
 // (array "Lottery_Rounds") the IDs drawn in its round, and per class and day
 // (array "Absent_Students") the IDs marked absent.

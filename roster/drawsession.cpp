@@ -120,16 +120,18 @@ void DrawSession::finish(const DrawOutcome &outcome)
         emit announcementReady(announced(outcome.announced), outcome.separator);
     else if (outcome.when == DrawOutcome::AnnounceLater)
         announceLater(announced(outcome.announced), outcome.separator);
-    noteDrawn(outcome.drawn);
+    noteDrawn(outcome.drawn, outcome.historyName);
     emit drawFinished(QStringList(outcome.drawn.cbegin(), outcome.drawn.cend()));
 }
 
-void DrawSession::noteDrawn(const std::vector<QString> &ids)
+void DrawSession::noteDrawn(const std::vector<QString> &ids, const QString &historyName)
 {
     if (!m_hasClass || ids.empty())
         return;
     const QString time = historyTime(QDateTime::currentDateTime());
-    const QString display = m_display ? m_display->historyName() : QString();
+    QString display = historyName;
+    if (display.isEmpty() && m_display)
+        display = m_display->historyName();
     QByteArray lines;
     for (const QString &id : ids)
         lines += historyLine({time, QString::fromLatin1(kHistoryDraw), display, id, nameOf(id), QString()});

@@ -32,6 +32,9 @@ struct DrawOutcome
     QString separator;
     // Later means from the event loop, after the stop has returned.
     Announcement when = NoAnnouncement;
+    // The history's Display column when the draw ran elsewhere than on the
+    // display shown (the floating button, the command line).
+    QString historyName;
 };
 
 // One draw at a time on the class being drawn: the candidates every display
@@ -108,7 +111,7 @@ signals:
 
 private:
     void beginDraw();
-    void noteDrawn(const std::vector<QString> &ids);
+    void noteDrawn(const std::vector<QString> &ids, const QString &historyName);
     void announceLater(const AnnouncedStudents &students, const QString &separator);
 
     RosterStore *m_store;

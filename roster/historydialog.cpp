@@ -17,7 +17,9 @@ HistoryDialog::HistoryDialog(QWidget *parent)
                {QLatin1String(kHistoryLedRoll), tr("LED Roll")},
                {QLatin1String(kHistoryMicroTile), tr("Micro Tile")},
                {QLatin1String(kHistoryTvRoller), tr("TV Roller")},
-               {QLatin1String(kHistoryWheel), tr("Wheel")}})
+               {QLatin1String(kHistoryWheel), tr("Wheel")},
+               {QLatin1String(kHistoryFloating), tr("Floating Button")},
+               {QLatin1String(kHistoryCommandLine), tr("Command Line")}})
 {
     ui->setupUi(this);
     ui->eventTable->setModel(m_eventModel);

@@ -28,6 +28,8 @@ inline constexpr char kHistoryLedRoll[] = "LED Roll";
 inline constexpr char kHistoryMicroTile[] = "Micro Tile";
 inline constexpr char kHistoryTvRoller[] = "TV Roller";
 inline constexpr char kHistoryWheel[] = "Wheel";
+inline constexpr char kHistoryFloating[] = "Floating Button";
+inline constexpr char kHistoryCommandLine[] = "Command Line";
 
 struct HistoryEntry
 {

@@ -47,6 +47,11 @@ void ScoreBook::forgetScoresOfStudentsGone()
 
 void ScoreBook::give(const QString &id, char letter)
 {
+    give(id, letter, m_display);
+}
+
+void ScoreBook::give(const QString &id, char letter, const QString &display)
+{
     // The store passes over an ID it does not know; so do undo and history.
     const int k = m_store->classIndex(m_className);
     const int student = k >= 0 ? m_store->ids(k).indexOf(id) : -1;
@@ -54,7 +59,7 @@ void ScoreBook::give(const QString &id, char letter)
     if (student < 0)
         return;
     m_given.push_back(
-        {m_className, id, m_names.value(id), letter, m_display, m_store->classKey(k), m_store->studentKey(k, student)});
+        {m_className, id, m_names.value(id), letter, display, m_store->classKey(k), m_store->studentKey(k, student)});
     emit undoAvailable(true);
     m_history->append(m_className, scoreLine(kHistoryScore, m_given.back()));
 }

@@ -47,6 +47,9 @@ public:
     // Gives the student of the class the letter 'A' ... 'F'. An ID the class
     // does not hold gets no score, no history line and nothing to undo.
     void give(const QString &id, char letter);
+    // The same from elsewhere than the display shown (the floating button,
+    // the command line), which the history names.
+    void give(const QString &id, char letter, const QString &display);
 
     bool canUndo() const { return !m_given.empty(); }
     const std::vector<GivenScore> &givenScores() const { return m_given; }

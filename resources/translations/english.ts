@@ -400,6 +400,128 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     </message>
 </context>
 <context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>Show this help and end.</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>Show the version and end.</translation>
+    </message>
+    <message>
+        <source>Draw one student, or N at once, in Zandrel; Zandrel is started first when it is not running.</source>
+        <translation>Draw one student, or N at once, in Zandrel; Zandrel is started first when it is not running.</translation>
+    </message>
+    <message>
+        <source>Give the score letter (A to F) to the student drawn last.</source>
+        <translation>Give the score letter (A to F) to the student drawn last.</translation>
+    </message>
+    <message>
+        <source>letter</source>
+        <translation>letter</translation>
+    </message>
+    <message>
+        <source>Show (on) or hide (off) the floating draw button.</source>
+        <translation>Show (on) or hide (off) the floating draw button.</translation>
+    </message>
+    <message>
+        <source>on|off</source>
+        <translation>on|off</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front.</source>
+        <translation>Bring the main window to the front.</translation>
+    </message>
+    <message>
+        <source>Zandrel: classroom draw, read-aloud and score keeping.
+Without an option it opens its window. The commands go to the Zandrel that is running; they end with status 0 when it has done them, or with a message and status 1.</source>
+        <translation>Zandrel: classroom draw, read-aloud and score keeping.
+Without an option it opens its window. The commands go to the Zandrel that is running; they end with status 0 when it has done them, or with a message and status 1.</translation>
+    </message>
+    <message>
+        <source>With --draw: how many students to draw at once, 1 to %1.</source>
+        <translation>With --draw: how many students to draw at once, 1 to %1.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>Unexpected argument &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Give one of --draw, --score, --floating and --show at a time.</source>
+        <translation>Give one of --draw, --score, --floating and --show at a time.</translation>
+    </message>
+    <message>
+        <source>The number of students to draw must be a whole number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>The number of students to draw must be a whole number from 1 to %1, not &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>The score must be one of the letters A to F, not &quot;%1&quot;.</source>
+        <translation>The score must be one of the letters A to F, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>--floating takes on or off, not &quot;%1&quot;.</source>
+        <translation>--floating takes on or off, not &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Zandrel %1</source>
+        <translation>Zandrel %1</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingDrawButton</name>
+    <message>
+        <source>Click to draw a student; drag to move; right-click for more</source>
+        <translation>Click to draw a student; drag to move; right-click for more</translation>
+    </message>
+    <message>
+        <source>Draw 2 at Once</source>
+        <translation>Draw 2 at Once</translation>
+    </message>
+    <message>
+        <source>Draw 3 at Once</source>
+        <translation>Draw 3 at Once</translation>
+    </message>
+    <message>
+        <source>Open the Main Window</source>
+        <translation>Open the Main Window</translation>
+    </message>
+    <message>
+        <source>Hide the Button</source>
+        <translation>Hide the Button</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>Draw</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingDraws</name>
+    <message>
+        <source>Zandrel has a dialog open: close it first.</source>
+        <translation>Zandrel has a dialog open: close it first.</translation>
+    </message>
+    <message>
+        <source>Nobody has been drawn yet.</source>
+        <translation>Nobody has been drawn yet.</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the class.</source>
+        <translation>%1 is no longer in the class.</translation>
+    </message>
+    <message>
+        <source>%1 given to %2.</source>
+        <translation>%1 given to %2.</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingResultWindow</name>
+    <message>
+        <source>Give %1 to %2</source>
+        <translation>Give %1 to %2</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>
@@ -487,6 +609,14 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
             <numerusform>%n line could not be read</numerusform>
             <numerusform>%n lines could not be read</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Floating Button</source>
+        <translation>Floating Button</translation>
+    </message>
+    <message>
+        <source>Command Line</source>
+        <translation>Command Line</translation>
     </message>
 </context>
 <context>
@@ -864,6 +994,14 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>No students yet: add them in Class &gt; Class Settings.</source>
         <translation>No students yet: add them in Class &gt; Class Settings.</translation>
     </message>
+    <message>
+        <source>Floating Draw Button</source>
+        <translation>Floating Draw Button</translation>
+    </message>
+    <message>
+        <source>A draw button over every window, full-screen slides included</source>
+        <translation>A draw button over every window, full-screen slides included</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -1018,6 +1156,43 @@ Invalid Download Path!
     <message>
         <source>Quick Guide</source>
         <translation>Quick Guide</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommandClient</name>
+    <message>
+        <source>There is no runtime folder (XDG_RUNTIME_DIR) to reach Zandrel through.</source>
+        <translation>There is no runtime folder (XDG_RUNTIME_DIR) to reach Zandrel through.</translation>
+    </message>
+    <message>
+        <source>Zandrel is not running.</source>
+        <translation>Zandrel is not running.</translation>
+    </message>
+    <message>
+        <source>Zandrel could not be started.</source>
+        <translation>Zandrel could not be started.</translation>
+    </message>
+    <message>
+        <source>Zandrel was started but did not come up within %1 seconds.</source>
+        <translation>Zandrel was started but did not come up within %1 seconds.</translation>
+    </message>
+    <message>
+        <source>Zandrel is running but did not answer within %1 seconds.</source>
+        <translation>Zandrel is running but did not answer within %1 seconds.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommandServer</name>
+    <message>
+        <source>Zandrel does not know the command &quot;%1&quot;.</source>
+        <translation>Zandrel does not know the command &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteReply</name>
+    <message>
+        <source>Zandrel gave an answer this start cannot read.</source>
+        <translation>Zandrel gave an answer this start cannot read.</translation>
     </message>
 </context>
 <context>
@@ -1296,6 +1471,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Average</source>
         <translation>Average</translation>
+    </message>
+</context>
+<context>
+    <name>SessionDrawCommands</name>
+    <message>
+        <source>There is no class to draw from: add one in Class &gt; Class Settings.</source>
+        <translation>There is no class to draw from: add one in Class &gt; Class Settings.</translation>
+    </message>
+    <message>
+        <source>A draw is running in the main window: stop it there first.</source>
+        <translation>A draw is running in the main window: stop it there first.</translation>
+    </message>
+    <message>
+        <source>Nobody in %1 can be drawn: the class has no students, or all of them are absent today.</source>
+        <translation>Nobody in %1 can be drawn: the class has no students, or all of them are absent today.</translation>
     </message>
 </context>
 <context>

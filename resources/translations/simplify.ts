@@ -399,6 +399,128 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     </message>
 </context>
 <context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>显示此帮助并退出。</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>显示版本并退出。</translation>
+    </message>
+    <message>
+        <source>Draw one student, or N at once, in Zandrel; Zandrel is started first when it is not running.</source>
+        <translation>在 Zandrel 中抽取一名学生，或一次抽取 N 名；Zandrel 未运行时先启动它。</translation>
+    </message>
+    <message>
+        <source>Give the score letter (A to F) to the student drawn last.</source>
+        <translation>给最近抽到的学生打分（字母 A 到 F）。</translation>
+    </message>
+    <message>
+        <source>letter</source>
+        <translation>字母</translation>
+    </message>
+    <message>
+        <source>Show (on) or hide (off) the floating draw button.</source>
+        <translation>显示（on）或隐藏（off）悬浮抽签按钮。</translation>
+    </message>
+    <message>
+        <source>on|off</source>
+        <translation>on|off</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front.</source>
+        <translation>把主窗口调到最前面。</translation>
+    </message>
+    <message>
+        <source>Zandrel: classroom draw, read-aloud and score keeping.
+Without an option it opens its window. The commands go to the Zandrel that is running; they end with status 0 when it has done them, or with a message and status 1.</source>
+        <translation>Zandrel：课堂抽签、朗读与成绩记录。
+不带选项时打开程序窗口。各命令交给正在运行的 Zandrel 执行；执行成功时以状态 0 结束，否则给出提示并以状态 1 结束。</translation>
+    </message>
+    <message>
+        <source>With --draw: how many students to draw at once, 1 to %1.</source>
+        <translation>与 --draw 一起使用：一次抽取的学生人数，1 到 %1。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>多余的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>Give one of --draw, --score, --floating and --show at a time.</source>
+        <translation>--draw、--score、--floating 和 --show 每次只能给出一个。</translation>
+    </message>
+    <message>
+        <source>The number of students to draw must be a whole number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>抽取人数必须是 1 到 %1 之间的整数，而不是“%2”。</translation>
+    </message>
+    <message>
+        <source>The score must be one of the letters A to F, not &quot;%1&quot;.</source>
+        <translation>成绩必须是字母 A 到 F 之一，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>--floating takes on or off, not &quot;%1&quot;.</source>
+        <translation>--floating 只接受 on 或 off，而不是“%1”。</translation>
+    </message>
+    <message>
+        <source>Zandrel %1</source>
+        <translation>Zandrel %1</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingDrawButton</name>
+    <message>
+        <source>Click to draw a student; drag to move; right-click for more</source>
+        <translation>单击抽取一名学生；拖动可移动；右键查看更多</translation>
+    </message>
+    <message>
+        <source>Draw 2 at Once</source>
+        <translation>一次抽 2 人</translation>
+    </message>
+    <message>
+        <source>Draw 3 at Once</source>
+        <translation>一次抽 3 人</translation>
+    </message>
+    <message>
+        <source>Open the Main Window</source>
+        <translation>打开主窗口</translation>
+    </message>
+    <message>
+        <source>Hide the Button</source>
+        <translation>隐藏按钮</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>抽签</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingDraws</name>
+    <message>
+        <source>Zandrel has a dialog open: close it first.</source>
+        <translation>Zandrel 有一个对话框正开着：请先关闭它。</translation>
+    </message>
+    <message>
+        <source>Nobody has been drawn yet.</source>
+        <translation>还没有抽到任何学生。</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the class.</source>
+        <translation>%1 已不在本班。</translation>
+    </message>
+    <message>
+        <source>%1 given to %2.</source>
+        <translation>已给 %2 打 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingResultWindow</name>
+    <message>
+        <source>Give %1 to %2</source>
+        <translation>给 %2 打 %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>
@@ -485,6 +607,14 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>
             <numerusform>%n 行无法读取</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Floating Button</source>
+        <translation>悬浮按钮</translation>
+    </message>
+    <message>
+        <source>Command Line</source>
+        <translation>命令行</translation>
     </message>
 </context>
 <context>
@@ -862,6 +992,14 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>No students yet: add them in Class &gt; Class Settings.</source>
         <translation>还没有学生：请在“班级 &gt; 班级设置”中添加。</translation>
     </message>
+    <message>
+        <source>Floating Draw Button</source>
+        <translation>悬浮抽签按钮</translation>
+    </message>
+    <message>
+        <source>A draw button over every window, full-screen slides included</source>
+        <translation>浮在所有窗口（包括全屏幻灯片）之上的抽签按钮</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -1016,6 +1154,43 @@ Invalid Download Path!
     <message>
         <source>Quick Guide</source>
         <translation>快速入门</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommandClient</name>
+    <message>
+        <source>There is no runtime folder (XDG_RUNTIME_DIR) to reach Zandrel through.</source>
+        <translation>没有可用来联系 Zandrel 的运行时文件夹（XDG_RUNTIME_DIR）。</translation>
+    </message>
+    <message>
+        <source>Zandrel is not running.</source>
+        <translation>Zandrel 没有在运行。</translation>
+    </message>
+    <message>
+        <source>Zandrel could not be started.</source>
+        <translation>无法启动 Zandrel。</translation>
+    </message>
+    <message>
+        <source>Zandrel was started but did not come up within %1 seconds.</source>
+        <translation>Zandrel 已启动，但在 %1 秒内没有就绪。</translation>
+    </message>
+    <message>
+        <source>Zandrel is running but did not answer within %1 seconds.</source>
+        <translation>Zandrel 正在运行，但在 %1 秒内没有应答。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommandServer</name>
+    <message>
+        <source>Zandrel does not know the command &quot;%1&quot;.</source>
+        <translation>Zandrel 不认识命令“%1”。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteReply</name>
+    <message>
+        <source>Zandrel gave an answer this start cannot read.</source>
+        <translation>Zandrel 给出的应答无法识别。</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1459,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Average</source>
         <translation>平均分</translation>
+    </message>
+</context>
+<context>
+    <name>SessionDrawCommands</name>
+    <message>
+        <source>There is no class to draw from: add one in Class &gt; Class Settings.</source>
+        <translation>没有可抽取的班级：请在“班级 &gt; 班级设置”中添加。</translation>
+    </message>
+    <message>
+        <source>A draw is running in the main window: stop it there first.</source>
+        <translation>主窗口中正在抽签：请先在那里停止。</translation>
+    </message>
+    <message>
+        <source>Nobody in %1 can be drawn: the class has no students, or all of them are absent today.</source>
+        <translation>%1 中没有可抽取的学生：该班没有学生，或今天全部缺席。</translation>
     </message>
 </context>
 <context>

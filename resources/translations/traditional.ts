@@ -399,6 +399,128 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
     </message>
 </context>
 <context>
+    <name>CommandLineOptions</name>
+    <message>
+        <source>Show this help and end.</source>
+        <translation>顯示此說明並結束。</translation>
+    </message>
+    <message>
+        <source>Show the version and end.</source>
+        <translation>顯示版本並結束。</translation>
+    </message>
+    <message>
+        <source>Draw one student, or N at once, in Zandrel; Zandrel is started first when it is not running.</source>
+        <translation>在 Zandrel 中抽取一名學生，或一次抽取 N 名；Zandrel 未執行時先啟動它。</translation>
+    </message>
+    <message>
+        <source>Give the score letter (A to F) to the student drawn last.</source>
+        <translation>給最近抽到的學生評分（字母 A 到 F）。</translation>
+    </message>
+    <message>
+        <source>letter</source>
+        <translation>字母</translation>
+    </message>
+    <message>
+        <source>Show (on) or hide (off) the floating draw button.</source>
+        <translation>顯示（on）或隱藏（off）懸浮抽籤按鈕。</translation>
+    </message>
+    <message>
+        <source>on|off</source>
+        <translation>on|off</translation>
+    </message>
+    <message>
+        <source>Bring the main window to the front.</source>
+        <translation>把主視窗移到最前面。</translation>
+    </message>
+    <message>
+        <source>Zandrel: classroom draw, read-aloud and score keeping.
+Without an option it opens its window. The commands go to the Zandrel that is running; they end with status 0 when it has done them, or with a message and status 1.</source>
+        <translation>Zandrel：課堂抽籤、朗讀與成績記錄。
+不帶選項時開啟程式視窗。各命令交給正在執行的 Zandrel 處理；完成時以狀態 0 結束，否則顯示訊息並以狀態 1 結束。</translation>
+    </message>
+    <message>
+        <source>With --draw: how many students to draw at once, 1 to %1.</source>
+        <translation>與 --draw 一起使用：一次抽取的學生人數，1 到 %1。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &quot;%1&quot;.</source>
+        <translation>多餘的參數「%1」。</translation>
+    </message>
+    <message>
+        <source>Give one of --draw, --score, --floating and --show at a time.</source>
+        <translation>--draw、--score、--floating 和 --show 每次只能給出一個。</translation>
+    </message>
+    <message>
+        <source>The number of students to draw must be a whole number from 1 to %1, not &quot;%2&quot;.</source>
+        <translation>抽取人數必須是 1 到 %1 之間的整數，而不是「%2」。</translation>
+    </message>
+    <message>
+        <source>The score must be one of the letters A to F, not &quot;%1&quot;.</source>
+        <translation>成績必須是字母 A 到 F 之一，而不是「%1」。</translation>
+    </message>
+    <message>
+        <source>--floating takes on or off, not &quot;%1&quot;.</source>
+        <translation>--floating 只接受 on 或 off，而不是「%1」。</translation>
+    </message>
+    <message>
+        <source>Zandrel %1</source>
+        <translation>Zandrel %1</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingDrawButton</name>
+    <message>
+        <source>Click to draw a student; drag to move; right-click for more</source>
+        <translation>按一下抽取一名學生；拖曳可移動；按右鍵查看更多</translation>
+    </message>
+    <message>
+        <source>Draw 2 at Once</source>
+        <translation>一次抽 2 人</translation>
+    </message>
+    <message>
+        <source>Draw 3 at Once</source>
+        <translation>一次抽 3 人</translation>
+    </message>
+    <message>
+        <source>Open the Main Window</source>
+        <translation>開啟主視窗</translation>
+    </message>
+    <message>
+        <source>Hide the Button</source>
+        <translation>隱藏按鈕</translation>
+    </message>
+    <message>
+        <source>Draw</source>
+        <translation>抽籤</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingDraws</name>
+    <message>
+        <source>Zandrel has a dialog open: close it first.</source>
+        <translation>Zandrel 有一個對話框正開著：請先關閉它。</translation>
+    </message>
+    <message>
+        <source>Nobody has been drawn yet.</source>
+        <translation>還沒有抽到任何學生。</translation>
+    </message>
+    <message>
+        <source>%1 is no longer in the class.</source>
+        <translation>%1 已不在本班。</translation>
+    </message>
+    <message>
+        <source>%1 given to %2.</source>
+        <translation>已給 %2 評 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>FloatingResultWindow</name>
+    <message>
+        <source>Give %1 to %2</source>
+        <translation>給 %2 評 %1</translation>
+    </message>
+</context>
+<context>
     <name>HistoryDialog</name>
     <message>
         <source>History</source>
@@ -485,6 +607,14 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <translation>
             <numerusform>%n 行無法讀取</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Floating Button</source>
+        <translation>懸浮按鈕</translation>
+    </message>
+    <message>
+        <source>Command Line</source>
+        <translation>命令列</translation>
     </message>
 </context>
 <context>
@@ -862,6 +992,14 @@ The scores given are kept while Zandrel runs, and every new score tries to save 
         <source>No students yet: add them in Class &gt; Class Settings.</source>
         <translation>還沒有學生：請在「班級 &gt; 班級設定」中新增。</translation>
     </message>
+    <message>
+        <source>Floating Draw Button</source>
+        <translation>懸浮抽籤按鈕</translation>
+    </message>
+    <message>
+        <source>A draw button over every window, full-screen slides included</source>
+        <translation>浮在所有視窗（包括全螢幕投影片）之上的抽籤按鈕</translation>
+    </message>
 </context>
 <context>
     <name>MicroTileWidget</name>
@@ -1016,6 +1154,43 @@ Invalid Download Path!
     <message>
         <source>Quick Guide</source>
         <translation>快速入門</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommandClient</name>
+    <message>
+        <source>There is no runtime folder (XDG_RUNTIME_DIR) to reach Zandrel through.</source>
+        <translation>沒有可用來聯絡 Zandrel 的執行期資料夾（XDG_RUNTIME_DIR）。</translation>
+    </message>
+    <message>
+        <source>Zandrel is not running.</source>
+        <translation>Zandrel 沒有在執行。</translation>
+    </message>
+    <message>
+        <source>Zandrel could not be started.</source>
+        <translation>無法啟動 Zandrel。</translation>
+    </message>
+    <message>
+        <source>Zandrel was started but did not come up within %1 seconds.</source>
+        <translation>Zandrel 已啟動，但在 %1 秒內沒有就緒。</translation>
+    </message>
+    <message>
+        <source>Zandrel is running but did not answer within %1 seconds.</source>
+        <translation>Zandrel 正在執行，但在 %1 秒內沒有回應。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteCommandServer</name>
+    <message>
+        <source>Zandrel does not know the command &quot;%1&quot;.</source>
+        <translation>Zandrel 不認得命令「%1」。</translation>
+    </message>
+</context>
+<context>
+    <name>RemoteReply</name>
+    <message>
+        <source>Zandrel gave an answer this start cannot read.</source>
+        <translation>Zandrel 的回應無法辨識。</translation>
     </message>
 </context>
 <context>
@@ -1284,6 +1459,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Average</source>
         <translation>平均分數</translation>
+    </message>
+</context>
+<context>
+    <name>SessionDrawCommands</name>
+    <message>
+        <source>There is no class to draw from: add one in Class &gt; Class Settings.</source>
+        <translation>沒有可抽取的班級：請在「班級 &gt; 班級設定」中新增。</translation>
+    </message>
+    <message>
+        <source>A draw is running in the main window: stop it there first.</source>
+        <translation>主視窗中正在抽籤：請先在那裡停止。</translation>
+    </message>
+    <message>
+        <source>Nobody in %1 can be drawn: the class has no students, or all of them are absent today.</source>
+        <translation>%1 中沒有可抽取的學生：該班沒有學生，或今天全部缺席。</translation>
     </message>
 </context>
 <context>

@@ -213,7 +213,8 @@ private slots:
                                + (entry->isCheckable() ? (entry->isChecked() ? "=on" : "=off") : "");
         QCOMPARE(entries, (QStringList{"actionFullScreen=Full Screen=F11=off", "actionZoomIn=Zoom In=Ctrl++",
                                        "actionZoomOut=Zoom Out=Ctrl+-", "actionZoomReset=Actual Size=Ctrl+0",
-                                       "actionShowNames=Show Names==on"}));
+                                       "actionShowNames=Show Names==on",
+                                       "actionFloatingButton=Floating Draw Button==off"}));
 
         for (const char *button : {"pushButton", "pushButton_4", "pushButton_11", "pushButton_12"})
             QCOMPARE(findByName<QPushButton>(window, button)->toolTip(),

@@ -3,6 +3,7 @@
 #include "speechcapture.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -34,6 +35,10 @@ void setUp()
     makeEmptyDirectory(configPath());
     qputenv("HOME", homePath().toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", configPath().toLocal8Bit());
+    // The runtime folder must be the user's alone, or it is not used.
+    QDir().mkpath(runtimePath());
+    QFile::setPermissions(runtimePath(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtimePath().toLocal8Bit());
     chooseEnglish();
     SpeechCapture::install();
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
@@ -56,6 +61,11 @@ QString homePath()
 QString configPath()
 {
     return g_root->path() + QStringLiteral("/config");
+}
+
+QString runtimePath()
+{
+    return g_root->path() + QStringLiteral("/runtime");
 }
 
 QString settingsFile(const QString &application)

@@ -4,16 +4,18 @@
 #include <QString>
 #include <QtTest>
 
-// Every test program runs in a temporary HOME and XDG_CONFIG_HOME of its own,
-// set before the application object exists, so no real settings or data are
-// touched. clearUserData() empties both between test functions. Both leave
-// the interface language set to English. Speech goes to a recording back end
-// (SpeechCapture) instead of the speakers.
+// Every test program runs in a temporary HOME, XDG_CONFIG_HOME and
+// XDG_RUNTIME_DIR of its own, set before the application object exists, so
+// no real settings or data are touched and no running copy of the program
+// is reached. clearUserData() empties the home and the settings folder
+// between test functions. Both leave the interface language set to English.
+// Speech goes to a recording back end (SpeechCapture) instead of the speakers.
 namespace TestEnvironment {
 void setUp();
 void clearUserData();
 QString homePath();
 QString configPath();
+QString runtimePath();
 // The settings file of one settings area of organization "Velmor".
 QString settingsFile(const QString &application);
 }
