@@ -42,16 +42,6 @@ bool SaveFailureReports::askToTryAgain(const QString &title, const QString &text
     return box.exec() == QMessageBox::Retry;
 }
 
-void SaveFailureReports::reportHistoryFailure(const QString &path)
-{
-    QMessageBox::warning(m_window, tr("History Not Saved"),
-                         tr("Zandrel cannot add the draws and scores to the history file\n%1\n\n"
-                            "They are kept while Zandrel runs, and every new draw or score tries to add "
-                            "them again. Check that the disk has free space and that this folder can be "
-                            "written to.")
-                             .arg(QDir::toNativeSeparators(path)));
-}
-
 // Told by a box that does not wait for an answer: the save went on, and a
 // draw or a score may follow at once.
 void SaveFailureReports::reportBackupFailure(const QString &folder)
@@ -65,4 +55,14 @@ void SaveFailureReports::reportBackupFailure(const QString &folder)
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setModal(false);
     box->show();
+}
+
+void SaveFailureReports::reportHistoryFailure(const QString &path)
+{
+    QMessageBox::warning(m_window, tr("History Not Saved"),
+                         tr("Zandrel cannot add the draws and scores to the history file\n%1\n\n"
+                            "They are kept while Zandrel runs, and every new draw or score tries to add "
+                            "them again. Check that the disk has free space and that this folder can be "
+                            "written to.")
+                             .arg(QDir::toNativeSeparators(path)));
 }
