@@ -8,7 +8,8 @@
 class QWidget;
 
 // What the displays and dialogs may ask of the main window. The main window
-// installs itself when it is constructed; tests install a recording double.
+// installs its services (WindowServices) as it is built; tests install a
+// recording double.
 class AppServices
 {
 public:

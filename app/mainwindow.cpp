@@ -1,22 +1,23 @@
 #include "app/mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "app/aboutbox.h"
-#include "app/backupdialog.h"
+#include "app/classmenu.h"
 #include "app/classroomscreen.h"
 #include "app/drawnnameslabel.h"
 #include "app/floatingdraws.h"
 #include "app/floatingplace.h"
 #include "app/interfacelanguage.h"
+#include "app/languagemenu.h"
 #include "app/leddrawdisplay.h"
-#include "app/quickguidedialog.h"
 #include "app/remotecommandserver.h"
-#include "app/restoredialog.h"
+#include "app/savefailurereports.h"
 #include "app/sessiondrawcommands.h"
+#include "app/statusbarcontrols.h"
 #include "app/tiledrawdisplay.h"
 #include "app/tvrollerdrawdisplay.h"
 #include "app/viewsettings.h"
 #include "app/wheeldrawdisplay.h"
+#include "app/windowservices.h"
 #include "common/datapaths.h"
 #include "common/drawrandom.h"
 #include "common/midnightwatch.h"
@@ -25,29 +26,20 @@
 #include "displays/tvrollerwidget.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
-#include "roster/absentstudentsdialog.h"
-#include "roster/averagescores.h"
 #include "roster/calculateavescoredialog.h"
 #include "roster/classhistory.h"
 #include "roster/classsettingdialog.h"
 #include "roster/drawsession.h"
-#include "roster/historydialog.h"
-#include "roster/historyfile.h"
 #include "roster/rosterstore.h"
 #include "roster/scorebook.h"
 #include "roster/studentidcheck.h"
 #include "speech/speechdialog.h"
-#include "speech/speechnotice.h"
 #include "speech/speechservice.h"
 #include "speech/voiceswitchbutton.h"
 
-#include <QAbstractButton>
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QDesktopServices>
-#include <QDir>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
@@ -55,10 +47,7 @@
 #include <QMessageBox>
 #include <QShortcut>
 #include <QStatusBar>
-#include <QTime>
 #include <QTimer>
-#include <QTranslator>
-#include <QUrl>
 
 #include <algorithm>
 
@@ -82,28 +71,33 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
     : QMainWindow(parent)
     , m_store(store)
 {
-    installAppServices(this);
     initDataDir();
 
-    m_translator = new QTranslator;
-    m_qtTranslator = new QTranslator;
     const QString language = InterfaceLanguage::stored();
-    installTranslation(language);
+    m_language = new LanguageMenu(language);
 
     ui = new Ui::MainWindow;
     ui->setupUi(this);
-    startClock();
     createDialogs();
     setUpDraws();
+    m_saveFailures = new SaveFailureReports(this, m_store, m_history);
+    m_classMenu =
+        new ClassMenu(this, m_dataDir, m_session, {m_classSettingDialog, m_calcAveScoreDialog, m_moveHomeworkDialog},
+                      [this] { return chosenClass(); });
     setUpRounds();
     refreshRoster(true, true);
-    setUpLanguageMenu(language);
+    m_language->setUpActions(ui->menuLanguage_Support_2, ui->actionEnglish_2, ui->actionChinese_Simplify,
+                             ui->actionChinese_Tranditional);
 
     m_speech->initVoice();
     g_appTitle = tr("Zandrel v2.0");
     setWindowTitle(g_appTitle);
 
     setUpDisplays();
+    m_services =
+        new WindowServices({m_store, m_classSettingDialog, m_calcAveScoreDialog, m_scoreBook, m_speech, m_wheelDisplay,
+                            m_wiggly, ui->lineEdit, m_dataDir, [this] { return chosenClass(); }});
+    installAppServices(m_services);
     ClassroomScreen::limitWindowSize(this);
     setUpStatusBar();
     setUpView();
@@ -119,35 +113,18 @@ MainWindow::~MainWindow()
     // would reach the form after it is gone.
     qApp->removeEventFilter(this);
     installAppServices(nullptr);
+    delete m_services;
     if (m_screen)
         m_screen->release();
-    delete m_clockTimer;
     delete ui;
-    QCoreApplication::removeTranslator(m_translator);
-    delete m_translator;
-    QCoreApplication::removeTranslator(m_qtTranslator);
-    delete m_qtTranslator;
+    delete m_classMenu;
+    delete m_language;
 }
 
 void MainWindow::initDataDir()
 {
     m_dataDir = defaultDataDirectory();
     ensureDirectory(m_dataDir);
-}
-
-void MainWindow::installTranslation(const QString &language)
-{
-    m_translator->load(InterfaceLanguage::translationFile(language));
-    QCoreApplication::installTranslator(m_translator);
-    m_qtTranslator->load(InterfaceLanguage::toolkitTranslationFile(language));
-    QCoreApplication::installTranslator(m_qtTranslator);
-}
-
-void MainWindow::startClock()
-{
-    m_clockTimer = new QTimer;
-    connect(m_clockTimer, &QTimer::timeout, this, &MainWindow::showTimeInLCD);
-    m_clockTimer->start(1000);
 }
 
 // Created once, with the window as parent, and kept between showings.
@@ -158,15 +135,6 @@ void MainWindow::createDialogs()
     m_classSettingDialog = new ClassSettingDialog(m_store, this);
     m_speech = new SpeechService(this);
     m_speechDialog = new SpeechDialog(m_speech, this);
-}
-
-void MainWindow::setUpLanguageMenu(const QString &language)
-{
-    auto *languages = new QActionGroup(ui->menuLanguage_Support_2);
-    languages->setExclusive(true);
-    for (QAction *action : {ui->actionEnglish_2, ui->actionChinese_Simplify, ui->actionChinese_Tranditional})
-        languages->addAction(action);
-    checkLanguageAction(language);
 }
 
 void MainWindow::setUpDisplays()
@@ -208,22 +176,10 @@ void MainWindow::setUpDisplays()
 
 void MainWindow::setUpStatusBar()
 {
-    m_clockLabel = new QLabel(statusBar());
-    m_clockLabel->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    statusBar()->addPermanentWidget(m_clockLabel);
-    showTimeInLCD();
-
-    m_voiceSwitch = new VoiceSwitchButton(statusBar());
-    m_voiceSwitch->setCheckable(true);
-    m_voiceSwitch->setText(QString());
-    m_voiceSwitch->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
-    m_voiceSwitch->setGeometry(0, 0, 20, 20);
-    setVoiceSwitch(m_speech->isVoiceEnabled());
-    statusBar()->addPermanentWidget(new SpeechNotice(m_speech, statusBar()));
-    statusBar()->addPermanentWidget(m_voiceSwitch);
-    connect(m_voiceSwitch, &QPushButton::clicked, this, &MainWindow::OnStatusBarVoiceSwitchClicked);
-    connect(m_speech, &SpeechService::silenceChanged, this, &MainWindow::showSpeechSilence);
-    connect(m_speech, &SpeechService::voiceSwitchSynced, m_voiceSwitch, &VoiceSwitchButton::showState);
+    m_statusBarControls = new StatusBarControls(statusBar(), m_speech);
+    connect(m_statusBarControls->clockTimer(), &QTimer::timeout, this, &MainWindow::showTimeInLCD);
+    connect(m_statusBarControls->voiceSwitch(), &QPushButton::clicked, this,
+            &MainWindow::OnStatusBarVoiceSwitchClicked);
 }
 
 void MainWindow::setUpRounds()
@@ -279,28 +235,8 @@ void MainWindow::setUpView()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    while (m_store->hasUnsavedScores()
-           && askToTryAgain(tr("Scores Not Saved"),
-                            tr("Some scores could not be saved and are kept only while Zandrel runs.\n\n"
-                               "Try to save them again, or close Zandrel and lose them?")))
-        m_store->saveClasses();
-    while (m_history->hasUnwritten()
-           && askToTryAgain(tr("History Not Saved"),
-                            tr("Some draws and scores could not be added to the history and are kept only while "
-                               "Zandrel runs.\n\nTry to add them again, or close Zandrel and lose them?")))
-        m_history->writeUnwritten();
+    m_saveFailures->offerToSaveBeforeClosing();
     QMainWindow::closeEvent(event);
-}
-
-bool MainWindow::askToTryAgain(const QString &title, const QString &text)
-{
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::Retry | QMessageBox::Close, this);
-    box.button(QMessageBox::Retry)->setText(tr("Try Again"));
-    box.button(QMessageBox::Close)->setText(tr("Close Anyway"));
-    box.setDefaultButton(QMessageBox::Retry);
-    // Losing them takes the button that says so, never Escape.
-    box.setEscapeButton(QMessageBox::Retry);
-    return box.exec() == QMessageBox::Retry;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -322,93 +258,33 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-// What the displays and dialogs ask of the window.
-
 void MainWindow::recordScore(const QString &id, char letter)
 {
-    m_scoreBook->give(id, letter);
+    m_services->recordScore(id, letter);
 }
 
 void MainWindow::showBanner(QWidget *target, const QString &text)
 {
-    m_wiggly->show();
-    QWidget *bannerParent = m_wiggly->parentWidget();
-    m_wiggly->move(bannerParent->mapFromGlobal(target->mapToGlobal(QPoint(0, 0))));
-    m_wiggly->setFixedSize(target->width(), target->height());
-    m_wiggly->setText(text);
-    ui->lineEdit->clear();
-}
-
-void MainWindow::syncVoiceSwitch(bool on)
-{
-    m_speech->syncVoiceSwitch(on);
-}
-
-QString MainWindow::dataDirectory() const
-{
-    return m_dataDir;
-}
-
-void MainWindow::onWheelStopped()
-{
-    m_wheelDisplay->noteRest();
-}
-
-bool MainWindow::isStudentOfClass(const QString &className, const QString &id)
-{
-    return m_classSettingDialog->hasStudent(className, id);
-}
-
-bool MainWindow::calculateScores(int aScore, int fScore, int rounding)
-{
-    const int i = currentClassIndex();
-    if (i < 0)
-        return false;
-    const auto mode = static_cast<ScoreRounding>(rounding);
-    const bool textWritten = m_store->writeScoreFile(m_classNames[i], aScore, fScore, mode, false);
-    return m_store->writeScoreFile(m_classNames[i], aScore, fScore, mode, true) && textWritten;
-}
-
-void MainWindow::openScoreFiles()
-{
-    const int i = currentClassIndex();
-    if (i >= 0)
-        m_classSettingDialog->openScoreFiles(m_classNames[i]);
-}
-
-void MainWindow::exportScoreWorkbook(int aScore, int fScore, int rounding)
-{
-    const int i = currentClassIndex();
-    if (i >= 0)
-        m_classSettingDialog->exportScoreWorkbook(m_classNames[i], aScore, fScore,
-                                                  static_cast<ScoreRounding>(rounding));
-}
-
-void MainWindow::averageScores(const QStringList &scoreStrings, std::vector<double> &averages)
-{
-    int rounding = 0;
-    int aScore = 0;
-    int fScore = 0;
-    m_calcAveScoreDialog->scoreSettings(rounding, aScore, fScore);
-    computeAverages(scoreStrings, aScore, fScore, static_cast<ScoreRounding>(rounding), averages);
-}
-
-void MainWindow::openDataDirectory()
-{
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_dataDir));
+    m_services->showBanner(target, text);
 }
 
 // The chosen class and its students.
 
 void MainWindow::showTimeInLCD()
 {
-    m_clockLabel->setText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss")) + QLatin1Char(' '));
+    m_statusBarControls->showTime();
 }
 
 int MainWindow::currentClassIndex() const
 {
     const int i = ui->comboBox->currentIndex();
     return i < static_cast<int>(m_classNames.size()) ? i : -1;
+}
+
+std::optional<QString> MainWindow::chosenClass() const
+{
+    const int i = currentClassIndex();
+    return i >= 0 ? std::optional<QString>(m_classNames[i]) : std::nullopt;
 }
 
 void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
@@ -520,11 +396,9 @@ void MainWindow::on_comboBox_currentIndexChanged(int)
 void MainWindow::setUpDraws()
 {
     m_history = new ClassHistory(m_dataDir, this);
-    connect(m_history, &ClassHistory::appendFailed, this, &MainWindow::reportHistoryFailure);
     connect(m_history, &ClassHistory::noFileName, m_classSettingDialog, &ClassSettingDialog::tellWhenNoFileName);
     m_session = new DrawSession(m_store, m_history, m_dataDir, this);
     m_scoreBook = new ScoreBook(m_store, m_history, this);
-    connect(m_store, &RosterStore::backupFailed, this, &MainWindow::reportBackupFailure);
     connect(m_scoreBook, &ScoreBook::undoAvailable, ui->actionUndoScore, &QAction::setEnabled);
 
     m_ledDisplay = new LedDrawDisplay(m_session, ui->pushButton, ui->lcdNumber, ui->m_timeSpeedSlider, this);
@@ -728,16 +602,6 @@ void MainWindow::on_pushButton_4_clicked()
 
 // Score entry and undo.
 
-void MainWindow::reportHistoryFailure(const QString &path)
-{
-    QMessageBox::warning(this, tr("History Not Saved"),
-                         tr("Zandrel cannot add the draws and scores to the history file\n%1\n\n"
-                            "They are kept while Zandrel runs, and every new draw or score tries to add "
-                            "them again. Check that the disk has free space and that this folder can be "
-                            "written to.")
-                             .arg(QDir::toNativeSeparators(path)));
-}
-
 bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
 {
     letter = scoreLetter(box->text());
@@ -821,47 +685,27 @@ void MainWindow::on_actionClass_Settings_triggered()
 
 void MainWindow::on_actionCalculate_Ave_Score_triggered()
 {
-    const int i = currentClassIndex();
-    m_calcAveScoreDialog->setClassName(i >= 0 ? m_classNames[i] : QString());
-    m_calcAveScoreDialog->exec();
+    m_classMenu->calculateAverages();
 }
 
 void MainWindow::on_actionBackUp_triggered()
 {
-    BackupDialog dialog(m_dataDir, this);
-    dialog.exec();
+    m_classMenu->backUp();
 }
 
 void MainWindow::on_actionRestore_triggered()
 {
-    RestoreDialog dialog(RestoreDialog::BackupFile, m_dataDir, this);
-    dialog.exec();
+    m_classMenu->restore();
 }
 
 void MainWindow::on_actionRestoreEarlierDay_triggered()
 {
-    RestoreDialog dialog(RestoreDialog::EarlierDay, m_dataDir, this);
-    dialog.exec();
+    m_classMenu->restoreEarlierDay();
 }
 
 void MainWindow::on_actionQuit_triggered()
 {
     close();
-}
-
-// Told by a box that does not wait for an answer: the save went on, and a
-// draw or a score may follow at once.
-void MainWindow::reportBackupFailure(const QString &folder)
-{
-    auto *box = new QMessageBox(QMessageBox::Warning, tr("Backup Not Made"),
-                                tr("Zandrel could not keep its daily copy of the classes in %1. Your scores are "
-                                   "saved all the same; check that the folder can be written.")
-                                    .arg(QDir::toNativeSeparators(folder)),
-                                QMessageBox::Ok, this);
-    box->setObjectName(QStringLiteral("backupFailedBox"));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->setModal(false);
-    box->show();
 }
 
 void MainWindow::on_actionOpen_Directory_triggered()
@@ -871,57 +715,23 @@ void MainWindow::on_actionOpen_Directory_triggered()
 
 void MainWindow::on_actionOpen_Student_Directory_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    const QString &className = m_classNames[i];
-    for (const QString &id : m_session->display()->drawnIds()) {
-        // An empty ID (nothing drawn yet) opens the class directory.
-        const QString path = id.isEmpty() ? classDirectoryPath(m_dataDir, className)
-                                          : studentDirectoryPath(m_dataDir, className, id);
-        if (ensureDirectory(path))
-            QDesktopServices::openUrl(QUrl::fromLocalFile(path));
-    }
+    m_classMenu->openStudentDirectories();
 }
 
 void MainWindow::on_actionMove_Homework_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    m_moveHomeworkDialog->setClassName(m_classNames[i]);
-    m_moveHomeworkDialog->exec();
+    m_classMenu->moveHomework();
 }
 
 void MainWindow::on_actionAbsentStudents_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    if (!m_absentDialog)
-        m_absentDialog = new AbsentStudentsDialog(this);
-    const DrawPool &pool = m_session->pool();
-    QStringList names;
-    for (const QString &id : pool.students())
-        names.append(m_session->nameOf(id));
-    m_absentDialog->setStudents(pool.students(), names, pool.absent());
-    if (m_absentDialog->exec() != QDialog::Accepted)
-        return;
-    m_session->setAbsentToday(m_absentDialog->absentStudents());
-    refreshRoster(false, false);
+    if (m_classMenu->markAbsentStudents())
+        refreshRoster(false, false);
 }
 
 void MainWindow::on_actionHistory_triggered()
 {
-    const int i = currentClassIndex();
-    if (i < 0)
-        return;
-    if (!m_historyDialog)
-        m_historyDialog = new HistoryDialog(this);
-    QStringList ids, names;
-    m_classSettingDialog->classStudents(m_classNames[i], ids, names);
-    m_historyDialog->showHistory(m_classNames[i], historyFilePath(m_dataDir, m_classNames[i]), ids, names);
-    m_historyDialog->exec();
+    m_classMenu->showHistory();
 }
 
 // The Lottery Mode menu.
@@ -1050,71 +860,34 @@ void MainWindow::on_actionSetting_triggered()
     m_speechDialog->exec();
 }
 
-void MainWindow::setVoiceSwitch(bool on)
-{
-    m_speech->setVoiceEnabled(on, true);
-    m_voiceSwitch->showState(on);
-    showSpeechSilence();
-}
-
-void MainWindow::showSpeechSilence()
-{
-    const bool silent = m_speech->isSilent();
-    m_voiceSwitch->setSilent(silent);
-    if (!m_voiceSwitch->isChecked())
-        m_voiceSwitch->setToolTip(tr("Voice Closed"));
-    else
-        m_voiceSwitch->setToolTip(silent ? SpeechService::silenceMessage() : tr("Voice Opened"));
-}
-
 void MainWindow::OnStatusBarVoiceSwitchClicked()
 {
-    setVoiceSwitch(m_voiceSwitch->isChecked());
+    m_statusBarControls->takeVoiceSwitch();
 }
 
 // Help and language.
 
 void MainWindow::on_actionQuickGuide_triggered()
 {
-    QuickGuideDialog dialog(InterfaceLanguage::stored(), this);
-    dialog.exec();
+    m_classMenu->showQuickGuide();
 }
 
 void MainWindow::on_actionAbout_triggered()
 {
-    AboutBox::show(this);
-}
-
-void MainWindow::checkLanguageAction(const QString &language)
-{
-    ui->actionEnglish_2->setChecked(language == QLatin1String("english"));
-    ui->actionChinese_Simplify->setChecked(language == QLatin1String("simplify"));
-    ui->actionChinese_Tranditional->setChecked(language == QLatin1String("traditional"));
-}
-
-void MainWindow::changeLanguage(const QString &language)
-{
-    InterfaceLanguage::store(language);
-    if (language == QLatin1String("english")) {
-        QCoreApplication::removeTranslator(m_translator);
-        QCoreApplication::removeTranslator(m_qtTranslator);
-    } else
-        installTranslation(language);
-    QCoreApplication::quit();
-    InterfaceLanguage::startProgramAgain();
+    m_classMenu->showAbout();
 }
 
 void MainWindow::on_actionChinese_Simplify_triggered()
 {
-    changeLanguage(QStringLiteral("simplify"));
+    m_language->change(QStringLiteral("simplify"));
 }
 
 void MainWindow::on_actionEnglish_2_triggered()
 {
-    changeLanguage(QStringLiteral("english"));
+    m_language->change(QStringLiteral("english"));
 }
 
 void MainWindow::on_actionChinese_Tranditional_triggered()
 {
-    changeLanguage(QStringLiteral("traditional"));
+    m_language->change(QStringLiteral("traditional"));
 }

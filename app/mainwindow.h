@@ -1,47 +1,50 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "app/appservices.h"
 #include "app/lotterymode.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
+#include <optional>
 #include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTimer;
-class QTranslator;
-class AbsentStudentsDialog;
 class CalculateAveScoreDialog;
+class ClassMenu;
 class DrawnNamesLabel;
 class FloatingDraws;
 class ClassHistory;
 class ClassroomScreen;
 class ClassSettingDialog;
 class DrawSession;
-class HistoryDialog;
+class LanguageMenu;
 class LedDrawDisplay;
 class MicroTileWidget;
 class MoveHomeworkDialog;
 class RosterStore;
+class SaveFailureReports;
 class ScoreBook;
 class SessionDrawCommands;
 class SpeechDialog;
 class SpeechService;
+class StatusBarControls;
 class TileDrawDisplay;
 class TvRollerDrawDisplay;
-class VoiceSwitchButton;
 class TVRollerWidget;
 class WheelDrawDisplay;
+class WindowServices;
 class WigglyWidget;
 
 namespace Ui {
 class MainWindow;
 }
 
-class MainWindow : public QMainWindow, public AppServices
+class MainWindow : public QMainWindow
 {
     Q_OBJECT
 
@@ -62,18 +65,8 @@ public:
     // once it holds its one-copy lock.
     bool listenForCommands();
 
-    // AppServices
-    void recordScore(const QString &id, char letter) override;
-    void showBanner(QWidget *target, const QString &text) override;
-    void syncVoiceSwitch(bool on) override;
-    QString dataDirectory() const override;
-    void onWheelStopped() override;
-    bool isStudentOfClass(const QString &className, const QString &id) override;
-    bool calculateScores(int aScore, int fScore, int rounding) override;
-    void openScoreFiles() override;
-    void exportScoreWorkbook(int aScore, int fScore, int rounding) override;
-    void openDataDirectory() override;
-    void averageScores(const QStringList &scoreStrings, std::vector<double> &averages) override;
+    // As the displays give a score, through the services the window installs.
+    void recordScore(const QString &id, char letter);
 
 protected:
     // Asks before scores that the disk refused are dropped with the window.
@@ -154,11 +147,8 @@ private slots:
 private:
     // Construction, in the order the constructor takes the steps.
     void initDataDir();
-    void installTranslation(const QString &language);
-    void startClock();
     void createDialogs();
     void setUpRounds();
-    void setUpLanguageMenu(const QString &language);
     void setUpDisplays();
     void setUpDraws();
     void setUpStatusBar();
@@ -171,6 +161,7 @@ private:
     // The chosen class and its students.
     // The class chooser's index into m_classNames, -1 when none is chosen.
     int currentClassIndex() const;
+    std::optional<QString> chosenClass() const;
     void refreshRoster(bool reloadStore, bool refillClasses);
     // Lists, once for each class and list, the students of the chosen class
     // whose IDs no draw reaches.
@@ -191,11 +182,7 @@ private:
     void fillSelectCounts();
 
     // Score entry.
-    void reportHistoryFailure(const QString &path);
-    void reportBackupFailure(const QString &folder);
-    // Before what the disk refused is lost with the window: true when the
-    // teacher asks to try again.
-    bool askToTryAgain(const QString &title, const QString &text);
+    void showBanner(QWidget *target, const QString &text);
     bool acceptedScoreLetter(const QLineEdit *box, char &letter);
     // The window's own letters go to the first student the names line
     // names; with none, the status bar says why no letter was given.
@@ -209,15 +196,9 @@ private:
     // Menus, speech and language.
     void checkModeAction(QAction *action);
     void showPanel(QWidget *panel);
-    void setVoiceSwitch(bool on);
-    // The switch's colour and tool tip for speech that cannot be heard.
-    void showSpeechSilence();
-    void checkLanguageAction(const QString &language);
-    void changeLanguage(const QString &language);
 
     Ui::MainWindow *ui = nullptr;
     RosterStore *m_store;
-    QTimer *m_clockTimer = nullptr;
     MoveHomeworkDialog *m_moveHomeworkDialog = nullptr;
     ClassSettingDialog *m_classSettingDialog = nullptr;
     CalculateAveScoreDialog *m_calcAveScoreDialog = nullptr;
@@ -227,8 +208,6 @@ private:
     MicroTileWidget *m_microTile = nullptr;
     TVRollerWidget *m_tvRoller = nullptr;
     LotteryMode m_mode = LedSingleMode;
-    QLabel *m_clockLabel = nullptr;
-    VoiceSwitchButton *m_voiceSwitch = nullptr;
     QString m_dataDir;
     std::vector<QString> m_classNames;
     // While the class chooser is filled anew, its passing choices are not
@@ -237,7 +216,6 @@ private:
     bool m_built = false;
     // The IDs last listed for each class, by the store's class key.
     QHash<quint64, QStringList> m_undrawableTold;
-    QTranslator *m_translator = nullptr;
 
     // The draws, the scores and their history.
     ClassHistory *m_history = nullptr;
@@ -248,10 +226,12 @@ private:
     TvRollerDrawDisplay *m_tvRollerDisplay = nullptr;
     WheelDrawDisplay *m_wheelDisplay = nullptr;
     QLabel *m_roundLabel = nullptr;
-    AbsentStudentsDialog *m_absentDialog = nullptr;
-    HistoryDialog *m_historyDialog = nullptr;
 
-    QTranslator *m_qtTranslator = nullptr;
+    LanguageMenu *m_language = nullptr;
+    ClassMenu *m_classMenu = nullptr;
+    WindowServices *m_services = nullptr;
+    StatusBarControls *m_statusBarControls = nullptr;
+    SaveFailureReports *m_saveFailures = nullptr;
 
     ClassroomScreen *m_screen = nullptr;
     DrawnNamesLabel *m_drawnNamesLabel = nullptr;

@@ -891,34 +891,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
     </message>
     <message>
-        <source>Voice Opened</source>
-        <translation>Voice Opened</translation>
-    </message>
-    <message>
-        <source>Voice Closed</source>
-        <translation>Voice Closed</translation>
-    </message>
-    <message>
-        <source>Scores Not Saved</source>
-        <translation>Scores Not Saved</translation>
-    </message>
-    <message>
-        <source>Some scores could not be saved and are kept only while Zandrel runs.
-
-Try to save them again, or close Zandrel and lose them?</source>
-        <translation>Some scores could not be saved and are kept only while Zandrel runs.
-
-Try to save them again, or close Zandrel and lose them?</translation>
-    </message>
-    <message>
-        <source>Try Again</source>
-        <translation>Try Again</translation>
-    </message>
-    <message>
-        <source>Close Anyway</source>
-        <translation>Close Anyway</translation>
-    </message>
-    <message>
         <source>No Repeats in a Round</source>
         <translation>No Repeats in a Round</translation>
     </message>
@@ -955,20 +927,6 @@ Try to save them again, or close Zandrel and lose them?</translation>
         <translation>All students have been drawn; a new round begins</translation>
     </message>
     <message>
-        <source>History Not Saved</source>
-        <translation>History Not Saved</translation>
-    </message>
-    <message>
-        <source>Zandrel cannot add the draws and scores to the history file
-%1
-
-They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
-        <translation>Zandrel cannot add the draws and scores to the history file
-%1
-
-They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</translation>
-    </message>
-    <message>
         <source>View</source>
         <translation>View</translation>
     </message>
@@ -995,14 +953,6 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>%1 (Page Down / Page Up)</source>
         <translation>%1 (Page Down / Page Up)</translation>
-    </message>
-    <message>
-        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
-
-Try to add them again, or close Zandrel and lose them?</source>
-        <translation>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
-
-Try to add them again, or close Zandrel and lose them?</translation>
     </message>
     <message>
         <source>Previous ID</source>
@@ -1043,14 +993,6 @@ Try to add them again, or close Zandrel and lose them?</translation>
     <message>
         <source>No students yet: add them in Class &gt; Class Settings.</source>
         <translation>No students yet: add them in Class &gt; Class Settings.</translation>
-    </message>
-    <message>
-        <source>Backup Not Made</source>
-        <translation>Backup Not Made</translation>
-    </message>
-    <message>
-        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
-        <translation>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</translation>
     </message>
     <message>
         <source>Floating Draw Button</source>
@@ -1438,6 +1380,59 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>SaveFailureReports</name>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>Scores Not Saved</translation>
+    </message>
+    <message>
+        <source>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</source>
+        <translation>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>History Not Saved</translation>
+    </message>
+    <message>
+        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</source>
+        <translation>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>Try Again</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>Close Anyway</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</translation>
+    </message>
+    <message>
+        <source>Backup Not Made</source>
+        <translation>Backup Not Made</translation>
+    </message>
+    <message>
+        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
+        <translation>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1577,6 +1572,17 @@ Invalid Download Path!
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>No sound device was found; drawn IDs are not read aloud.</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarControls</name>
+    <message>
+        <source>Voice Closed</source>
+        <translation>Voice Closed</translation>
+    </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation>Voice Opened</translation>
     </message>
 </context>
 <context>

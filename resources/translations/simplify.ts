@@ -889,34 +889,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
     </message>
     <message>
-        <source>Voice Opened</source>
-        <translation>语音已开启</translation>
-    </message>
-    <message>
-        <source>Voice Closed</source>
-        <translation>语音已关闭</translation>
-    </message>
-    <message>
-        <source>Scores Not Saved</source>
-        <translation>成绩未保存</translation>
-    </message>
-    <message>
-        <source>Some scores could not be saved and are kept only while Zandrel runs.
-
-Try to save them again, or close Zandrel and lose them?</source>
-        <translation>有些成绩未能保存，只在 Zandrel 运行期间保留。
-
-要再试一次保存，还是关闭 Zandrel 并丢失这些成绩？</translation>
-    </message>
-    <message>
-        <source>Try Again</source>
-        <translation>再试一次</translation>
-    </message>
-    <message>
-        <source>Close Anyway</source>
-        <translation>仍然关闭</translation>
-    </message>
-    <message>
         <source>No Repeats in a Round</source>
         <translation>每轮不重复</translation>
     </message>
@@ -953,20 +925,6 @@ Try to save them again, or close Zandrel and lose them?</source>
         <translation>所有学生都已抽过，开始新一轮</translation>
     </message>
     <message>
-        <source>History Not Saved</source>
-        <translation>历史记录未保存</translation>
-    </message>
-    <message>
-        <source>Zandrel cannot add the draws and scores to the history file
-%1
-
-They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
-        <translation>Zandrel 无法把抽签和成绩写入历史记录文件
-%1
-
-在 Zandrel 运行期间会保留它们，每次新的抽签或成绩都会再次尝试写入。请检查磁盘是否有剩余空间，以及此文件夹是否可以写入。</translation>
-    </message>
-    <message>
         <source>View</source>
         <translation>视图</translation>
     </message>
@@ -993,14 +951,6 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>%1 (Page Down / Page Up)</source>
         <translation>%1（翻页键 Page Down / Page Up）</translation>
-    </message>
-    <message>
-        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
-
-Try to add them again, or close Zandrel and lose them?</source>
-        <translation>部分抽取和成绩未能写入历史记录，仅在 Zandrel 运行期间保留。
-
-要再试一次，还是关闭 Zandrel 并丢弃它们？</translation>
     </message>
     <message>
         <source>Previous ID</source>
@@ -1041,14 +991,6 @@ Try to add them again, or close Zandrel and lose them?</source>
     <message>
         <source>No students yet: add them in Class &gt; Class Settings.</source>
         <translation>还没有学生：请在“班级 &gt; 班级设置”中添加。</translation>
-    </message>
-    <message>
-        <source>Backup Not Made</source>
-        <translation>未能备份</translation>
-    </message>
-    <message>
-        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
-        <translation>Zandrel 无法在 %1 中保留每天的班级数据副本。成绩照常保存；请检查该文件夹是否可写。</translation>
     </message>
     <message>
         <source>Floating Draw Button</source>
@@ -1426,6 +1368,59 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>SaveFailureReports</name>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>成绩未保存</translation>
+    </message>
+    <message>
+        <source>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</source>
+        <translation>有些成绩未能保存，只在 Zandrel 运行期间保留。
+
+要再试一次保存，还是关闭 Zandrel 并丢失这些成绩？</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>历史记录未保存</translation>
+    </message>
+    <message>
+        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</source>
+        <translation>部分抽取和成绩未能写入历史记录，仅在 Zandrel 运行期间保留。
+
+要再试一次，还是关闭 Zandrel 并丢弃它们？</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再试一次</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>仍然关闭</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel 无法把抽签和成绩写入历史记录文件
+%1
+
+在 Zandrel 运行期间会保留它们，每次新的抽签或成绩都会再次尝试写入。请检查磁盘是否有剩余空间，以及此文件夹是否可以写入。</translation>
+    </message>
+    <message>
+        <source>Backup Not Made</source>
+        <translation>未能备份</translation>
+    </message>
+    <message>
+        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
+        <translation>Zandrel 无法在 %1 中保留每天的班级数据副本。成绩照常保存；请检查该文件夹是否可写。</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1565,6 +1560,17 @@ Invalid Download Path!
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>未找到声音设备，抽中的学号不会被朗读。</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarControls</name>
+    <message>
+        <source>Voice Closed</source>
+        <translation>语音已关闭</translation>
+    </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation>语音已开启</translation>
     </message>
 </context>
 <context>

@@ -889,34 +889,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
     </message>
     <message>
-        <source>Voice Opened</source>
-        <translation>語音已開啟</translation>
-    </message>
-    <message>
-        <source>Voice Closed</source>
-        <translation>語音已關閉</translation>
-    </message>
-    <message>
-        <source>Scores Not Saved</source>
-        <translation>成績未儲存</translation>
-    </message>
-    <message>
-        <source>Some scores could not be saved and are kept only while Zandrel runs.
-
-Try to save them again, or close Zandrel and lose them?</source>
-        <translation>有些成績未能儲存，只在 Zandrel 執行期間保留。
-
-要再試一次儲存，還是關閉 Zandrel 並遺失這些成績？</translation>
-    </message>
-    <message>
-        <source>Try Again</source>
-        <translation>再試一次</translation>
-    </message>
-    <message>
-        <source>Close Anyway</source>
-        <translation>仍然關閉</translation>
-    </message>
-    <message>
         <source>No Repeats in a Round</source>
         <translation>每輪不重複</translation>
     </message>
@@ -953,20 +925,6 @@ Try to save them again, or close Zandrel and lose them?</source>
         <translation>所有學生都已抽過，開始新一輪</translation>
     </message>
     <message>
-        <source>History Not Saved</source>
-        <translation>歷史紀錄未儲存</translation>
-    </message>
-    <message>
-        <source>Zandrel cannot add the draws and scores to the history file
-%1
-
-They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
-        <translation>Zandrel 無法將抽籤與成績寫入歷史紀錄檔
-%1
-
-在 Zandrel 執行期間會保留它們，每次新的抽籤或成績都會再次嘗試寫入。請檢查磁碟是否有剩餘空間，以及此資料夾是否可以寫入。</translation>
-    </message>
-    <message>
         <source>View</source>
         <translation>檢視</translation>
     </message>
@@ -993,14 +951,6 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>%1 (Page Down / Page Up)</source>
         <translation>%1（翻頁鍵 Page Down / Page Up）</translation>
-    </message>
-    <message>
-        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
-
-Try to add them again, or close Zandrel and lose them?</source>
-        <translation>部分抽取和成績未能寫入歷史記錄，僅在 Zandrel 執行期間保留。
-
-要再試一次，還是關閉 Zandrel 並捨棄它們？</translation>
     </message>
     <message>
         <source>Previous ID</source>
@@ -1041,14 +991,6 @@ Try to add them again, or close Zandrel and lose them?</source>
     <message>
         <source>No students yet: add them in Class &gt; Class Settings.</source>
         <translation>還沒有學生：請在「班級 &gt; 班級設定」中新增。</translation>
-    </message>
-    <message>
-        <source>Backup Not Made</source>
-        <translation>未能備份</translation>
-    </message>
-    <message>
-        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
-        <translation>Zandrel 無法在 %1 中保留每天的班級資料副本。成績照常儲存；請檢查該資料夾是否可寫入。</translation>
     </message>
     <message>
         <source>Floating Draw Button</source>
@@ -1426,6 +1368,59 @@ Invalid Download Path!
     </message>
 </context>
 <context>
+    <name>SaveFailureReports</name>
+    <message>
+        <source>Scores Not Saved</source>
+        <translation>成績未儲存</translation>
+    </message>
+    <message>
+        <source>Some scores could not be saved and are kept only while Zandrel runs.
+
+Try to save them again, or close Zandrel and lose them?</source>
+        <translation>有些成績未能儲存，只在 Zandrel 執行期間保留。
+
+要再試一次儲存，還是關閉 Zandrel 並遺失這些成績？</translation>
+    </message>
+    <message>
+        <source>History Not Saved</source>
+        <translation>歷史紀錄未儲存</translation>
+    </message>
+    <message>
+        <source>Some draws and scores could not be added to the history and are kept only while Zandrel runs.
+
+Try to add them again, or close Zandrel and lose them?</source>
+        <translation>部分抽取和成績未能寫入歷史記錄，僅在 Zandrel 執行期間保留。
+
+要再試一次，還是關閉 Zandrel 並捨棄它們？</translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation>再試一次</translation>
+    </message>
+    <message>
+        <source>Close Anyway</source>
+        <translation>仍然關閉</translation>
+    </message>
+    <message>
+        <source>Zandrel cannot add the draws and scores to the history file
+%1
+
+They are kept while Zandrel runs, and every new draw or score tries to add them again. Check that the disk has free space and that this folder can be written to.</source>
+        <translation>Zandrel 無法將抽籤與成績寫入歷史紀錄檔
+%1
+
+在 Zandrel 執行期間會保留它們，每次新的抽籤或成績都會再次嘗試寫入。請檢查磁碟是否有剩餘空間，以及此資料夾是否可以寫入。</translation>
+    </message>
+    <message>
+        <source>Backup Not Made</source>
+        <translation>未能備份</translation>
+    </message>
+    <message>
+        <source>Zandrel could not keep its daily copy of the classes in %1. Your scores are saved all the same; check that the folder can be written.</source>
+        <translation>Zandrel 無法在 %1 中保留每天的班級資料副本。成績照常儲存；請檢查該資料夾是否可寫入。</translation>
+    </message>
+</context>
+<context>
     <name>ScoreBook</name>
     <message>
         <source>%1 was not removed: the scores of %2 no longer end with it</source>
@@ -1565,6 +1560,17 @@ Invalid Download Path!
     <message>
         <source>No sound device was found; drawn IDs are not read aloud.</source>
         <translation>找不到音訊裝置，抽中的學號不會被朗讀。</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarControls</name>
+    <message>
+        <source>Voice Closed</source>
+        <translation>語音已關閉</translation>
+    </message>
+    <message>
+        <source>Voice Opened</source>
+        <translation>語音已開啟</translation>
     </message>
 </context>
 <context>
