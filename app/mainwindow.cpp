@@ -4,6 +4,7 @@
 #include "app/classmenu.h"
 #include "app/classroomscreen.h"
 #include "app/drawnnameslabel.h"
+#include "app/drawpanels.h"
 #include "app/floatingdraws.h"
 #include "app/floatingplace.h"
 #include "app/interfacelanguage.h"
@@ -11,19 +12,15 @@
 #include "app/leddrawdisplay.h"
 #include "app/remotecommandserver.h"
 #include "app/savefailurereports.h"
+#include "app/scoreentry.h"
 #include "app/sessiondrawcommands.h"
 #include "app/statusbarcontrols.h"
-#include "app/tiledrawdisplay.h"
-#include "app/tvrollerdrawdisplay.h"
 #include "app/viewsettings.h"
 #include "app/wheeldrawdisplay.h"
 #include "app/windowservices.h"
 #include "common/datapaths.h"
 #include "common/drawrandom.h"
 #include "common/midnightwatch.h"
-#include "displays/microtilewidget.h"
-#include "displays/scoreletter.h"
-#include "displays/tvrollerwidget.h"
 #include "displays/wigglywidget.h"
 #include "homework/movehomeworkdialog.h"
 #include "roster/calculateavescoredialog.h"
@@ -53,8 +50,6 @@
 
 namespace {
 QString g_appTitle;
-// Messages about a score or its undo go once the next draw is under way.
-const int kScoreMessageMs = 5000;
 // The count beside the class chooser, 10 points as the form has it, smaller
 // only when it would not fit.
 const int kCountPointSize = 10;
@@ -95,9 +90,10 @@ MainWindow::MainWindow(RosterStore *store, QWidget *parent)
 
     setUpDisplays();
     m_services =
-        new WindowServices({m_store, m_classSettingDialog, m_calcAveScoreDialog, m_scoreBook, m_speech, m_wheelDisplay,
-                            m_wiggly, ui->lineEdit, m_dataDir, [this] { return chosenClass(); }});
+        new WindowServices({m_store, m_classSettingDialog, m_calcAveScoreDialog, m_scoreBook, m_speech,
+                            m_panels->wheels(), m_wiggly, ui->lineEdit, m_dataDir, [this] { return chosenClass(); }});
     installAppServices(m_services);
+    m_scoreEntry = new ScoreEntry(this, m_session, m_scoreBook, m_services);
     ClassroomScreen::limitWindowSize(this);
     setUpStatusBar();
     setUpView();
@@ -113,6 +109,7 @@ MainWindow::~MainWindow()
     // would reach the form after it is gone.
     qApp->removeEventFilter(this);
     installAppServices(nullptr);
+    delete m_scoreEntry;
     delete m_services;
     if (m_screen)
         m_screen->release();
@@ -145,33 +142,7 @@ void MainWindow::setUpDisplays()
     m_wiggly->setGeometry(0, 0, 10, 10);
     m_wiggly->hide();
 
-    ui->actionLED->setChecked(true);
-    ui->actionMicro_Tile->setChecked(false);
-    ui->actionTV_Roller->setChecked(false);
-    ui->actionWheel->setChecked(false);
-    ui->widget_2->hide();
-
-    m_microTile = new MicroTileWidget(ui->widget_3);
-    ui->horizontalLayout_7->addWidget(m_microTile);
-    m_tileDisplay = new TileDrawDisplay(m_session, ui->pushButton_11, m_microTile, this);
-    ui->widget_3->hide();
-    for (const char *letter : {"A", "B", "C", "D", "E", "F"})
-        ui->comboBox_2->addItem(QLatin1String(letter));
-
-    m_tvRoller = new TVRollerWidget(ui->widget_4);
-    ui->horizontalLayout_9->addWidget(m_tvRoller);
-    m_tvRollerDisplay = new TvRollerDrawDisplay(m_session, ui->pushButton_12, m_tvRoller, this);
-    ui->widget_4->hide();
-    for (int count = 1; count <= 15; ++count)
-        ui->comboBox_3->addItem(QString::number(count));
-    ui->comboBox_3->setCurrentIndex(4);
-    m_tvRoller->setVisibleCount(5);
-    fillSelectCounts();
-    ui->comboBox_4->setCurrentIndex(0);
-    m_tvRoller->setSelectCount(1);
-
-    for (int count = 1; count <= 6; ++count)
-        ui->comboBox_5->addItem(QString::number(count));
+    m_panels->setUpPanels();
 }
 
 void MainWindow::setUpStatusBar()
@@ -263,11 +234,6 @@ void MainWindow::recordScore(const QString &id, char letter)
     m_services->recordScore(id, letter);
 }
 
-void MainWindow::showBanner(QWidget *target, const QString &text)
-{
-    m_services->showBanner(target, text);
-}
-
 // The chosen class and its students.
 
 void MainWindow::showTimeInLCD()
@@ -325,16 +291,9 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     }
     showEmptyClassNotice();
 
-    m_ledDisplay->showFirst();
+    m_panels->led()->showFirst();
     showStudentCount();
-    m_ledDisplay->restartTimerIfActive();
-    feedDisplay(false);
-
-    const bool hasStudents = !m_session->candidates().empty();
-    ui->pushButton->setEnabled(hasStudents);
-    ui->pushButton_4->setEnabled(hasStudents);
-    ui->pushButton_11->setEnabled(hasStudents);
-    ui->pushButton_12->setEnabled(hasStudents);
+    m_panels->refill();
 }
 
 void MainWindow::showEmptyClassNotice()
@@ -401,57 +360,21 @@ void MainWindow::setUpDraws()
     m_scoreBook = new ScoreBook(m_store, m_history, this);
     connect(m_scoreBook, &ScoreBook::undoAvailable, ui->actionUndoScore, &QAction::setEnabled);
 
-    m_ledDisplay = new LedDrawDisplay(m_session, ui->pushButton, ui->lcdNumber, ui->m_timeSpeedSlider, this);
-    m_wheelDisplay = new WheelDrawDisplay(m_session, ui->horizontalLayout_5, this);
-    setMode(LedSingleMode);
+    m_panels = new DrawPanels(ui, m_session, m_scoreBook, this);
+    connect(m_panels, &DrawPanels::panelShown, this, [this] {
+        if (m_drawnNamesLabel)
+            placeDrawnNamesLabel();
+    });
 
     connect(m_session, &DrawSession::newRoundBegun, this,
             [this] { statusBar()->showMessage(tr("All students have been drawn; a new round begins")); });
     connect(m_session, &DrawSession::countsChanged, this, &MainWindow::showStudentCount);
-    connect(m_session, &DrawSession::candidatesChanged, this, [this] {
-        m_ledDisplay->showFirst();
-        feedDisplay(true);
-        m_session->clearNames();
-    });
     connect(m_session, &DrawSession::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
     connect(m_session, &DrawSession::namesShown, this, &MainWindow::showDrawnNames);
     connect(m_session, &DrawSession::announcementReady, m_speech, &SpeechService::announce);
     // A new draw cuts off the reading of the last one.
     connect(m_session, &DrawSession::drawStarted, m_speech, &SpeechService::stopReading);
-}
-
-void MainWindow::setMode(LotteryMode mode)
-{
-    // Wheels left turning behind another display would draw students nobody
-    // sees.
-    m_wheelDisplay->cancel();
-    m_session->clearNames();
-    m_mode = mode;
-    m_ledDisplay->setMode(mode);
-    DrawDisplay *display = m_ledDisplay;
-    if (mode == WheelMode)
-        display = m_wheelDisplay;
-    else if (mode == MicroTileMode)
-        display = m_tileDisplay;
-    else if (mode == TvRollerMode)
-        display = m_tvRollerDisplay;
-    m_session->setDisplay(display);
-    m_scoreBook->setDisplay(display->historyName());
-}
-
-void MainWindow::feedDisplay(bool drawBegins)
-{
-    if (m_mode == WheelMode && !drawBegins)
-        buildWheels(ui->comboBox_5->currentText().toInt());
-    else
-        m_session->display()->fill();
-}
-
-void MainWindow::buildWheels(int count)
-{
-    showPanel(ui->widget_2);
-    m_wheelDisplay->build(count);
 }
 
 void MainWindow::placeDrawnNamesLabel()
@@ -474,38 +397,21 @@ void MainWindow::showDrawnNames(const std::vector<QString> &ids)
     m_drawnNamesLabel->showNames(ids, [this](const QString &id) { return m_session->nameOf(id); });
 }
 
-QPushButton *MainWindow::activeDrawButton() const
-{
-    switch (m_mode) {
-    case WheelMode:
-        return ui->pushButton_4;
-    case MicroTileMode:
-        return ui->pushButton_11;
-    case TvRollerMode:
-        return ui->pushButton_12;
-    case LedSingleMode:
-    case LedRollMode:
-        break;
-    }
-    return ui->pushButton;
-}
-
 void MainWindow::startOrStopActiveDraw()
 {
-    // As a click would, without taking the focus from where it is.
-    activeDrawButton()->click();
+    m_panels->startOrStopActive();
 }
 
 // Each display's controls.
 
 void MainWindow::lotteryScroll()
 {
-    m_ledDisplay->step();
+    m_panels->led()->step();
 }
 
 void MainWindow::OnLEDRollerTimer()
 {
-    m_ledDisplay->roll();
+    m_panels->led()->roll();
 }
 
 void MainWindow::OnVoiceReadLaterTimer()
@@ -515,164 +421,114 @@ void MainWindow::OnVoiceReadLaterTimer()
 
 void MainWindow::on_pushButton_clicked()
 {
-    m_session->startOrStop(m_ledDisplay);
+    m_panels->startOrStop(LedSingleMode);
 }
 
 void MainWindow::on_m_timeSpeedSlider_valueChanged(int)
 {
-    m_ledDisplay->restartTimerIfActive();
+    m_panels->led()->restartTimerIfActive();
 }
 
 void MainWindow::on_pushButton_2_clicked()
 {
-    m_ledDisplay->stepBack();
-    nameSteppedStudents();
+    m_panels->stepBack();
 }
 
 void MainWindow::on_pushButton_3_clicked()
 {
-    m_ledDisplay->stepOn();
-    nameSteppedStudents();
-}
-
-void MainWindow::nameSteppedStudents()
-{
-    if (!m_session->isRunning())
-        m_session->nameStudents(m_ledDisplay->drawnIds());
+    m_panels->stepOn();
 }
 
 void MainWindow::on_checkBox_clicked()
 {
-    setMode(ui->checkBox->isChecked() ? LedRollMode : LedSingleMode);
-    m_ledDisplay->fill();
-    if (m_session->isRunning()) {
-        // Starts again in the new mode, without announcing the draw cut short.
-        m_ledDisplay->stopTimer();
-        m_session->cancel();
-        m_session->startOrStop(m_ledDisplay);
-    }
+    m_panels->switchLedRoll(ui->checkBox->isChecked());
 }
 
 void MainWindow::on_pushButton_11_clicked()
 {
-    m_session->startOrStop(m_tileDisplay);
+    m_panels->startOrStop(MicroTileMode);
 }
 
 void MainWindow::on_checkBox_2_clicked()
 {
-    m_microTile->setShowFrames(ui->checkBox_2->isChecked());
+    m_panels->showTileFrames(ui->checkBox_2->isChecked());
 }
 
 void MainWindow::on_pushButton_12_clicked()
 {
-    m_session->startOrStop(m_tvRollerDisplay);
-}
-
-void MainWindow::fillSelectCounts()
-{
-    ui->comboBox_4->clear();
-    for (int count = 1; count <= m_tvRoller->visibleCount(); ++count)
-        ui->comboBox_4->addItem(QString::number(count));
+    m_panels->startOrStop(TvRollerMode);
 }
 
 void MainWindow::on_comboBox_3_activated(const QString &arg1)
 {
-    m_tvRoller->setVisibleCount(arg1.toInt());
-    const int visible = m_tvRoller->visibleCount();
-    const int selected = std::min(m_tvRoller->selectCount(), visible);
-    fillSelectCounts();
-    ui->comboBox_4->setCurrentIndex(selected - 1);
-    m_tvRoller->setSelectCount(selected);
+    m_panels->chooseVisibleCount(arg1);
 }
 
 void MainWindow::on_comboBox_4_activated(const QString &arg1)
 {
-    m_tvRoller->setSelectCount(arg1.toInt());
+    m_panels->chooseSelectCount(arg1);
 }
 
 void MainWindow::on_comboBox_5_activated(const QString &arg1)
 {
-    buildWheels(arg1.toInt());
+    m_panels->buildWheels(arg1);
 }
 
 void MainWindow::on_pushButton_4_clicked()
 {
-    m_session->startOrStop(m_wheelDisplay);
+    m_panels->startOrStop(WheelMode);
 }
 
 // Score entry and undo.
 
-bool MainWindow::acceptedScoreLetter(const QLineEdit *box, char &letter)
+void MainWindow::on_pushButton_5_clicked()
 {
-    letter = scoreLetter(box->text());
-    if (letter)
-        return true;
-    QMessageBox::warning(this, tr("Warning"), tr("Please input letter 'A','B','C','D','E' or 'F'"));
-    return false;
+    m_scoreEntry->scoreFromButton(ui->pushButton_5, 'A');
 }
 
-bool MainWindow::hasNamedStudent()
+void MainWindow::on_pushButton_6_clicked()
 {
-    if (!m_session->namedIds().empty())
-        return true;
-    statusBar()->showMessage(tr("No letter given: no student is drawn or shown yet"), kScoreMessageMs);
-    return false;
+    m_scoreEntry->scoreFromButton(ui->pushButton_6, 'B');
 }
 
-void MainWindow::scoreNamedStudent(char letter)
+void MainWindow::on_pushButton_8_clicked()
 {
-    m_scoreBook->give(m_session->namedIds().front(), letter);
+    m_scoreEntry->scoreFromButton(ui->pushButton_8, 'C');
 }
 
-void MainWindow::scoreFromButton(QPushButton *button, char letter)
+void MainWindow::on_pushButton_7_clicked()
 {
-    if (!hasNamedStudent())
-        return;
-    scoreNamedStudent(letter);
-    showBanner(button, QString(QLatin1Char(letter)));
+    m_scoreEntry->scoreFromButton(ui->pushButton_7, 'D');
 }
 
-void MainWindow::on_pushButton_5_clicked() { scoreFromButton(ui->pushButton_5, 'A'); }
-void MainWindow::on_pushButton_6_clicked() { scoreFromButton(ui->pushButton_6, 'B'); }
-void MainWindow::on_pushButton_8_clicked() { scoreFromButton(ui->pushButton_8, 'C'); }
-void MainWindow::on_pushButton_7_clicked() { scoreFromButton(ui->pushButton_7, 'D'); }
-void MainWindow::on_pushButton_9_clicked() { scoreFromButton(ui->pushButton_9, 'E'); }
-void MainWindow::on_pushButton_10_clicked() { scoreFromButton(ui->pushButton_10, 'F'); }
-
-void MainWindow::scoreFromBox(QLineEdit *box, char letter)
+void MainWindow::on_pushButton_9_clicked()
 {
-    box->clear();
-    scoreNamedStudent(letter);
-    showBanner(box, QStringLiteral("*"));
+    m_scoreEntry->scoreFromButton(ui->pushButton_9, 'E');
+}
+
+void MainWindow::on_pushButton_10_clicked()
+{
+    m_scoreEntry->scoreFromButton(ui->pushButton_10, 'F');
 }
 
 void MainWindow::on_lineEdit_returnPressed()
 {
-    char letter = 0;
-    if (acceptedScoreLetter(ui->lineEdit, letter) && hasNamedStudent())
-        scoreFromBox(ui->lineEdit, letter);
+    m_scoreEntry->scoreFromLedBox(ui->lineEdit);
 }
 
 void MainWindow::on_comboBox_2_activated(const QString &arg1)
 {
-    if (arg1.isEmpty() || !hasNamedStudent())
-        return;
-    scoreNamedStudent(arg1.at(0).toLatin1());
-    showBanner(ui->comboBox_2, arg1);
+    m_scoreEntry->scoreFromChooser(ui->comboBox_2, arg1);
 }
 
 void MainWindow::on_lineEdit_2_returnPressed()
 {
-    // The board's box says nothing of a wrong letter while no tile is drawn.
-    char letter = 0;
-    if (hasNamedStudent() && acceptedScoreLetter(ui->lineEdit_2, letter))
-        scoreFromBox(ui->lineEdit_2, letter);
+    m_scoreEntry->scoreFromTileBox(ui->lineEdit_2);
 }
 
 void MainWindow::on_actionUndoScore_triggered()
 {
-    if (m_scoreBook->canUndo())
-        statusBar()->showMessage(m_scoreBook->undo(), kScoreMessageMs);
+    m_scoreEntry->undo();
 }
 
 // The Class menu.
@@ -736,50 +592,24 @@ void MainWindow::on_actionHistory_triggered()
 
 // The Lottery Mode menu.
 
-void MainWindow::checkModeAction(QAction *action)
-{
-    for (QAction *modeAction : {ui->actionLED, ui->actionMicro_Tile, ui->actionTV_Roller, ui->actionWheel})
-        modeAction->setChecked(modeAction == action);
-}
-
-void MainWindow::showPanel(QWidget *panel)
-{
-    if (panel != ui->widget)
-        panel->move(ui->widget->pos());
-    for (QWidget *each : {ui->widget, ui->widget_2, ui->widget_3, ui->widget_4})
-        each->setVisible(each == panel);
-    if (m_drawnNamesLabel)
-        placeDrawnNamesLabel();
-}
-
 void MainWindow::on_actionLED_triggered()
 {
-    setMode(LedSingleMode);
-    checkModeAction(ui->actionLED);
-    showPanel(ui->widget);
+    m_panels->showLed();
 }
 
 void MainWindow::on_actionWheel_triggered()
 {
-    setMode(WheelMode);
-    checkModeAction(ui->actionWheel);
-    buildWheels(ui->comboBox_5->currentText().toInt());
+    m_panels->showWheels();
 }
 
 void MainWindow::on_actionMicro_Tile_triggered()
 {
-    setMode(MicroTileMode);
-    checkModeAction(ui->actionMicro_Tile);
-    showPanel(ui->widget_3);
-    m_tileDisplay->fill();
+    m_panels->showTiles();
 }
 
 void MainWindow::on_actionTV_Roller_triggered()
 {
-    setMode(TvRollerMode);
-    checkModeAction(ui->actionTV_Roller);
-    showPanel(ui->widget_4);
-    m_tvRollerDisplay->fill();
+    m_panels->showTvRoller();
 }
 
 void MainWindow::on_actionNoRepeat_triggered(bool checked)
@@ -832,7 +662,7 @@ void MainWindow::setUpFloating()
     });
     connect(m_drawCommands, &SessionDrawCommands::floatingButtonWanted, ui->actionFloatingButton, &QAction::setChecked);
     connect(m_drawCommands, &SessionDrawCommands::drawnAtOnce, this,
-            [this](const QStringList &ids) { m_ledDisplay->showDrawn(ids.first()); });
+            [this](const QStringList &ids) { m_panels->led()->showDrawn(ids.first()); });
     ui->actionFloatingButton->setChecked(FloatingPlace::storedShown());
 }
 

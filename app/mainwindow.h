@@ -1,8 +1,6 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
-#include "app/lotterymode.h"
-
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
@@ -11,32 +9,26 @@
 #include <vector>
 
 class QLabel;
-class QLineEdit;
-class QPushButton;
 class QTimer;
 class CalculateAveScoreDialog;
 class ClassMenu;
 class DrawnNamesLabel;
+class DrawPanels;
 class FloatingDraws;
 class ClassHistory;
 class ClassroomScreen;
 class ClassSettingDialog;
 class DrawSession;
 class LanguageMenu;
-class LedDrawDisplay;
-class MicroTileWidget;
 class MoveHomeworkDialog;
 class RosterStore;
 class SaveFailureReports;
+class ScoreEntry;
 class ScoreBook;
 class SessionDrawCommands;
 class SpeechDialog;
 class SpeechService;
 class StatusBarControls;
-class TileDrawDisplay;
-class TvRollerDrawDisplay;
-class TVRollerWidget;
-class WheelDrawDisplay;
 class WindowServices;
 class WigglyWidget;
 
@@ -170,32 +162,9 @@ private:
     // The names line says what to do while the chosen class has no students.
     void showEmptyClassNotice();
 
-    // Draws: the displays the session drives.
-    void setMode(LotteryMode mode);
-    // Fills the display shown with the candidates; a draw that begins keeps
-    // the wheels there are.
-    void feedDisplay(bool drawBegins);
-    void buildWheels(int count);
+    // The drawn names line.
     void placeDrawnNamesLabel();
     void showDrawnNames(const std::vector<QString> &ids);
-    QPushButton *activeDrawButton() const;
-    void fillSelectCounts();
-
-    // Score entry.
-    void showBanner(QWidget *target, const QString &text);
-    bool acceptedScoreLetter(const QLineEdit *box, char &letter);
-    // The window's own letters go to the first student the names line
-    // names; with none, the status bar says why no letter was given.
-    bool hasNamedStudent();
-    void scoreNamedStudent(char letter);
-    void scoreFromButton(QPushButton *button, char letter);
-    void scoreFromBox(QLineEdit *box, char letter);
-    // The arrows show a student as a draw would.
-    void nameSteppedStudents();
-
-    // Menus, speech and language.
-    void checkModeAction(QAction *action);
-    void showPanel(QWidget *panel);
 
     Ui::MainWindow *ui = nullptr;
     RosterStore *m_store;
@@ -205,9 +174,6 @@ private:
     SpeechService *m_speech = nullptr;
     SpeechDialog *m_speechDialog = nullptr;
     WigglyWidget *m_wiggly = nullptr;
-    MicroTileWidget *m_microTile = nullptr;
-    TVRollerWidget *m_tvRoller = nullptr;
-    LotteryMode m_mode = LedSingleMode;
     QString m_dataDir;
     std::vector<QString> m_classNames;
     // While the class chooser is filled anew, its passing choices are not
@@ -221,10 +187,8 @@ private:
     ClassHistory *m_history = nullptr;
     DrawSession *m_session = nullptr;
     ScoreBook *m_scoreBook = nullptr;
-    LedDrawDisplay *m_ledDisplay = nullptr;
-    TileDrawDisplay *m_tileDisplay = nullptr;
-    TvRollerDrawDisplay *m_tvRollerDisplay = nullptr;
-    WheelDrawDisplay *m_wheelDisplay = nullptr;
+    DrawPanels *m_panels = nullptr;
+    ScoreEntry *m_scoreEntry = nullptr;
     QLabel *m_roundLabel = nullptr;
 
     LanguageMenu *m_language = nullptr;
