@@ -887,10 +887,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>Warning</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
-    </message>
-    <message>
         <source>No Repeats in a Round</source>
         <translation>No Repeats in a Round</translation>
     </message>
@@ -1001,10 +997,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
     <message>
         <source>A draw button over every window, full-screen slides included</source>
         <translation>A draw button over every window, full-screen slides included</translation>
-    </message>
-    <message>
-        <source>No letter given: no student is drawn or shown yet</source>
-        <translation>No letter given: no student is drawn or shown yet</translation>
     </message>
 </context>
 <context>
@@ -1452,6 +1444,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</translation>
+    </message>
+    <message>
+        <source>No letter given: no student is drawn or shown yet</source>
+        <translation>No letter given: no student is drawn or shown yet</translation>
     </message>
 </context>
 <context>

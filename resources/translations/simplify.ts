@@ -885,10 +885,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>警告</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
-    </message>
-    <message>
         <source>No Repeats in a Round</source>
         <translation>每轮不重复</translation>
     </message>
@@ -999,10 +995,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
     <message>
         <source>A draw button over every window, full-screen slides included</source>
         <translation>浮在所有窗口（包括全屏幻灯片）之上的抽签按钮</translation>
-    </message>
-    <message>
-        <source>No letter given: no student is drawn or shown yet</source>
-        <translation>未给成绩：还没有抽到或显示任何学生</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1432,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>请输入字母“A”、“B”、“C”、“D”、“E”或“F”</translation>
+    </message>
+    <message>
+        <source>No letter given: no student is drawn or shown yet</source>
+        <translation>未给成绩：还没有抽到或显示任何学生</translation>
     </message>
 </context>
 <context>

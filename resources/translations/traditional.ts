@@ -885,10 +885,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>警告</translation>
     </message>
     <message>
-        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
-        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
-    </message>
-    <message>
         <source>No Repeats in a Round</source>
         <translation>每輪不重複</translation>
     </message>
@@ -999,10 +995,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
     <message>
         <source>A draw button over every window, full-screen slides included</source>
         <translation>浮在所有視窗（包括全螢幕投影片）之上的抽籤按鈕</translation>
-    </message>
-    <message>
-        <source>No letter given: no student is drawn or shown yet</source>
-        <translation>未給成績：還沒有抽到或顯示任何學生</translation>
     </message>
 </context>
 <context>
@@ -1440,6 +1432,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
         <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Please input letter &apos;A&apos;,&apos;B&apos;,&apos;C&apos;,&apos;D&apos;,&apos;E&apos; or &apos;F&apos;</source>
+        <translation>請輸入字母「A」、「B」、「C」、「D」、「E」或「F」</translation>
+    </message>
+    <message>
+        <source>No letter given: no student is drawn or shown yet</source>
+        <translation>未給成績：還沒有抽到或顯示任何學生</translation>
     </message>
 </context>
 <context>
