@@ -15,6 +15,7 @@
 #include "app/scoreentry.h"
 #include "app/sessiondrawcommands.h"
 #include "app/statusbarcontrols.h"
+#include "app/studentcounts.h"
 #include "app/viewsettings.h"
 #include "app/wheeldrawdisplay.h"
 #include "app/windowservices.h"
@@ -37,9 +38,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDate>
-#include <QFontMetrics>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
 #include <QShortcut>
@@ -50,10 +49,6 @@
 
 namespace {
 QString g_appTitle;
-// The count beside the class chooser, 10 points as the form has it, smaller
-// only when it would not fit.
-const int kCountPointSize = 10;
-const int kSmallestCountPointSize = 7;
 }
 
 MainWindow::MainWindow(QWidget *parent)
@@ -156,16 +151,7 @@ void MainWindow::setUpStatusBar()
 void MainWindow::setUpRounds()
 {
     ui->actionNoRepeat->setChecked(m_session->pool().noRepeat());
-    // "33 名学生（3 人缺席）" is wider than the label; wrapped, Chinese would
-    // break inside a word, so the count stays on one line and its font
-    // shrinks instead (showStudentCount).
-    ui->label_3->setWordWrap(false);
-    // Beside the menus rather than in the status bar, whose messages (the
-    // new round's is long) it would cut short.
-    m_roundLabel = new QLabel(ui->menuBar);
-    m_roundLabel->setObjectName(QStringLiteral("roundLabel"));
-    m_roundLabel->setContentsMargins(0, 0, 6, 0);
-    ui->menuBar->setCornerWidget(m_roundLabel, Qt::TopRightCorner);
+    m_studentCounts = new StudentCounts(ui->label_3, ui->menuBar, m_session, this);
     // The score boxes of every display, also those the displays make later.
     qApp->installEventFilter(this);
     // The absent marks end at midnight; with everyone away the draw buttons
@@ -292,7 +278,7 @@ void MainWindow::refreshRoster(bool reloadStore, bool refillClasses)
     showEmptyClassNotice();
 
     m_panels->led()->showFirst();
-    showStudentCount();
+    m_studentCounts->show();
     m_panels->refill();
 }
 
@@ -326,25 +312,6 @@ void MainWindow::tellUndrawableStudents()
         QMessageBox::warning(this, tr("Warning"), StudentIdCheck::undrawableMessage(m_store->ids(k)));
 }
 
-void MainWindow::showStudentCount()
-{
-    const DrawPool &pool = m_session->pool();
-    const int present = pool.presentCount();
-    const int absent = pool.absentCount();
-    const QString count = absent > 0 ? tr("%1 Students (%2 absent)").arg(present).arg(absent)
-                                     : QStringLiteral("%1 ").arg(present) + tr("Students");
-    QFont countFont = ui->label_3->font();
-    for (int size = kCountPointSize; size >= kSmallestCountPointSize; --size) {
-        countFont.setPointSize(size);
-        if (QFontMetrics(countFont).horizontalAdvance(count) <= ui->label_3->maximumWidth())
-            break;
-    }
-    ui->label_3->setFont(countFont);
-    ui->label_3->setText(count);
-    m_roundLabel->setText(tr("%1 of %2 left in this round").arg(pool.remainingCount()).arg(present));
-    m_roundLabel->setVisible(pool.noRepeat());
-}
-
 void MainWindow::on_comboBox_currentIndexChanged(int)
 {
     refreshRoster(false, false);
@@ -368,7 +335,6 @@ void MainWindow::setUpDraws()
 
     connect(m_session, &DrawSession::newRoundBegun, this,
             [this] { statusBar()->showMessage(tr("All students have been drawn; a new round begins")); });
-    connect(m_session, &DrawSession::countsChanged, this, &MainWindow::showStudentCount);
     connect(m_session, &DrawSession::statusMessage, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
     connect(m_session, &DrawSession::namesShown, this, &MainWindow::showDrawnNames);

@@ -8,7 +8,6 @@
 #include <optional>
 #include <vector>
 
-class QLabel;
 class QTimer;
 class CalculateAveScoreDialog;
 class ClassMenu;
@@ -29,6 +28,7 @@ class SessionDrawCommands;
 class SpeechDialog;
 class SpeechService;
 class StatusBarControls;
+class StudentCounts;
 class WindowServices;
 class WigglyWidget;
 
@@ -158,7 +158,6 @@ private:
     // Lists, once for each class and list, the students of the chosen class
     // whose IDs no draw reaches.
     void tellUndrawableStudents();
-    void showStudentCount();
     // The names line says what to do while the chosen class has no students.
     void showEmptyClassNotice();
 
@@ -189,7 +188,7 @@ private:
     ScoreBook *m_scoreBook = nullptr;
     DrawPanels *m_panels = nullptr;
     ScoreEntry *m_scoreEntry = nullptr;
-    QLabel *m_roundLabel = nullptr;
+    StudentCounts *m_studentCounts = nullptr;
 
     LanguageMenu *m_language = nullptr;
     ClassMenu *m_classMenu = nullptr;
