@@ -879,10 +879,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>Wheel</translation>
     </message>
     <message>
-        <source>Students</source>
-        <translation>Students</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>Warning</translation>
     </message>
@@ -909,14 +905,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
     <message>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>%1 Students (%2 absent)</source>
-        <translation>%1 Students (%2 absent)</translation>
-    </message>
-    <message>
-        <source>%1 of %2 left in this round</source>
-        <translation>%1 of %2 left in this round</translation>
     </message>
     <message>
         <source>All students have been drawn; a new round begins</source>
@@ -1590,6 +1578,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Voice Opened</source>
         <translation>Voice Opened</translation>
+    </message>
+</context>
+<context>
+    <name>StudentCounts</name>
+    <message>
+        <source>%1 Students (%2 absent)</source>
+        <translation>%1 Students (%2 absent)</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>Students</translation>
+    </message>
+    <message>
+        <source>%1 of %2 left in this round</source>
+        <translation>%1 of %2 left in this round</translation>
     </message>
 </context>
 <context>

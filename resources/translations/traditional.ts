@@ -877,10 +877,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
         <translation>轉輪</translation>
     </message>
     <message>
-        <source>Students</source>
-        <translation>名學生</translation>
-    </message>
-    <message>
         <source>Warning</source>
         <translation>警告</translation>
     </message>
@@ -907,14 +903,6 @@ Without an option it opens its window. The commands go to the Zandrel that is ru
     <message>
         <source>Ctrl+Z</source>
         <translation>Ctrl+Z</translation>
-    </message>
-    <message>
-        <source>%1 Students (%2 absent)</source>
-        <translation>%1 名學生（%2 人缺席）</translation>
-    </message>
-    <message>
-        <source>%1 of %2 left in this round</source>
-        <translation>本輪還剩 %1/%2 人</translation>
     </message>
     <message>
         <source>All students have been drawn; a new round begins</source>
@@ -1578,6 +1566,21 @@ They are kept while Zandrel runs, and every new draw or score tries to add them 
     <message>
         <source>Voice Opened</source>
         <translation>語音已開啟</translation>
+    </message>
+</context>
+<context>
+    <name>StudentCounts</name>
+    <message>
+        <source>%1 Students (%2 absent)</source>
+        <translation>%1 名學生（%2 人缺席）</translation>
+    </message>
+    <message>
+        <source>Students</source>
+        <translation>名學生</translation>
+    </message>
+    <message>
+        <source>%1 of %2 left in this round</source>
+        <translation>本輪還剩 %1/%2 人</translation>
     </message>
 </context>
 <context>
